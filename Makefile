@@ -1,0 +1,39 @@
+# Entry points:
+#   make play   install what is missing, build, start the game in build/play/
+#   make test   install what is missing, build, run every test
+#   make        build only (build/velorin)
+
+BUILD := build
+JOBS  := $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all build configure deps play test pictures clean
+
+all: build
+
+deps:
+	scripts/install-deps
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD)
+
+configure: $(BUILD)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD) -j$(JOBS)
+
+# The game opens "velor.dat" and "VScore.dat" by bare name, so it runs in a
+# working directory of its own that holds the shipped level file.
+play: deps build
+	mkdir -p $(BUILD)/play
+	cp data/velor.dat $(BUILD)/play/
+	cd $(BUILD)/play && ../velorin
+
+test: deps build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# Redraws every picture under assets/ with the picture generator.
+pictures: configure
+	cmake --build $(BUILD) --target pictures
+
+clean:
+	rm -rf $(BUILD)

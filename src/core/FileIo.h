@@ -1,0 +1,19 @@
+// Reading the game's small binary files by name.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+struct FileRead {
+    // 0 when the file was opened and read; otherwise the errno of the
+    // failure. A directory in place of the file fails with EISDIR.
+    int Error = 0;
+    // True when the file could be opened at all (Error may still report
+    // a failure while reading).
+    bool Opened = false;
+    std::vector<std::uint8_t> Bytes;
+};
+
+// Reads at most `limit` bytes from the start of the file at `path`.
+FileRead ReadFilePrefix(const char* path, std::size_t limit);
