@@ -37,6 +37,10 @@ int IoErrorFromErrno(int err)
     case EDQUOT:
     case EFBIG:
         return IoDiskFull;
+    case EIO:
+        // EIO's own number is 5, which would read as "access denied";
+        // 1117 is the classic code of a failed input/output device.
+        return 1117;
     default:
         return err;
     }
