@@ -1,0 +1,68 @@
+// The program's icon: an orange stone whose black diamond is split down
+// the middle by an orange bar, the mark of a stone that swaps both ways.
+#include "Coverage.h"
+#include "Indexed.h"
+#include "Pictures.h"
+#include "Shading.h"
+
+#include <QPolygonF>
+#include <cmath>
+
+namespace {
+
+const QRgb Orange = qRgb(255, 140, 50);
+
+// Diamond and bar measured in pixels of this size, rounded so that the
+// bar and the diamond's points land on whole pixels even at 16 x 16.
+QPainterPath Mark(int size)
+{
+    const double centre = size / 2.0;
+    const double reach = std::round(size * 10.0 / 32.0);
+    const double bar = 2.0 * std::round(size / 16.0);
+    QPainterPath diamond;
+    diamond.addPolygon(QPolygonF({{centre, centre - reach}, {centre + reach, centre}, {centre, centre + reach},
+                                  {centre - reach, centre}, {centre, centre - reach}}));
+    QPainterPath slit;
+    slit.addRect(centre - bar / 2.0, 0, bar, size);
+    return diamond.subtracted(slit);
+}
+
+// How much of pixel (x, y) lies on a disc filling the square.
+double DiscCover(int size, int x, int y)
+{
+    constexpr int samples = 8;
+    int inside = 0;
+    for (int sy = 0; sy < samples; ++sy)
+        for (int sx = 0; sx < samples; ++sx) {
+            const double dx = x + (sx + 0.5) / samples - size / 2.0;
+            const double dy = y + (sy + 0.5) / samples - size / 2.0;
+            inside += dx * dx + dy * dy <= size * size / 4.0;
+        }
+    return inside / double(samples * samples);
+}
+
+} // namespace
+
+QImage DrawAppIcon(int size)
+{
+    QImage picture(size, size, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    const Coverage mark(Mark(size), QSize(size, size));
+    const double radius = size / 2.0;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const double cover = DiscCover(size, x, y);
+            if (cover <= 0.0)
+                continue;
+            const DiscPoint p {(x + 0.5 - radius) / radius, (y + 0.5 - radius) / radius};
+            const Colour colour = Mix(ShadeStone(Colour::Of(Orange), p), Black, mark.At(x, y));
+            const QRgb rgb = colour.ToRgb();
+            picture.setPixel(x, y, qRgba(qRed(rgb), qGreen(rgb), qBlue(rgb), int(std::lround(cover * 255))));
+        }
+    return picture;
+}
+
+QImage DrawIndexedAppIcon(int colours)
+{
+    return Reduced(DrawAppIcon(32), colours);
+}

@@ -1,0 +1,109 @@
+#include "Files.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <jpeglib.h>
+#include <stdexcept>
+#include <string>
+
+QByteArray PngBytes(QImage picture)
+{
+    // Fixed at 96 dpi, so the bytes do not depend on the screen this runs on.
+    picture.setDotsPerMeterX(3780);
+    picture.setDotsPerMeterY(3780);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "PNG"))
+        throw std::runtime_error("the PNG encoder refused a picture");
+    return bytes;
+}
+
+namespace {
+
+// libjpeg reports fatal errors through error_exit, which must not return:
+// it jumps back into JpegBytes with the library's message.
+struct JpegErrors {
+    jpeg_error_mgr Base;
+    std::jmp_buf Escape;
+    char Message[JMSG_LENGTH_MAX];
+    // The encoder's output, allocated by libjpeg, freed by us.
+    unsigned char* Buffer;
+    unsigned long Size;
+};
+
+void LeaveWithMessage(j_common_ptr info)
+{
+    auto* errors = reinterpret_cast<JpegErrors*>(info->err);
+    (*info->err->format_message)(info, errors->Message);
+    std::longjmp(errors->Escape, 1);
+}
+
+} // namespace
+
+QByteArray JpegBytes(const QImage& picture)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    jpeg_compress_struct info {};
+    JpegErrors errors {};
+    info.err = jpeg_std_error(&errors.Base);
+    errors.Base.error_exit = LeaveWithMessage;
+    // After a jump back only what was made before setjmp is touched, and
+    // through a volatile pointer, so no register holds a stale copy.
+    JpegErrors* volatile state = &errors;
+
+    if (setjmp(errors.Escape) != 0) {
+        jpeg_destroy_compress(&info);
+        std::free(state->Buffer);
+        throw std::runtime_error(std::string("JPEG encoder: ") + state->Message);
+    }
+
+    jpeg_create_compress(&info);
+    jpeg_mem_dest(&info, &state->Buffer, &state->Size);
+    info.image_width = static_cast<JDIMENSION>(rgb.width());
+    info.image_height = static_cast<JDIMENSION>(rgb.height());
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 92, TRUE);
+    // Full colour resolution: the fine grain of the granite would smear
+    // with the usual halved colour channels.
+    for (int c = 0; c < info.num_components; ++c) {
+        info.comp_info[c].h_samp_factor = 1;
+        info.comp_info[c].v_samp_factor = 1;
+    }
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(rgb.constScanLine(static_cast<int>(info.next_scanline)));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    const QByteArray bytes(reinterpret_cast<const char*>(state->Buffer), static_cast<qsizetype>(state->Size));
+    std::free(state->Buffer);
+    return bytes;
+}
+
+QByteArray ResourceList(const QStringList& files)
+{
+    QByteArray list = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
+    for (const QString& file : files)
+        list += "    <file>" + file.toUtf8() + "</file>\n";
+    list += "</qresource>\n</RCC>\n";
+    return list;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        throw std::runtime_error("cannot make the folder " + folder.toStdString());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw std::runtime_error("cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
+}

@@ -1,0 +1,22 @@
+// Turning pictures into file contents and writing them.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+// PNG bytes of `picture`: RGB for pictures without alpha, RGB with alpha
+// for those with it, a palette for indexed ones.
+QByteArray PngBytes(QImage picture);
+
+// Baseline JPEG bytes of `picture`, three colour components at full
+// colour resolution, quality 92.
+QByteArray JpegBytes(const QImage& picture);
+
+// The Qt resource list naming `files` (relative to the list's folder).
+QByteArray ResourceList(const QStringList& files);
+
+// Writes `bytes` to `path` all at once, making folders as needed; a
+// reader never sees half a file. Throws std::runtime_error on failure.
+void WriteFile(const QString& path, const QByteArray& bytes);

@@ -1,0 +1,81 @@
+// velorin-picgen OUTPUT_FOLDER
+//
+// Draws every picture of the game and writes it, together with the Qt
+// resource list assets.qrc, into OUTPUT_FOLDER (the build's `pictures`
+// target passes the source tree's assets/). Nothing is random: running it
+// again writes the very same bytes.
+#include "Files.h"
+#include "Pictures.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <cstdio>
+#include <exception>
+#include <functional>
+#include <vector>
+
+namespace {
+
+struct Asset {
+    QString Path;  // relative to the output folder, and so to assets.qrc
+    std::function<QByteArray()> Encode;
+};
+
+std::vector<Asset> AllAssets()
+{
+    std::vector<Asset> assets;
+    const auto png = [&assets](const QString& path, std::function<QImage()> draw) {
+        assets.push_back({path, [draw] { return PngBytes(draw()); }});
+    };
+    assets.push_back({"main/Original.jpg", [] { return JpegBytes(DrawBoard()); }});
+    for (int code = 1; code <= StoneCount; ++code)
+        png(QStringLiteral("main/Farbe%1.png").arg(code), [code] { return DrawStone(code); });
+    png("main/Ring.png", DrawRing);
+    png("main/Klein.png", DrawSmallStones);
+    png("main/Auswertung.png", DrawScorePanel);
+    png("Zahlen.png", DrawDigits);
+    png("wertung/Punktewertung.png", DrawLevelScorePanel);
+    png("hscores/Erase.png", DrawEraser);
+    png("common/OkGlyph.png", [] { return DrawOkGlyph(true); });
+    png("common/OkGlyphDisabled.png", [] { return DrawOkGlyph(false); });
+    png("icon/Velorin16.png", [] { return DrawIndexedAppIcon(16); });
+    png("icon/Velorin256.png", [] { return DrawIndexedAppIcon(256); });
+    for (int size : {16, 32, 48, 256})
+        png(QStringLiteral("icon/velorin-%1.png").arg(size), [size] { return DrawAppIcon(size); });
+    return assets;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2 || argv[1][0] == '\0') {
+        std::fprintf(stderr, "usage: velorin-picgen OUTPUT_FOLDER\n"
+                             "Draws the game's pictures into OUTPUT_FOLDER.\n");
+        return 2;
+    }
+    // Text needs Qt's font machinery, which needs an application; no window
+    // is ever shown, so no display is needed either.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    if (QFileInfo(folder).exists() && !QFileInfo(folder).isDir()) {
+        std::fprintf(stderr, "velorin-picgen: %s is not a folder\n", argv[1]);
+        return 1;
+    }
+    try {
+        QStringList written;
+        for (const Asset& asset : AllAssets()) {
+            WriteFile(folder + '/' + asset.Path, asset.Encode());
+            written << asset.Path;
+        }
+        WriteFile(folder + "/assets.qrc", ResourceList(written));
+        std::printf("velorin-picgen: wrote %lld pictures and assets.qrc to %s\n",
+                    static_cast<long long>(written.size()), argv[1]);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "velorin-picgen: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
