@@ -50,6 +50,8 @@ TEST(Generator, SecondRunWritesTheSameBytes)
     const QMap<QString, QByteArray> a = FilesUnder(first.path()), b = FilesUnder(second.path());
     EXPECT_EQ(a.size(), 28) << "27 pictures and the resource list";
     EXPECT_EQ(a.keys(), b.keys());
+    // Every file it writes is committed, and nothing committed is left over.
+    EXPECT_EQ(a.keys(), FilesUnder(QStringLiteral(VELORIN_ASSETS)).keys());
     for (auto it = a.cbegin(); it != a.cend(); ++it) {
         EXPECT_FALSE(it.value().isEmpty()) << it.key().toStdString();
         EXPECT_TRUE(it.value() == b.value(it.key())) << it.key().toStdString() << " differs between runs";
