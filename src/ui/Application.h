@@ -1,0 +1,29 @@
+// The application object's part of the game: its title, its help file,
+// the request to end, and the general error box that shows an error no
+// handler dealt with.
+#pragma once
+
+#include <QString>
+
+class QApplication;
+
+namespace Application {
+
+extern QString Title;
+extern QString HelpFile;
+
+// Style, colours and fonts of the classic desktop the game was made for.
+void Initialize(QApplication& app);
+
+// Asks the program to end as soon as the message loop runs.
+void Terminate();
+bool Terminated();
+
+// The general error box: the text with a full stop added where it lacks
+// one, the title as caption, a stop icon and "OK".
+void ShowException(const QString& message);
+
+// The same box for an input/output error code.
+void ShowIoError(int code);
+
+} // namespace Application

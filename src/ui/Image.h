@@ -1,0 +1,20 @@
+// An image control: shows its picture at its top left corner, unscaled.
+// Whoever changes the picture calls Changed() so that it shows at once.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class TImage : public QWidget {
+public:
+    // A control of a fixed size; `picture` may be null until something
+    // draws on it.
+    TImage(QWidget* parent, QRect geometry, QImage picture = {});
+
+    QImage Picture;
+
+    void Changed() { update(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};

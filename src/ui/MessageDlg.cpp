@@ -1,0 +1,63 @@
+#include "MessageDlg.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <optional>
+
+namespace {
+
+QMessageBox::Icon IconOf(TMsgDlgType type)
+{
+    switch (type) {
+    case TMsgDlgType::Warning: return QMessageBox::Warning;
+    case TMsgDlgType::Error:
+    case TMsgDlgType::Stop: return QMessageBox::Critical;
+    case TMsgDlgType::Information: return QMessageBox::Information;
+    case TMsgDlgType::Confirmation: return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+void Run(const QString& caption, const QString& text, TMsgDlgType type, std::optional<QPoint> topLeft)
+{
+    QMessageBox box(IconOf(type), caption, text, QMessageBox::NoButton, QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    if (topLeft)
+        box.move(*topLeft); // a moved box is not centred again when shown
+    box.exec();
+}
+
+} // namespace
+
+QString MessageDlgCaption(TMsgDlgType type)
+{
+    switch (type) {
+    case TMsgDlgType::Warning: return QStringLiteral("Warnung");
+    case TMsgDlgType::Error:
+    case TMsgDlgType::Stop: return QStringLiteral("Fehler");
+    case TMsgDlgType::Information: return QStringLiteral("Information");
+    case TMsgDlgType::Confirmation: return QStringLiteral("Bestätigung");
+    }
+    return {};
+}
+
+void MessageDlg(const QString& text, TMsgDlgType type)
+{
+    Run(MessageDlgCaption(type), text, type, std::nullopt);
+}
+
+void MessageDlgPos(const QString& text, TMsgDlgType type, QPoint topLeft)
+{
+    Run(MessageDlgCaption(type), text, type, topLeft);
+}
+
+void ShowMessageBox(const QString& caption, const QString& text, TMsgDlgType type)
+{
+    Run(caption, text, type, std::nullopt);
+}

@@ -1,0 +1,26 @@
+// The board's paint box. What the game draws goes into its canvas, an
+// off-screen copy of the board, and shows at once; a repaint of the window
+// shows the canvas again.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class TPaintBox : public QWidget {
+    Q_OBJECT
+public:
+    TPaintBox(QWidget* parent, QRect geometry);
+
+    QImage Canvas; // Format_RGB32, the size of the paint box
+
+    // Shows the part of the canvas that was drawn on.
+    void Changed(QRect area) { update(area); }
+    void Changed() { update(); }
+
+signals:
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};

@@ -1,0 +1,28 @@
+// The pictures compiled into the program.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// A picture resource in the 32-bit form the drawing works on.
+QImage LoadPicture(const QString& resource);
+
+// The undecoded bytes of a resource (the board background JPEG).
+QByteArray LoadResourceBytes(const QString& resource);
+
+namespace Resource {
+inline const QString Original = QStringLiteral(":/main/Original.jpg");
+inline const QString Ring = QStringLiteral(":/main/Ring.png");
+inline const QString Klein = QStringLiteral(":/main/Klein.png");
+inline const QString Auswertung = QStringLiteral(":/main/Auswertung.png");
+inline const QString Zahlen = QStringLiteral(":/Zahlen.png");
+inline const QString Punktewertung = QStringLiteral(":/wertung/Punktewertung.png");
+inline const QString Erase = QStringLiteral(":/hscores/Erase.png");
+inline const QString OkGlyph = QStringLiteral(":/common/OkGlyph.png");
+inline const QString OkGlyphDisabled = QStringLiteral(":/common/OkGlyphDisabled.png");
+inline const QString Icon16 = QStringLiteral(":/icon/Velorin16.png");
+inline const QString Icon256 = QStringLiteral(":/icon/Velorin256.png");
+// The stone of colour code 1..12.
+QString Farbe(int code);
+} // namespace Resource

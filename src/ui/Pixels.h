@@ -1,0 +1,24 @@
+// The three drawing primitives of the game, on 32-bit pictures
+// (QImage::Format_RGB32): a plain copy of a rectangle, a copy that leaves
+// out the picture's transparent colour, and a filled rectangle.
+// They copy pixels exactly: no scaling, no blending.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+
+// Copies the rectangle `from` of `source` to `to` in `target`, pixel for
+// pixel. Both may be the same picture if the rectangles do not overlap.
+// Parts outside either picture are left out.
+void CopyRect(QImage& target, QPoint to, const QImage& source, QRect from);
+
+// Draws `source` with its top left corner at `to`, leaving out every pixel
+// of the colour of its bottom-left pixel.
+void DrawTransparent(QImage& target, QPoint to, const QImage& source);
+
+// Fills `area` of `target` with `colour`.
+void FillRect(QImage& target, QRect area, QRgb colour);
+
+// A picture in the form the primitives work on.
+QImage AsRgb32(const QImage& picture);
