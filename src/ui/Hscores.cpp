@@ -1,0 +1,10 @@
+#include "Hscores.h"
+
+THighScoreForm* HighScoreForm = nullptr;
+
+THighScoreForm::THighScoreForm(QWidget* owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("HighScoreForm"));
+    setWindowTitle(QStringLiteral("Bestenliste"));
+    setFixedSize(307, 256);
+}

@@ -1,0 +1,10 @@
+#include "LLevel.h"
+
+TLoadLevelForm* LoadLevelForm = nullptr;
+
+TLoadLevelForm::TLoadLevelForm(QWidget* owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("LoadLevelForm"));
+    setWindowTitle(QStringLiteral("Startlevel "));
+    setFixedSize(270, 140);
+}

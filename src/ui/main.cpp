@@ -1,0 +1,480 @@
+#include "main.h"
+
+#include "Application.h"
+#include "BoardGeometry.h"
+#include "DriveType.h"
+#include "Fonts.h"
+#include "Hscores.h"
+#include "Image.h"
+#include "Jpeg.h"
+#include "LLevel.h"
+#include "LevelFile.h"
+#include "MessageDlg.h"
+#include "Moves.h"
+#include "NumberDisplay.h"
+#include "PaintBox.h"
+#include "Panel.h"
+#include "Pictures.h"
+#include "Pixels.h"
+#include "Scoring.h"
+#include "wertung.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+TMainform* Mainform = nullptr;
+
+namespace {
+
+const QColor Silver(192, 192, 192);
+const QColor Grey(128, 128, 128);
+
+QLabel* MakeLabel(QWidget* parent, const QString& caption, QRect geometry, const QFont& font, QColor colour)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& caption, QRect geometry)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(geometry);
+    return button;
+}
+
+} // namespace
+
+TMainform::TMainform()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Mainform"));
+    setWindowTitle(QStringLiteral("Velorin"));
+    // The client area keeps its 697 x 478 pixels whatever the frame does.
+    setFixedSize(697, 478);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    LoadPictures();
+    CreateBoardSide();
+    CreateScoreSide();
+
+    Uhr = new QTimer(this);
+    Uhr->setInterval(ClockIntervalMs);
+    connect(Uhr, &QTimer::timeout, this, [this] { UhrTimer(); });
+    Uhr->start();
+
+    CentreOnScreen();
+    FormCreate();
+}
+
+void TMainform::LoadPictures()
+{
+    for (int code = 1; code <= 12; ++code)
+        Farbe[code] = LoadPicture(Resource::Farbe(code));
+    Ring = LoadPicture(Resource::Ring);
+    Klein = LoadPicture(Resource::Klein);
+    Zahlen = LoadPicture(Resource::Zahlen);
+}
+
+void TMainform::CreateBoardSide()
+{
+    Spielfeldpanel = new TPanel(this, {10, 10, 460, 460}, Silver, BevelCut::Raised, BevelCut::Lowered);
+    Spielfeldpanel->setObjectName(QStringLiteral("Spielfeldpanel"));
+
+    Spielfeld = new TPaintBox(Spielfeldpanel, {5, 5, BoardPixels, BoardPixels});
+    Spielfeld->setObjectName(QStringLiteral("Spielfeld"));
+
+    GameOver = MakeLabel(Spielfeldpanel, QStringLiteral("GAME OVER"), {69, 121, 323, 218},
+                         PixelFont(QStringLiteral("Times New Roman"), 96, true), Qt::white);
+    GameOver->setObjectName(QStringLiteral("GameOver"));
+    GameOver->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    GameOver->hide();
+
+    NextVersuchPanel = new TPanel(Spielfeldpanel, {120, 175, 220, 110}, Silver, BevelCut::Raised, BevelCut::None, 3);
+    NextVersuchPanel->setObjectName(QStringLiteral("NextVersuchPanel"));
+    Kommentar = MakeLabel(NextVersuchPanel, QStringLiteral("Leider sind Deine Punkte aufge- braucht."),
+                          {8, 16, 205, 30}, DialogFont(true), QColor(64, 128, 128));
+    Kommentar->setObjectName(QStringLiteral("Kommentar"));
+    VNummer = MakeLabel(NextVersuchPanel, QStringLiteral("Auf zum Versuch Nummer 2."), {7, 48, 205, 17},
+                        DialogFont(true), QColor(128, 128, 0));
+    VNummer->setObjectName(QStringLiteral("VNummer"));
+    OKButton = MakeButton(NextVersuchPanel, QStringLiteral("OK"), {72, 72, 75, 25});
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    NextVersuchPanel->hide();
+
+    connect(Spielfeld, &TPaintBox::MouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) { SpielfeldMouseDown(button, x, y); });
+    connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
+}
+
+void TMainform::CreateScoreSide()
+{
+    Auswertungspanel = new TPanel(this, {478, 10, 210, 460}, Grey, BevelCut::Raised, BevelCut::Lowered);
+    Auswertungspanel->setObjectName(QStringLiteral("Auswertungspanel"));
+
+    Ziel = new TImage(Auswertungspanel, {15, 13, TargetPixels, TargetPixels});
+    Ziel->setObjectName(QStringLiteral("Ziel"));
+    Auswertung = new TImage(Auswertungspanel, {15, 312, 180, 135}, LoadPicture(Resource::Auswertung));
+    Auswertung->setObjectName(QStringLiteral("Auswertung"));
+
+    NewLevel = MakeButton(Auswertungspanel, QStringLiteral("&Neues Spiel"), {15, 211, 85, 25});
+    ShowLevel = MakeButton(Auswertungspanel, QStringLiteral("&Bestenliste"), {110, 211, 85, 25});
+    NextChance = MakeButton(Auswertungspanel, QStringLiteral("Neuer &Versuch"), {62, 243, 85, 25});
+    InfoButton = MakeButton(Auswertungspanel, QStringLiteral("&Info"), {15, 275, 50, 25});
+    HilfeButton = MakeButton(Auswertungspanel, QStringLiteral("&Hilfe"), {80, 275, 50, 25});
+    Beenden = MakeButton(Auswertungspanel, QStringLiteral("&Ende"), {145, 275, 50, 25});
+    NewLevel->setObjectName(QStringLiteral("NewLevel"));
+    ShowLevel->setObjectName(QStringLiteral("ShowLevel"));
+    NextChance->setObjectName(QStringLiteral("NextChance"));
+    InfoButton->setObjectName(QStringLiteral("InfoButton"));
+    HilfeButton->setObjectName(QStringLiteral("HilfeButton"));
+    Beenden->setObjectName(QStringLiteral("Beenden"));
+
+    setTabOrder(OKButton, NewLevel);
+    setTabOrder(NewLevel, ShowLevel);
+    setTabOrder(ShowLevel, NextChance);
+    setTabOrder(NextChance, InfoButton);
+    setTabOrder(InfoButton, HilfeButton);
+    setTabOrder(HilfeButton, Beenden);
+
+    connect(NewLevel, &QPushButton::clicked, this, [this] { NewLevelClick(NewLevel); });
+    connect(ShowLevel, &QPushButton::clicked, this, [this] { HighscoreClick(); });
+    connect(NextChance, &QPushButton::clicked, this, [this] { NextChanceClick(NextChance); });
+    connect(Beenden, &QPushButton::clicked, this, [this] { BeendenClick(); });
+}
+
+void TMainform::CentreOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize outer = frameGeometry().size();
+    move(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
+}
+
+void TMainform::FormCreate()
+{
+    // The window menu of the title bar belongs to the window manager here;
+    // the fixed size already keeps it from offering Size and Restore.
+
+    StartedFromCD = IsOnCdRom(".");
+
+    // The board background comes as a JPEG and is decoded once, into the
+    // bitmap that every paint of the board copies from.
+    Hintergrund = QImage(BoardPixels, BoardPixels, QImage::Format_RGB32);
+    Hintergrund.fill(Qt::black);
+    const JpegPicture background = DecodeJpeg(LoadResourceBytes(Resource::Original));
+    if (background.Picture.isNull()) {
+        Hintergrund.fill(QColor(160, 160, 160));
+        Application::ShowException(QStringLiteral("Das Bild des Spielfelds ist beschädigt (%1)").arg(background.Error));
+    } else {
+        CopyRect(Hintergrund, {0, 0}, background.Picture, background.Picture.rect());
+    }
+    Original = Hintergrund;
+
+    CurrentLevel = 1;
+    LoadFile();
+    CurrentRecord = LevelTable[CurrentLevel];
+    NewLevelClick(this);
+}
+
+void TMainform::LoadFile()
+{
+    LevelCount = 0;
+    const LevelFileResult file = ReadLevelFile(LevelFileName, LevelTable);
+    if (file.Status == LevelFileStatus::Missing) {
+        MessageDlgPos(QStringLiteral("Kann Datei VELOR.DAT nicht finden.\n\nProgramm wird beendet."),
+                      TMsgDlgType::Error, {120, 150});
+        Application::Terminate();
+        return;
+    }
+    LevelCount = file.Count;
+    if (file.Status == LevelFileStatus::TooMany)
+        MessageDlg(QStringLiteral("velor.dat enthält mehr als 99 Level; nur die ersten 99 werden geladen."),
+                   TMsgDlgType::Warning);
+    else if (file.IoError != 0)
+        Application::ShowIoError(file.IoError);
+}
+
+void TMainform::ShowStone(std::uint8_t cell)
+{
+    if (cell == 0)
+        return;
+    const std::uint8_t code = CurrentRecord.Board[cell];
+    if (code < 1 || code > 12)
+        return;
+    DrawTransparent(Spielfeld->Canvas, BoardCellOrigin(cell), Farbe[code]);
+    Spielfeld->Changed(BoardCellRect(cell));
+}
+
+void TMainform::ShowRing()
+{
+    for (const int cell : {RingCell1, RingCell2}) {
+        if (cell > 0) {
+            DrawTransparent(Spielfeld->Canvas, BoardCellOrigin(cell), Ring);
+            Spielfeld->Changed(BoardCellRect(cell));
+        }
+    }
+}
+
+void TMainform::ShowZiel()
+{
+    QImage& picture = Ziel->Picture;
+    if (picture.isNull())
+        picture = QImage(Ziel->size(), QImage::Format_RGB32);
+    FillRect(picture, picture.rect(), qRgb(0, 0, 0));
+    for (int cell = 1; cell <= CellCount; ++cell) {
+        const int code = CurrentRecord.Target[cell];
+        if (code >= 1 && code <= 12) {
+            const QRect small((code - 1) * TargetStonePixels, 0, TargetStonePixels, TargetStonePixels);
+            CopyRect(picture, TargetCellOrigin(cell), Klein, small);
+        }
+    }
+    Ziel->Changed();
+}
+
+void TMainform::SpielfeldPaint()
+{
+    CopyRect(Spielfeld->Canvas, {0, 0}, Hintergrund, {0, 0, BoardPixels, BoardPixels});
+    Spielfeld->Changed();
+    for (int cell = 1; cell <= CellCount; ++cell)
+        ShowStone(static_cast<std::uint8_t>(cell));
+    ShowRing();
+}
+
+void TMainform::ShowZiffer(std::int32_t value, int row)
+{
+    // Left empty in the score picture; the number fields are wiped with it.
+    constexpr QRect blankBackground {100, 85, 80, 14};
+    ShowNumber(Auswertung->Picture, blankBackground, Zahlen, value, row);
+    Auswertung->Changed();
+}
+
+void TMainform::SpielfeldMouseDown(Qt::MouseButton Button, int X, int Y)
+{
+    if (Button != Qt::LeftButton)
+        return;
+    // Every left press starts the clock, wherever it lands.
+    if (!Uhr->isActive())
+        Uhr->start();
+    if (Y <= 45 || X <= 45 || Y >= 405 || X >= 405)
+        return;
+    const int cell = ((Y - 45) / 40) * 9 + (X - 45) / 40 + 1;
+    if (ReadyForStone == 1)
+        StonePress(cell);
+    else
+        RingPress(cell);
+}
+
+void TMainform::StonePress(int cell)
+{
+    SelectedCell = static_cast<std::int8_t>(cell);
+    RingCell1 = 0;
+    RingCell2 = 0;
+    const MoveOffer offer = StoneMove(CurrentRecord.Board, SelectedCell);
+    switch (offer.Kind) {
+    case MoveKind::None:
+        return;
+    case MoveKind::Ring:
+        // Both neighbours qualify: the player picks one of the ringed cells.
+        RingCell1 = static_cast<std::int8_t>(offer.Ring1);
+        RingCell2 = static_cast<std::int8_t>(offer.Ring2);
+        ReadyForStone = 0;
+        ShowRing();
+        return;
+    case MoveKind::Swap:
+        Swap(offer.Offset);
+        return;
+    }
+}
+
+void TMainform::RingPress(int cell)
+{
+    // Anything but a ringed cell leaves the offer open.
+    if (cell != RingCell1 && cell != RingCell2)
+        return;
+    const bool first = cell == RingCell1;
+    ShowStone(static_cast<std::uint8_t>(first ? RingCell2 : RingCell1));
+    const int step = TwoWayStep(CurrentRecord.Board[SelectedCell]);
+    ReadyForStone = 1;
+    Swap(first ? step : -step);
+}
+
+void TMainform::Swap(int offset)
+{
+    RingCell1 = 0;
+    RingCell2 = 0;
+    const int partner = SelectedCell + offset;
+    std::swap(CurrentRecord.Board[SelectedCell], CurrentRecord.Board[partner]);
+    ShowStone(static_cast<std::uint8_t>(SelectedCell));
+    ShowStone(static_cast<std::uint8_t>(partner));
+    if (Points > 0) {
+        Points -= PointsPerMove;
+        ShowZiffer(Points, 68);
+    }
+    TesteGameOver();
+}
+
+void TMainform::NewLevelClick(QObject* Sender)
+{
+    // At start-up the first game begins at level 1 without asking.
+    if (Sender != this) {
+        if (LoadLevelForm->exec() != 1)
+            return;
+    }
+    GameOver->hide();
+    NextVersuchPanel->hide();
+    NextChance->setEnabled(true);
+    Spielfeld->setEnabled(true);
+    Uhr->stop();
+    CurrentRecord = LevelTable[CurrentLevel];
+    ReadyForStone = 1;
+    ShowZiffer(CurrentLevel, 11);
+    Attempt = 1;
+    ShowZiffer(Attempt, 38);
+    Points = PointsPerAttempt;
+    ShowZiffer(Points, 68);
+    TotalScore = 0;
+    ShowZiffer(TotalScore, 109);
+    RingCell1 = 0;
+    RingCell2 = 0;
+    ShowZiel();
+    SpielfeldPaint();
+}
+
+void TMainform::NextChanceClick(QObject*)
+{
+    ++Attempt;
+    NextChance->setEnabled(Attempt != AttemptsPerLevel);
+    Spielfeld->setEnabled(true);
+    Uhr->stop();
+    CurrentRecord = LevelTable[CurrentLevel];
+    ReadyForStone = 1;
+    RingCell1 = 0;
+    RingCell2 = 0;
+    ShowZiffer(Attempt, 38);
+    Points = PointsPerAttempt;
+    ShowZiffer(Points, 68);
+    SpielfeldPaint();
+}
+
+void TMainform::OKButtonClick()
+{
+    NextVersuchPanel->hide();
+    NextChanceClick(this);
+}
+
+void TMainform::UhrTimer()
+{
+    if (Points > 0) {
+        Points -= PointsPerTick;
+        ShowZiffer(Points, 68);
+        return;
+    }
+    // The points of this attempt are used up.
+    Uhr->stop();
+    NextChance->setEnabled(false);
+    switch (Attempt) {
+    case 1:
+        Kommentar->setText(QStringLiteral("Leider sind Deine Punkte aufge- braucht."));
+        VNummer->setText(QStringLiteral("Auf zum Versuch Nummer 2."));
+        NextVersuchPanel->show();
+        break;
+    case 2:
+        Kommentar->setText(QStringLiteral("Auch der zweite Versuch war kein Erfolg."));
+        VNummer->setText(QStringLiteral(" Auf zum Versuch Nummer 3."));
+        NextVersuchPanel->show();
+        break;
+    default:
+        EndOfGame();
+        break;
+    }
+}
+
+void TMainform::TesteGameOver()
+{
+    if (!IsSolved(CurrentRecord))
+        return;
+    Uhr->stop();
+    NextChance->setEnabled(false);
+    StoreDialogPosition();
+    Wertform->exec(); // adds the attempt's bonus to Points
+    TotalScore += Points;
+    ShowZiffer(TotalScore, 109);
+    ++CurrentLevel;
+    if (CurrentLevel <= LevelCount) {
+        NextChance->setEnabled(true);
+        CurrentRecord = LevelTable[CurrentLevel];
+        ReadyForStone = 1;
+        ShowZiffer(CurrentLevel, 11);
+        Attempt = 1;
+        ShowZiffer(Attempt, 38);
+        Points = PointsPerAttempt;
+        ShowZiffer(Points, 68);
+        ShowZiel();
+        SpielfeldPaint();
+    } else {
+        --CurrentLevel; // names the last level again
+        EndOfGame();
+    }
+}
+
+void TMainform::EndOfGame()
+{
+    GameOver->setText(QStringLiteral("GAME OVER"));
+    GameOver->show();
+    Spielfeld->setEnabled(false);
+    HandOverTotal();
+}
+
+void TMainform::HandOverTotal()
+{
+    // The list may be open for viewing right now (the clock runs on behind
+    // it); it is never shown twice, so the total waits until it is closed.
+    if (HighScoreForm->isVisible()) {
+        HandOverPending = true;
+        return;
+    }
+    EnterNewScore = true;
+    if (TotalScore > HighScoreMark) {
+        HighScoreMark = TotalScore;
+        StoreDialogPosition();
+        HighScoreForm->exec();
+    }
+    EnterNewScore = false;
+}
+
+void TMainform::HighscoreClick()
+{
+    StoreDialogPosition();
+    HighScoreForm->exec();
+    if (HandOverPending) {
+        HandOverPending = false;
+        HandOverTotal();
+    }
+}
+
+void TMainform::StoreDialogPosition()
+{
+    DialogLeft = x();
+    DialogTop = y();
+}
+
+void TMainform::BeendenClick()
+{
+    close();
+}

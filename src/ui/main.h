@@ -1,0 +1,98 @@
+// The main window: the board with its paint box on the left, the target
+// picture, the buttons and the score picture on the right.
+#pragma once
+
+#include "Daten.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+class TImage;
+class TPaintBox;
+class TPanel;
+
+class TMainform : public QWidget {
+    Q_OBJECT
+public:
+    TMainform();
+
+    // Board side.
+    TPanel* Spielfeldpanel;
+    TPaintBox* Spielfeld;
+    QLabel* GameOver;
+    TPanel* NextVersuchPanel;
+    QLabel* Kommentar;
+    QLabel* VNummer;
+    QPushButton* OKButton;
+
+    // Score side.
+    TPanel* Auswertungspanel;
+    TImage* Ziel;
+    TImage* Auswertung;
+    QPushButton* NewLevel;
+    QPushButton* ShowLevel;
+    QPushButton* NextChance;
+    QPushButton* InfoButton;
+    QPushButton* HilfeButton;
+    QPushButton* Beenden;
+
+    QTimer* Uhr;
+
+    // Pictures held by the window and never shown themselves.
+    QImage Original;
+    QImage Hintergrund;
+    QImage Ring;
+    std::array<QImage, 13> Farbe; // Farbe[1] .. Farbe[12]
+    QImage Klein;
+    QImage Zahlen;
+
+    // Start-up.
+    void FormCreate();
+    void LoadFile();
+
+    // Drawing of board and target.
+    void ShowStone(std::uint8_t cell);
+    void ShowRing();
+    void ShowZiel();
+    void SpielfeldPaint();
+
+    // The numbers of the score picture.
+    void ShowZiffer(std::int32_t value, int row);
+
+    // A press on the board.
+    void SpielfeldMouseDown(Qt::MouseButton Button, int X, int Y);
+
+    // Level flow.
+    void NewLevelClick(QObject* Sender);
+    void NextChanceClick(QObject* Sender);
+    void OKButtonClick();
+    void UhrTimer();
+    void TesteGameOver();
+    void HighscoreClick();
+    void BeendenClick();
+
+private:
+    void StonePress(int cell);
+    void RingPress(int cell);
+    void Swap(int offset);
+    void EndOfGame();
+    void HandOverTotal();
+    void StoreDialogPosition();
+
+    // The game ended while the list was open for viewing; the total is
+    // handed to it once that list has been closed.
+    bool HandOverPending = false;
+
+    void CreateBoardSide();
+    void CreateScoreSide();
+    void LoadPictures();
+    void CentreOnScreen();
+};
+
+extern TMainform* Mainform;

@@ -1,0 +1,66 @@
+#include "wertung.h"
+
+#include "Daten.h"
+#include "Fonts.h"
+#include "Image.h"
+#include "NumberDisplay.h"
+#include "Panel.h"
+#include "Pictures.h"
+#include "Scoring.h"
+
+#include <QPushButton>
+
+TWertform* Wertform = nullptr;
+
+namespace {
+// Left empty in the score picture; the number fields are wiped with it.
+constexpr QRect BlankBackground {100, 90, 80, 14};
+} // namespace
+
+TWertform::TWertform(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Wertform"));
+    setWindowTitle(QStringLiteral("Wertung"));
+    setFixedSize(211, 204);
+    setFont(DialogFont());
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0, 128, 128));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    Rahmen = new TPanel(this, {13, 14, 185, 140}, QColor(192, 192, 192), BevelCut::Raised, BevelCut::Lowered);
+    Rahmen->setObjectName(QStringLiteral("Rahmen"));
+    Punktewertung = new TImage(Rahmen, {3, 3, 180, 135}, LoadPicture(Resource::Punktewertung));
+    Punktewertung->setObjectName(QStringLiteral("Punktewertung"));
+    Zahlen = LoadPicture(Resource::Zahlen);
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setGeometry(68, 168, 75, 25);
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, [this] { done(1); });
+}
+
+void TWertform::showEvent(QShowEvent* event)
+{
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TWertform::FormShow()
+{
+    move(DialogLeft + 135, DialogTop + 145);
+    ShowPunkte(CurrentLevel, 11);
+    ShowPunkte(Points, 46);
+    const std::int32_t bonus = AttemptBonus(Attempt);
+    ShowPunkte(bonus, 73);
+    Points += bonus;
+    ShowPunkte(Points, 109);
+}
+
+void TWertform::ShowPunkte(std::int32_t value, int row)
+{
+    ShowNumber(Punktewertung->Picture, BlankBackground, Zahlen, value, row);
+    Punktewertung->Changed();
+}
