@@ -399,8 +399,12 @@ void TMainform::UhrTimer()
         VNummer->setText(QStringLiteral(" Auf zum Versuch Nummer 3."));
         NextVersuchPanel->show();
         break;
-    default:
+    case 3:
         EndOfGame();
+        break;
+    default:
+        // Before the first game has started (a tick behind the start-up
+        // boxes) there is no attempt to fail.
         break;
     }
 }
