@@ -1,6 +1,8 @@
 #include "FileIo.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <string>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,4 +39,40 @@ FileRead ReadFilePrefix(const char* path, std::size_t limit)
     result.Bytes.resize(filled);
     ::close(fd);
     return result;
+}
+
+namespace {
+
+int WriteAll(int fd, std::span<const std::uint8_t> bytes)
+{
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t done = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done < 0)
+            return errno;
+        written += static_cast<std::size_t>(done);
+    }
+    return 0;
+}
+
+} // namespace
+
+int WriteFileAtomically(const char* path, std::span<const std::uint8_t> bytes)
+{
+    const std::string temporary = std::string(path) + ".tmp";
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd < 0)
+        return errno;
+    int error = WriteAll(fd, bytes);
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(temporary.c_str(), path) != 0)
+        error = errno;
+    if (error != 0)
+        ::unlink(temporary.c_str());
+    return error;
 }

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 struct FileRead {
@@ -17,3 +18,9 @@ struct FileRead {
 
 // Reads at most `limit` bytes from the start of the file at `path`.
 FileRead ReadFilePrefix(const char* path, std::size_t limit);
+
+// Replaces the file at `path` with `bytes` so that it is never seen half
+// written: the bytes go to "<path>.tmp" beside it, are flushed to the disk,
+// and the temporary then takes the file's name. On any failure the old
+// file stays as it was. Returns 0, or the errno of the step that failed.
+int WriteFileAtomically(const char* path, std::span<const std::uint8_t> bytes);

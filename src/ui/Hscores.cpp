@@ -1,10 +1,245 @@
 #include "Hscores.h"
 
+#include "Application.h"
+#include "BitBtn.h"
+#include "Cp1252.h"
+#include "Daten.h"
+#include "FileIo.h"
+#include "Fonts.h"
+#include "HighScore.h"
+#include "IoError.h"
+#include "MessageDlg.h"
+#include "Panel.h"
+#include "Pictures.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QValidator>
+
 THighScoreForm* HighScoreForm = nullptr;
 
-THighScoreForm::THighScoreForm(QWidget* owner) : QDialog(owner)
+namespace {
+
+constexpr int LinePitch = 16;
+
+int LineTop(int place)
+{
+    return LinePitch * place + LinePitch;
+}
+
+// The column of place numbers: its words wrap one to a line in the narrow
+// label, right-aligned, on the same 16-pixel lines as the names.
+class TPlaceColumn : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        const QStringList words = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (int line = 0; line < words.size(); ++line)
+            painter.drawText(QRect(0, line * LinePitch, width(), LinePitch), Qt::AlignRight | Qt::AlignTop, words[line]);
+    }
+};
+
+// Lets through only what the high-score file's code page can store.
+class TCp1252Validator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        return FitsCp1252(input.toStdString()) ? Acceptable : Invalid;
+    }
+};
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry, Qt::Alignment alignment)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setAlignment(alignment | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+THighScoreForm::THighScoreForm(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("HighScoreForm"));
     setWindowTitle(QStringLiteral("Bestenliste"));
     setFixedSize(307, 256);
+    setFont(PixelFont(QStringLiteral("System"), 13, true));
+
+    ScorePanel = new TPanel(this, {6, 8, 295, 201}, QColor(192, 192, 192), BevelCut::Raised, BevelCut::Lowered);
+    ScorePanel->setObjectName(QStringLiteral("ScorePanel"));
+    Headline = MakeLabel(ScorePanel, QStringLiteral("Headline"),
+                         QStringLiteral("Platz  Name                         Level  Punkte"), {10, 9, 277, 16},
+                         Qt::AlignLeft);
+    Headline->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 13, true, true));
+    Platzleiste = new TPlaceColumn(QStringLiteral("1. 2. 3. 4. 5. 6. 7. 8. 9. 10."), ScorePanel);
+    Platzleiste->setObjectName(QStringLiteral("Platzleiste"));
+    Platzleiste->setGeometry(15, 33, 21, 160);
+
+    for (int place = 1; place <= Places; ++place) {
+        const int top = LineTop(place);
+        MakeLabel(ScorePanel, QStringLiteral("Name%1").arg(place), QStringLiteral("Name%1").arg(place),
+                  {53, top, place == 10 ? 58 : 50, LinePitch}, Qt::AlignLeft);
+        MakeLabel(ScorePanel, QStringLiteral("L%1").arg(place), QStringLiteral("0"), {214, top, 17, LinePitch},
+                  Qt::AlignRight);
+        MakeLabel(ScorePanel, QStringLiteral("P%1").arg(place), QStringLiteral("0"), {239, top, 47, LinePitch},
+                  Qt::AlignRight);
+    }
+
+    Neuer_Eintrag = new QLineEdit(QStringLiteral("Neuer Eintrag"), ScorePanel);
+    Neuer_Eintrag->setObjectName(QStringLiteral("Neuer_Eintrag"));
+    Neuer_Eintrag->setGeometry(53, 32, 144, 16);
+    Neuer_Eintrag->setFrame(false);
+    Neuer_Eintrag->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 13, true));
+    Neuer_Eintrag->setMaxLength(NameLength);
+    Neuer_Eintrag->setValidator(new TCp1252Validator(Neuer_Eintrag));
+    Neuer_Eintrag->setTextMargins(0, 0, 0, 0);
+    QPalette flat = Neuer_Eintrag->palette();
+    flat.setColor(QPalette::Base, QColor(192, 192, 192));
+    Neuer_Eintrag->setPalette(flat);
+    Neuer_Eintrag->hide();
+
+    const auto [eraser, eraserDisabled] = SplitGlyphStrip(QImage(Resource::Erase), qRgb(128, 0, 128));
+    EraseButton = new TBitBtn(this, QStringLiteral("Löschen"), {94, 216, 95, 25}, eraser, eraserDisabled);
+    EraseButton->setObjectName(QStringLiteral("EraseButton"));
+    EraseButton->setAutoDefault(false);
+    OKButton = TBitBtn::OkButton(this, {206, 216, 95, 25});
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    setTabOrder(Neuer_Eintrag, EraseButton);
+    setTabOrder(EraseButton, OKButton);
+
+    connect(EraseButton, &QPushButton::clicked, this, [this] { DelListeClick(); });
+    connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
+
+    FormCreate();
+}
+
+void THighScoreForm::FormCreate()
+{
+    LoadListe();
+}
+
+QLabel* THighScoreForm::Label(const char* family, int place) const
+{
+    return findChild<QLabel*>(QStringLiteral("%1%2").arg(QLatin1String(family)).arg(place));
+}
+
+void THighScoreForm::ShowName(int place)
+{
+    QLabel* name = Label("Name", place);
+    name->setText(QString::fromStdString(NameText(ScoreTable, place)));
+    name->resize(name->sizeHint().width(), LinePitch); // sized to its text
+}
+
+void THighScoreForm::LoadListe()
+{
+    const FileRead file = ReadFilePrefix(HighScoreFileName, HighScoreRecordSize);
+    if (!file.Opened) {
+        ClearTable(ScoreTable); // no list yet: start empty, silently
+    } else if (file.Error != 0) {
+        ParseHighScoreTable(file.Bytes, ScoreTable);
+        Application::ShowIoError(IoErrorFromErrno(file.Error));
+        return;
+    } else if (!ParseHighScoreTable(file.Bytes, ScoreTable)) {
+        Application::ShowIoError(IoReadBeyondEnd);
+        return;
+    }
+    HighScoreMark = ScoreTable.Scores[Places];
+}
+
+bool THighScoreForm::SaveListe()
+{
+    if (StartedFromCD) {
+        MessageDlg(QStringLiteral("Bestenliste kann nicht gespeichert werden,\rda Programm von CDRom gestartet wurde."),
+                   TMsgDlgType::Information);
+        return true;
+    }
+    const int error = WriteFileAtomically(HighScoreFileName, RecordBytes(ScoreTable));
+    if (error != 0) {
+        Application::ShowIoError(IoErrorFromErrno(error));
+        return false;
+    }
+    return true;
+}
+
+void THighScoreForm::ShowListe()
+{
+    Neuer_Eintrag->hide();
+    for (int place = 1; place <= Places; ++place) {
+        ShowName(place);
+        Label("L", place)->setText(QString::number(ScoreTable.Levels[place]));
+        Label("P", place)->setText(QString::number(ScoreTable.Scores[place]));
+    }
+}
+
+void THighScoreForm::showEvent(QShowEvent* event)
+{
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void THighScoreForm::FormShow()
+{
+    move(DialogLeft + 110, DialogTop + 110);
+    if (EnterNewScore) {
+        TesteSpiel();
+        return;
+    }
+    OKButton->setFocus();
+    EntryPlace = 0;
+    ShowListe();
+}
+
+void THighScoreForm::TesteSpiel()
+{
+    const int place = FindPlace(ScoreTable, HighScoreMark);
+    if (place == 0) {
+        EntryPlace = 0;
+        ShowListe();
+        return;
+    }
+    EntryPlace = static_cast<std::uint8_t>(place);
+    InsertEntry(ScoreTable, place, static_cast<std::uint8_t>(CurrentLevel), HighScoreMark);
+    ShowListe();
+    Neuer_Eintrag->clear();
+    Neuer_Eintrag->show();
+    Neuer_Eintrag->move(Neuer_Eintrag->x(), LineTop(place));
+    Neuer_Eintrag->setFocus();
+}
+
+void THighScoreForm::OKButtonClick()
+{
+    if (EntryPlace != 0) {
+        const QString name = Neuer_Eintrag->text().left(NameLength);
+        // The field lets through only what the code page holds.
+        SetNameBytes(ScoreTable, EntryPlace, Cp1252FromUtf8(name.toStdString()).value_or(std::string()));
+        ShowName(EntryPlace);
+        Neuer_Eintrag->hide();
+        HighScoreMark = ScoreTable.Scores[Places];
+        SaveListe(); // the list is closed even when saving failed
+    }
+    done(1);
+}
+
+void THighScoreForm::reject()
+{
+    OKButtonClick();
+}
+
+void THighScoreForm::DelListeClick()
+{
+    ClearTable(ScoreTable);
+    if (!SaveListe())
+        return;
+    HighScoreMark = 0;
+    EntryPlace = 0;
+    ShowListe();
 }

@@ -1,12 +1,46 @@
-// The high-score list: the ten best game totals.
+// The high-score list: the ten best game totals with name and level,
+// kept in "VScore.dat". Shown for viewing, or at the end of a game with a
+// line open for the player's name.
 #pragma once
 
 #include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class TBitBtn;
+class TPanel;
 
 class THighScoreForm : public QDialog {
     Q_OBJECT
 public:
     explicit THighScoreForm(QWidget* owner);
+
+    TPanel* ScorePanel;
+    QLabel* Headline;
+    QLabel* Platzleiste;
+    QLineEdit* Neuer_Eintrag;
+    TBitBtn* EraseButton;
+    TBitBtn* OKButton;
+
+    void FormCreate();
+    void FormShow();
+    void LoadListe();
+    bool SaveListe();
+    void ShowListe();
+    void TesteSpiel();
+    void OKButtonClick();
+    void DelListeClick();
+
+    // Escape and the window manager's close act like OK, so that a name
+    // being entered is kept and written.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QLabel* Label(const char* family, int place) const;
+    void ShowName(int place);
 };
 
 extern THighScoreForm* HighScoreForm;

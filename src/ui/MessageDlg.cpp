@@ -22,7 +22,11 @@ QMessageBox::Icon IconOf(TMsgDlgType type)
 
 void Run(const QString& caption, const QString& text, TMsgDlgType type, std::optional<QPoint> topLeft)
 {
-    QMessageBox box(IconOf(type), caption, text, QMessageBox::NoButton, QApplication::activeWindow());
+    // The texts break their lines with a carriage return, as message boxes
+    // on the game's first platform did; here a line feed does that.
+    QString shown = text;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(IconOf(type), caption, shown, QMessageBox::NoButton, QApplication::activeWindow());
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setTextFormat(Qt::PlainText);
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);

@@ -197,7 +197,7 @@ void TMainform::LoadFile()
     LevelCount = 0;
     const LevelFileResult file = ReadLevelFile(LevelFileName, LevelTable);
     if (file.Status == LevelFileStatus::Missing) {
-        MessageDlgPos(QStringLiteral("Kann Datei VELOR.DAT nicht finden.\n\nProgramm wird beendet."),
+        MessageDlgPos(QStringLiteral("Kann Datei VELOR.DAT nicht finden.\r\rProgramm wird beendet."),
                       TMsgDlgType::Error, {120, 150});
         Application::Terminate();
         return;

@@ -9,14 +9,15 @@
 
 #include <QApplication>
 
-#include <optional>
+#include <functional>
 
 class GameFixture {
 public:
-    // `levels` is written as "velor.dat" unless it is empty and
-    // `withoutLevelFile` is set.
-    explicit GameFixture(const std::vector<std::uint8_t>& levels, bool withoutLevelFile = false)
-        : Cwd((Prepare(levels, withoutLevelFile), Dir.Path))
+    // `levels` is written as "velor.dat"; `prepare` may put further files
+    // into the directory before the game starts.
+    using Preparation = std::function<void(const TempDir&)>;
+    explicit GameFixture(const std::vector<std::uint8_t>& levels, const Preparation& prepare = {})
+        : Cwd((Prepare(levels, prepare), Dir.Path))
     {
         Started = CreateWindows(*qApp);
     }
@@ -27,10 +28,11 @@ public:
     bool Started = false;
 
 private:
-    void Prepare(const std::vector<std::uint8_t>& levels, bool withoutLevelFile)
+    void Prepare(const std::vector<std::uint8_t>& levels, const Preparation& prepare)
     {
         ResetGameState();
-        if (!withoutLevelFile)
-            Dir.Write("velor.dat", levels);
+        Dir.Write("velor.dat", levels);
+        if (prepare)
+            prepare(Dir);
     }
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Daten.h"
+#include "HighScore.h"
 
 inline void ResetGameState()
 {
@@ -22,4 +23,5 @@ inline void ResetGameState()
     HighScoreMark = 0;
     EnterNewScore = false;
     EntryPlace = 0;
+    ScoreTable = {};
 }

@@ -1,10 +1,11 @@
-// Catches the modal dialogs a test provokes: each one that opens is
-// recorded and answered by `answer` (by default: closed with its default
-// or first button), so the test goes on.
+// Catches the dialogs and message boxes a test provokes: every time one
+// is shown it is recorded and then answered by `answer` (by default:
+// closed with its default or first button), so the test goes on.
 #pragma once
 
 #include <QApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -23,48 +24,61 @@ struct CaughtDialog {
     QStringList Buttons;
 };
 
-class ModalCatcher {
+class ModalCatcher : public QObject {
 public:
     using Answer = std::function<void(QWidget*)>;
 
-    explicit ModalCatcher(Answer answer = {}) : Reply(std::move(answer))
-    {
-        Poll.setInterval(5);
-        QObject::connect(&Poll, &QTimer::timeout, [this] { Check(); });
-        Poll.start();
-    }
+    explicit ModalCatcher(Answer answer = {}) : Reply(std::move(answer)) { qApp->installEventFilter(this); }
+    ~ModalCatcher() override { qApp->removeEventFilter(this); }
 
     std::vector<CaughtDialog> Caught;
 
-private:
-    void Check()
+    static void CloseWithDefault(QWidget* shown)
     {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == Last || !modal->isVisible())
-            return;
-        Last = modal;
+        if (auto* box = qobject_cast<QMessageBox*>(shown)) {
+            box->defaultButton() ? box->defaultButton()->click() : box->buttons().front()->click();
+        } else if (auto* dialog = qobject_cast<QDialog*>(shown)) {
+            dialog->reject();
+        }
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            auto* dialog = qobject_cast<QDialog*>(watched);
+            if (dialog && dialog->isWindow()) {
+                // Answered once its own event loop runs.
+                QPointer<QDialog> shown(dialog);
+                QTimer::singleShot(0, this, [this, shown] {
+                    if (shown && shown->isVisible())
+                        Handle(shown);
+                });
+            }
+        }
+        return false;
+    }
+
+private:
+    void Handle(QDialog* shown)
+    {
         CaughtDialog seen;
-        seen.ObjectName = modal->objectName();
-        seen.Title = modal->windowTitle();
-        seen.Position = modal->pos();
-        seen.Size = modal->size();
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        seen.ObjectName = shown->objectName();
+        seen.Title = shown->windowTitle();
+        seen.Position = shown->pos();
+        seen.Size = shown->size();
+        if (auto* box = qobject_cast<QMessageBox*>(shown)) {
             seen.Text = box->text();
             seen.Icon = box->icon();
             for (QAbstractButton* button : box->buttons())
                 seen.Buttons << button->text();
         }
         Caught.push_back(seen);
-        if (Reply) {
-            Reply(modal);
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            box->defaultButton() ? box->defaultButton()->click() : box->buttons().front()->click();
-        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-            dialog->reject();
-        }
+        if (Reply)
+            Reply(shown);
+        else
+            CloseWithDefault(shown);
     }
 
     Answer Reply;
-    QTimer Poll;
-    QPointer<QWidget> Last;
 };

@@ -1,0 +1,412 @@
+// The high-score list: its file, the entry of a new total and "Löschen".
+#include "GameFixture.h"
+#include "Levels.h"
+#include "ModalCatcher.h"
+#include "Typing.h"
+
+#include "BitBtn.h"
+#include "Cp1252.h"
+#include "FileIo.h"
+#include "HighScore.h"
+#include "Hscores.h"
+#include "PaintBox.h"
+#include "main.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+#include <cstring>
+
+namespace {
+
+// A level solved by one press on cell 41.
+TLevelRecord OneMoveLevel()
+{
+    return MakeLevel({{41, 5}, {42, 6}}, {{41, 6}, {42, 5}});
+}
+
+// A full list: place p holds "Spieler<p>", level p and 1000 - 10p.
+THighScoreTable FullTable()
+{
+    THighScoreTable table {};
+    for (int place = 1; place <= Places; ++place) {
+        SetNameBytes(table, place, "Spieler" + std::to_string(place));
+        table.Levels[place] = static_cast<std::uint8_t>(place);
+        table.Scores[place] = 1000 - 10 * place;
+    }
+    return table;
+}
+
+std::vector<std::uint8_t> BytesOf(const THighScoreTable& table)
+{
+    const auto bytes = RecordBytes(table);
+    return {bytes.begin(), bytes.end()};
+}
+
+GameFixture::Preparation WithScoreFile(std::vector<std::uint8_t> bytes)
+{
+    return [bytes](const TempDir& dir) { dir.Write("VScore.dat", bytes); };
+}
+
+std::vector<std::uint8_t> ScoreFile(const TempDir& dir)
+{
+    return ReadFilePrefix(dir.File("VScore.dat").c_str(), 1 << 16).Bytes;
+}
+
+QString LabelText(const char* family, int place)
+{
+    return HighScoreForm->findChild<QLabel*>(QStringLiteral("%1%2").arg(QLatin1String(family)).arg(place))->text();
+}
+
+// Opens the list for a new total as the end of a game does; `answer` then
+// acts on the open list (and on any box it shows).
+void EnterTotal(std::int32_t total, std::uint16_t level, const ModalCatcher::Answer& answer, ModalCatcher** used = nullptr)
+{
+    static ModalCatcher* current = nullptr;
+    ModalCatcher catcher(answer);
+    current = &catcher;
+    if (used)
+        *used = current;
+    EnterNewScore = true;
+    HighScoreMark = total;
+    CurrentLevel = level;
+    HighScoreForm->exec();
+    EnterNewScore = false;
+}
+
+// Types a name into the open entry line and confirms with OK.
+ModalCatcher::Answer TypeName(const QString& name)
+{
+    return [name](QWidget* shown) {
+        if (shown != HighScoreForm) {
+            ModalCatcher::CloseWithDefault(shown);
+            return;
+        }
+        TypeText(HighScoreForm->Neuer_Eintrag, name);
+        HighScoreForm->OKButton->click();
+    };
+}
+
+} // namespace
+
+class HighScoreFormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aGameEndedAboveTheLastPlaceIsEnteredAndWrittenWhole()
+    {
+        GameFixture game(LevelFileOf({OneMoveLevel()}));
+        Mainform->move(30, 20);
+        Mainform->show();
+        QPoint listPosition;
+        ModalCatcher catcher([&listPosition](QWidget* shown) {
+            if (shown == HighScoreForm) {
+                listPosition = shown->pos();
+                QVERIFY(HighScoreForm->Neuer_Eintrag->isVisible());
+                QCOMPARE(HighScoreForm->Neuer_Eintrag->y(), 32); // over the line of place 1
+                TypeText(HighScoreForm->Neuer_Eintrag, QStringLiteral("Jürgen"));
+                HighScoreForm->OKButton->click();
+            } else {
+                ModalCatcher::CloseWithDefault(shown); // the score dialog
+            }
+        });
+        QTest::mousePress(Mainform->Spielfeld, Qt::LeftButton, {}, QPoint(4 * 40 + 65, 4 * 40 + 65));
+        QCOMPARE(listPosition, Mainform->pos() + QPoint(110, 110));
+        QVERIFY(!EnterNewScore);
+
+        const std::vector<std::uint8_t> file = ScoreFile(game.Dir);
+        QCOMPARE(file.size(), std::size_t(160));
+        QCOMPARE(file[0], std::uint8_t(6));
+        QCOMPARE(std::string(reinterpret_cast<const char*>(&file[1]), 6), std::string("J\xFCrgen"));
+        QCOMPARE(file[110], std::uint8_t(1)); // the level on which the game ended
+        std::int32_t score = 0;
+        std::memcpy(&score, &file[120], 4);
+        QCOMPARE(score, 1695);
+        QCOMPARE(HighScoreMark, 0); // place 10 is still empty
+        QCOMPARE(LabelText("Name", 1), QStringLiteral("Jürgen"));
+        QCOMPARE(LabelText("P", 1), QStringLiteral("1695"));
+    }
+
+    void layoutOfTheList()
+    {
+        GameFixture game(LevelFileOf({OneMoveLevel()}), WithScoreFile(BytesOf(FullTable())));
+        THighScoreForm& form = *HighScoreForm;
+        QCOMPARE(form.windowTitle(), QStringLiteral("Bestenliste"));
+        QCOMPARE(form.size(), QSize(307, 256));
+        QVERIFY(!(form.windowFlags() & Qt::WindowCloseButtonHint));
+        QCOMPARE(form.Headline->text(), QStringLiteral("Platz  Name                         Level  Punkte"));
+        QVERIFY(form.Headline->font().underline());
+        QCOMPARE(form.Neuer_Eintrag->maxLength(), 10);
+        QCOMPARE(form.Neuer_Eintrag->geometry(), QRect(53, 32, 144, 16));
+        QVERIFY(!form.Neuer_Eintrag->hasFrame());
+        QCOMPARE(form.EraseButton->text(), QStringLiteral("Löschen"));
+        QCOMPARE(form.EraseButton->geometry(), QRect(94, 216, 95, 25));
+        QCOMPARE(form.OKButton->geometry(), QRect(206, 216, 95, 25));
+        QVERIFY(form.OKButton->isDefault());
+        QVERIFY(!form.OKButton->Glyph.isNull());
+        for (int place = 1; place <= 10; ++place) {
+            for (const char* family : {"Name", "L", "P"}) {
+                auto* label = form.findChild<QLabel*>(QStringLiteral("%1%2").arg(QLatin1String(family)).arg(place));
+                QVERIFY(label);
+                QCOMPARE(label->y(), 16 * place + 16);
+            }
+        }
+        ModalCatcher catcher([](QWidget* shown) { qobject_cast<THighScoreForm*>(shown)->OKButton->click(); });
+        DialogLeft = 40;
+        DialogTop = 50;
+        Mainform->ShowLevel->click(); // viewing: the window's own position is stored first
+        QCOMPARE(catcher.Caught.size(), std::size_t(1));
+        QCOMPARE(catcher.Caught[0].Position, Mainform->pos() + QPoint(110, 110));
+        QCOMPARE(LabelText("Name", 3), QStringLiteral("Spieler3"));
+        QCOMPARE(LabelText("L", 3), QStringLiteral("3"));
+        QCOMPARE(LabelText("P", 3), QStringLiteral("970"));
+        QVERIFY(!form.Neuer_Eintrag->isVisible());
+        QCOMPARE(EntryPlace, std::uint8_t(0));
+    }
+
+    void placesOfNewEntries_data()
+    {
+        QTest::addColumn<int>("total");
+        QTest::addColumn<int>("place");
+        QTest::newRow("best of all") << 5000 << 1;
+        QTest::newRow("tie with place 1 ranks above it") << 990 << 1;
+        QTest::newRow("between 4 and 5") << 955 << 5;
+        QTest::newRow("place 10") << 901 << 10;
+    }
+
+    void placesOfNewEntries()
+    {
+        QFETCH(int, total);
+        QFETCH(int, place);
+        GameFixture game(LevelFileOf({OneMoveLevel()}), WithScoreFile(BytesOf(FullTable())));
+        QCOMPARE(HighScoreMark, 900);
+        EnterTotal(total, 42, TypeName(QStringLiteral("Neu")));
+        QCOMPARE(EntryPlace, std::uint8_t(place));
+        THighScoreTable saved {};
+        QVERIFY(ParseHighScoreTable(ScoreFile(game.Dir), saved));
+        const THighScoreTable old = FullTable();
+        for (int p = 1; p <= 10; ++p) {
+            if (p < place)
+                QCOMPARE(saved.Scores[p], old.Scores[p]);
+            else if (p == place) {
+                QCOMPARE(saved.Scores[p], total);
+                QCOMPARE(saved.Levels[p], std::uint8_t(42));
+                QCOMPARE(NameBytes(saved, p), std::string_view("Neu"));
+            } else {
+                QCOMPARE(NameBytes(saved, p), NameBytes(old, p - 1));
+            }
+        }
+        QCOMPARE(HighScoreMark, saved.Scores[10]);
+    }
+
+    void namesOfEveryLengthAndUmlautsAreStoredInTheCodePage()
+    {
+        GameFixture game(LevelFileOf({OneMoveLevel()}));
+        EnterTotal(300, 1, TypeName(QString()));
+        EnterTotal(200, 1, TypeName(QStringLiteral("Zehn Zeich")));
+        EnterTotal(100, 1, TypeName(QStringLiteral("Elf Zeichen")));
+        EnterTotal(50, 1, TypeName(QStringLiteral("Łukasz Öß€")));
+        THighScoreTable saved {};
+        QVERIFY(ParseHighScoreTable(ScoreFile(game.Dir), saved));
+        QCOMPARE(saved.Names[1].Length, std::uint8_t(0)); // an empty name with its score
+        QCOMPARE(saved.Scores[1], 300);
+        QCOMPARE(NameBytes(saved, 2), std::string_view("Zehn Zeich"));
+        QCOMPARE(NameBytes(saved, 3), std::string_view("Elf Zeiche")); // the field takes ten
+        // "Ł" has no place in the code page and is refused while typing.
+        QCOMPARE(NameBytes(saved, 4), std::string_view("ukasz \xD6\xDF\x80"));
+        QCOMPARE(LabelText("Name", 4), QStringLiteral("ukasz Öß€"));
+    }
+
+    void aDamagedSlotShowsTenCharacters()
+    {
+        THighScoreTable table = FullTable();
+        table.Names[2].Length = 255;
+        std::memcpy(table.Names[2].Chars, "ABCDEFGHIJ", 10);
+        table.Names[3].Length = 11;
+        table.Scores[4] = -50;
+        GameFixture game(LevelFileOf({OneMoveLevel()}), WithScoreFile(BytesOf(table)));
+        HighScoreForm->show();
+        QCOMPARE(LabelText("Name", 2), QStringLiteral("ABCDEFGHIJ"));
+        QCOMPARE(LabelText("Name", 3).size(), 10);
+        QCOMPARE(LabelText("P", 4), QStringLiteral("-50"));
+        HighScoreForm->OKButton->click();
+    }
+
+    void loeschenEmptiesTheListOnScreenAndOnDisk()
+    {
+        GameFixture game(LevelFileOf({OneMoveLevel()}), WithScoreFile(BytesOf(FullTable())));
+        HighScoreForm->show();
+        HighScoreForm->EraseButton->click();
+        QVERIFY(HighScoreForm->isVisible());
+        QCOMPARE(LabelText("Name", 1), QString());
+        QCOMPARE(LabelText("P", 1), QStringLiteral("0"));
+        QCOMPARE(ScoreFile(game.Dir), std::vector<std::uint8_t>(160, 0));
+        QCOMPARE(HighScoreMark, 0);
+        HighScoreForm->OKButton->click();
+    }
+
+    void loeschenDuringAnEntryAbandonsIt()
+    {
+        GameFixture game(LevelFileOf({OneMoveLevel()}), WithScoreFile(BytesOf(FullTable())));
+        EnterTotal(2000, 1, [](QWidget*) {
+            TypeText(HighScoreForm->Neuer_Eintrag, QStringLiteral("Weg"));
+            HighScoreForm->EraseButton->click();
+            QVERIFY(!HighScoreForm->Neuer_Eintrag->isVisible());
+            HighScoreForm->OKButton->click();
+        });
+        QCOMPARE(ScoreFile(game.Dir), std::vector<std::uint8_t>(160, 0));
+    }
+
+    void filesOfTheWrongSize()
+    {
+        {
+            ModalCatcher catcher;
+            GameFixture game(LevelFileOf({OneMoveLevel()}));
+            QVERIFY(catcher.Caught.empty()); // no file: an empty list, silently
+            QCOMPARE(HighScoreMark, 0);
+        }
+        for (const std::size_t size : {0u, 100u, 159u}) {
+            ModalCatcher catcher;
+            std::vector<std::uint8_t> bytes = BytesOf(FullTable());
+            bytes.resize(size);
+            GameFixture game(LevelFileOf({OneMoveLevel()}), WithScoreFile(bytes));
+            QCOMPARE(catcher.Caught.size(), std::size_t(1));
+            QCOMPARE(catcher.Caught[0].Title, QStringLiteral("Velorin"));
+            QCOMPARE(catcher.Caught[0].Text, QStringLiteral("Versuch hinter dem Dateiende zu lesen."));
+            QCOMPARE(HighScoreMark, 0);
+            QVERIFY(game.Started); // start-up goes on
+            QCOMPARE(ScoreFile(game.Dir).size(), size); // and nothing is written
+        }
+        {
+            std::vector<std::uint8_t> bytes = BytesOf(FullTable());
+            bytes.resize(4096, 0x77);
+            ModalCatcher catcher;
+            GameFixture game(LevelFileOf({OneMoveLevel()}), WithScoreFile(bytes));
+            QVERIFY(catcher.Caught.empty());
+            QCOMPARE(HighScoreMark, 900);
+            QCOMPARE(ScoreTable.Scores[1], 990);
+        }
+    }
+
+    void fromACdRomNothingIsWritten()
+    {
+        GameFixture game(LevelFileOf({OneMoveLevel()}), WithScoreFile(BytesOf(FullTable())));
+        StartedFromCD = true;
+        QStringList boxes;
+        EnterTotal(5000, 3, [&boxes](QWidget* shown) {
+            if (auto* box = qobject_cast<QMessageBox*>(shown)) {
+                boxes << box->windowTitle() + "|" + box->text();
+                ModalCatcher::CloseWithDefault(box);
+                return;
+            }
+            TypeText(HighScoreForm->Neuer_Eintrag, QStringLiteral("Anna"));
+            HighScoreForm->OKButton->click();
+        });
+        QCOMPARE(boxes, QStringList {"Information|Bestenliste kann nicht gespeichert werden,\nda Programm von CDRom gestartet wurde."});
+        QCOMPARE(ScoreFile(game.Dir), BytesOf(FullTable()));
+        QCOMPARE(ScoreTable.Scores[1], 5000); // kept in memory for the run
+        QCOMPARE(NameBytes(ScoreTable, 1), std::string_view("Anna"));
+    }
+
+    void aWriteThatFailsKeepsTheOldFile()
+    {
+        GameFixture game(LevelFileOf({OneMoveLevel()}), WithScoreFile(BytesOf(FullTable())));
+        std::filesystem::create_directory(game.Dir.File("VScore.dat.tmp"));
+        QStringList boxes;
+        auto answer = [&boxes](QWidget* shown) {
+            if (auto* box = qobject_cast<QMessageBox*>(shown)) {
+                boxes << box->windowTitle() + "|" + box->text();
+                ModalCatcher::CloseWithDefault(box);
+                return;
+            }
+            TypeText(HighScoreForm->Neuer_Eintrag, QStringLiteral("Berta"));
+            HighScoreForm->OKButton->click();
+        };
+        EnterTotal(5000, 3, answer);
+        QCOMPARE(boxes, QStringList {"Velorin|Dateizugriff verweigert."});
+        QVERIFY(!HighScoreForm->isVisible()); // OK closes the list all the same
+        QCOMPARE(ScoreFile(game.Dir), BytesOf(FullTable()));
+        QCOMPARE(NameBytes(ScoreTable, 1), std::string_view("Berta"));
+
+        // An erase that cannot be saved leaves the screen and the mark alone.
+        boxes.clear();
+        HighScoreForm->show();
+        const std::int32_t mark = HighScoreMark;
+        ModalCatcher catcher(answer);
+        HighScoreForm->EraseButton->click();
+        QCOMPARE(boxes, QStringList {"Velorin|Dateizugriff verweigert."});
+        QVERIFY(HighScoreForm->isVisible());
+        QCOMPARE(LabelText("Name", 1), QStringLiteral("Berta"));
+        QCOMPARE(HighScoreMark, mark);
+        QCOMPARE(ScoreFile(game.Dir), BytesOf(FullTable()));
+        HighScoreForm->OKButton->click();
+    }
+
+    void aKeyboardCloseDuringAnEntryActsLikeOk()
+    {
+        GameFixture game(LevelFileOf({OneMoveLevel()}), WithScoreFile(BytesOf(FullTable())));
+        EnterTotal(5000, 3, [](QWidget*) {
+            TypeText(HighScoreForm->Neuer_Eintrag, QStringLiteral("Cäsar"));
+            QTest::keyClick(HighScoreForm->Neuer_Eintrag, Qt::Key_Escape);
+        });
+        QVERIFY(!HighScoreForm->isVisible());
+        THighScoreTable saved {};
+        QVERIFY(ParseHighScoreTable(ScoreFile(game.Dir), saved));
+        QCOMPARE(NameBytes(saved, 1), std::string_view("C\xE4sar"));
+        QCOMPARE(HighScoreMark, 910); // place 10 again: the old place 9, shifted down
+        EnterTotal(6000, 3, [](QWidget*) { HighScoreForm->close(); });
+        QVERIFY(ParseHighScoreTable(ScoreFile(game.Dir), saved));
+        QCOMPARE(saved.Scores[1], 6000);
+        QCOMPARE(saved.Names[1].Length, std::uint8_t(0));
+    }
+
+    void aTotalThatBeatsNoPlaceIsNotEntered()
+    {
+        GameFixture game(LevelFileOf({OneMoveLevel()}), WithScoreFile(BytesOf(FullTable())));
+        // Only a short file can leave the mark below place 10; the list then
+        // finds no place and only shows itself.
+        EnterTotal(10, 3, [](QWidget*) {
+            QVERIFY(!HighScoreForm->Neuer_Eintrag->isVisible());
+            HighScoreForm->OKButton->click();
+        });
+        QCOMPARE(EntryPlace, std::uint8_t(0));
+        QCOMPARE(ScoreFile(game.Dir), BytesOf(FullTable()));
+    }
+
+    void theGameEndingBehindTheOpenListHandsItsTotalOverAfterwards()
+    {
+        GameFixture game(LevelFileOf({OneMoveLevel(), OneMoveLevel()}));
+        Mainform->show();
+        // Attempt 3 of level 1 with a total carried over from before.
+        TotalScore = 777;
+        Mainform->NextChance->click();
+        Mainform->NextChance->click();
+        int shown = 0;
+        bool entryOpen = false;
+        ModalCatcher catcher([&](QWidget* dialog) {
+            if (dialog != HighScoreForm)
+                return ModalCatcher::CloseWithDefault(dialog);
+            if (++shown == 1) {
+                // The clock runs out behind the list opened for viewing.
+                Points = 0;
+                Mainform->UhrTimer();
+                QVERIFY(Mainform->GameOver->isVisible());
+                HighScoreForm->OKButton->click();
+            } else {
+                entryOpen = HighScoreForm->Neuer_Eintrag->isVisible();
+                TypeText(HighScoreForm->Neuer_Eintrag, QStringLiteral("Spät"));
+                HighScoreForm->OKButton->click();
+            }
+        });
+        Mainform->ShowLevel->click();
+        QCOMPARE(shown, 2);
+        QVERIFY(entryOpen);
+        QVERIFY(!EnterNewScore);
+        QCOMPARE(ScoreTable.Scores[1], 777);
+        QCOMPARE(NameBytes(ScoreTable, 1), std::string_view("Sp\xE4t"));
+    }
+};
+
+QTEST_MAIN(HighScoreFormTest)
+#include "HighScoreFormTest.moc"
