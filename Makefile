@@ -21,11 +21,11 @@ configure: $(BUILD)/CMakeCache.txt
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
-# The game opens "velor.dat" and "VScore.dat" by bare name, so it runs in a
-# working directory of its own that holds the shipped level file.
+# The game opens "velor.dat", "velor.hlp" and "VScore.dat" by bare name, so
+# it runs in a working directory of its own that holds the shipped files.
 play: deps build
 	mkdir -p $(BUILD)/play
-	cp data/velor.dat $(BUILD)/play/
+	cp data/velor.dat data/velor.hlp $(BUILD)/play/
 	cd $(BUILD)/play && ../velorin
 
 test: deps build

@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "Fonts.h"
+#include "HelpViewer.h"
 #include "IoError.h"
 #include "MessageDlg.h"
 
@@ -13,6 +14,7 @@ namespace Application {
 
 QString Title;
 QString HelpFile;
+QWidget* MainWindow = nullptr;
 
 namespace {
 bool TerminateRequested = false;
@@ -76,6 +78,11 @@ void ShowException(const QString& message)
 void ShowIoError(int code)
 {
     ShowException(QString::fromStdString(IoErrorText(code)));
+}
+
+bool HelpCommand(unsigned command, unsigned long data)
+{
+    return WinHelp(MainWindow, HelpFile, command, data);
 }
 
 } // namespace Application

@@ -6,11 +6,13 @@
 #include <QString>
 
 class QApplication;
+class QWidget;
 
 namespace Application {
 
 extern QString Title;
 extern QString HelpFile;
+extern QWidget* MainWindow; // owner of the help viewer
 
 // Style, colours and fonts of the classic desktop the game was made for.
 void Initialize(QApplication& app);
@@ -25,5 +27,8 @@ void ShowException(const QString& message);
 
 // The same box for an input/output error code.
 void ShowIoError(int code);
+
+// Hands a help command for the help file to the help viewer.
+bool HelpCommand(unsigned command, unsigned long data);
 
 } // namespace Application

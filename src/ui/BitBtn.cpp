@@ -1,6 +1,7 @@
 #include "BitBtn.h"
 
 #include "Pictures.h"
+#include "Pixels.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -51,13 +52,7 @@ void TBitBtn::paintEvent(QPaintEvent*)
 
 std::pair<QPixmap, QPixmap> SplitGlyphStrip(const QImage& strip, QRgb transparent)
 {
-    QImage picture = strip.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < picture.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x)
-            if ((line[x] & RGB_MASK) == (transparent & RGB_MASK))
-                line[x] = 0;
-    }
+    const QImage picture = WithoutColour(strip, transparent);
     const int half = picture.width() / 2;
     return {QPixmap::fromImage(picture.copy(0, 0, half, picture.height())),
             QPixmap::fromImage(picture.copy(half, 0, half, picture.height()))};

@@ -5,7 +5,6 @@
 TImage::TImage(QWidget* parent, QRect geometry, QImage picture) : QWidget(parent), Picture(std::move(picture))
 {
     setGeometry(geometry);
-    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void TImage::paintEvent(QPaintEvent*)

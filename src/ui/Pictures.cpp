@@ -3,6 +3,7 @@
 #include "Pixels.h"
 
 #include <QFile>
+#include <QIcon>
 
 QImage LoadPicture(const QString& resource)
 {
@@ -24,4 +25,14 @@ QByteArray LoadResourceBytes(const QString& resource)
 QString Resource::Farbe(int code)
 {
     return QStringLiteral(":/main/Farbe%1.png").arg(code);
+}
+
+QIcon ApplicationIcon()
+{
+    // At 32 pixels the 256-colour picture; the true-colour ones serve the
+    // sizes a desktop asks for besides.
+    QIcon icon(Resource::Icon256);
+    for (const int size : {16, 48, 256})
+        icon.addFile(QStringLiteral(":/icon/velorin-%1.png").arg(size), QSize(size, size));
+    return icon;
 }

@@ -8,6 +8,10 @@
 // A picture resource in the 32-bit form the drawing works on.
 QImage LoadPicture(const QString& resource);
 
+// The program's icon, for its windows and the about box.
+class QIcon;
+QIcon ApplicationIcon();
+
 // The undecoded bytes of a resource (the board background JPEG).
 QByteArray LoadResourceBytes(const QString& resource);
 

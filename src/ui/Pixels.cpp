@@ -62,6 +62,18 @@ void FillRect(QImage& target, QRect area, QRgb colour)
     }
 }
 
+QImage WithoutColour(const QImage& picture, QRgb colour)
+{
+    QImage result = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < result.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < result.width(); ++x)
+            if ((line[x] & RGB_MASK) == (colour & RGB_MASK))
+                line[x] = 0;
+    }
+    return result;
+}
+
 QImage AsRgb32(const QImage& picture)
 {
     return picture.convertToFormat(QImage::Format_RGB32);

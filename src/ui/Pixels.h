@@ -20,5 +20,9 @@ void DrawTransparent(QImage& target, QPoint to, const QImage& source);
 // Fills `area` of `target` with `colour`.
 void FillRect(QImage& target, QRect area, QRgb colour);
 
+// A copy with an alpha channel in which every pixel of `colour` is see-through,
+// for showing a picture outside the game's own drawing.
+QImage WithoutColour(const QImage& picture, QRgb colour);
+
 // A picture in the form the primitives work on.
 QImage AsRgb32(const QImage& picture);

@@ -5,7 +5,9 @@
 #include "DriveType.h"
 #include "Fonts.h"
 #include "Hscores.h"
+#include "HelpViewer.h"
 #include "Image.h"
+#include "InfoBoxDlg.h"
 #include "Jpeg.h"
 #include "LLevel.h"
 #include "LevelFile.h"
@@ -19,6 +21,7 @@
 #include "Scoring.h"
 #include "wertung.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -75,6 +78,12 @@ TMainform::TMainform()
     Uhr->setInterval(ClockIntervalMs);
     connect(Uhr, &QTimer::timeout, this, [this] { UhrTimer(); });
     Uhr->start();
+
+    InfoBoxDlg = new TInfoBoxDlg(this);
+    InfoBoxDlg->ProgramName = QStringLiteral("Velorin");
+    InfoBoxDlg->Version = QStringLiteral("1.0.2.0");
+    InfoBoxDlg->Left = 24;
+    InfoBoxDlg->Top = 16;
 
     CentreOnScreen();
     FormCreate();
@@ -153,6 +162,8 @@ void TMainform::CreateScoreSide()
     connect(NewLevel, &QPushButton::clicked, this, [this] { NewLevelClick(NewLevel); });
     connect(ShowLevel, &QPushButton::clicked, this, [this] { HighscoreClick(); });
     connect(NextChance, &QPushButton::clicked, this, [this] { NextChanceClick(NextChance); });
+    connect(InfoButton, &QPushButton::clicked, this, [this] { InfoButtonClick(); });
+    connect(HilfeButton, &QPushButton::clicked, this, [this] { HilfeButtonClick(); });
     connect(Beenden, &QPushButton::clicked, this, [this] { BeendenClick(); });
 }
 
@@ -478,7 +489,27 @@ void TMainform::StoreDialogPosition()
     DialogTop = y();
 }
 
+void TMainform::InfoButtonClick()
+{
+    // The about window (285 x 290 outside) opens centred on this window.
+    InfoBoxDlg->Left = InfoBoxOffsetPosition(x(), frameGeometry().width(), 285);
+    InfoBoxDlg->Top = InfoBoxOffsetPosition(y(), frameGeometry().height(), 290);
+    InfoBoxDlg->Execute();
+}
+
+void TMainform::HilfeButtonClick()
+{
+    Application::HelpCommand(HELP_CONTENTS, 0);
+}
+
 void TMainform::BeendenClick()
 {
     close();
+}
+
+void TMainform::closeEvent(QCloseEvent* event)
+{
+    // Closing the main window ends the program, help window or not.
+    event->accept();
+    QCoreApplication::quit();
 }

@@ -14,6 +14,7 @@ class QLabel;
 class QPushButton;
 class QTimer;
 class TImage;
+class TInfoBoxDlg;
 class TPaintBox;
 class TPanel;
 
@@ -43,6 +44,7 @@ public:
     QPushButton* Beenden;
 
     QTimer* Uhr;
+    TInfoBoxDlg* InfoBoxDlg;
 
     // Pictures held by the window and never shown themselves.
     QImage Original;
@@ -75,7 +77,12 @@ public:
     void UhrTimer();
     void TesteGameOver();
     void HighscoreClick();
+    void InfoButtonClick();
+    void HilfeButtonClick();
     void BeendenClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void StonePress(int cell);

@@ -1,12 +1,15 @@
 #include "velor.h"
 
 #include "Application.h"
+#include "HelpViewer.h"
 #include "Hscores.h"
+#include "Pictures.h"
 #include "LLevel.h"
 #include "main.h"
 #include "wertung.h"
 
 #include <QApplication>
+#include <QIcon>
 
 bool CreateWindows(QApplication& app)
 {
@@ -14,8 +17,10 @@ bool CreateWindows(QApplication& app)
     Application::HelpFile = QStringLiteral("velor.hlp");
     Application::Title = QStringLiteral("Velorin");
     QApplication::setApplicationName(QStringLiteral("Velorin"));
+    QApplication::setWindowIcon(ApplicationIcon());
 
     Mainform = new TMainform();
+    Application::MainWindow = Mainform;
     LoadLevelForm = new TLoadLevelForm(Mainform);
     HighScoreForm = new THighScoreForm(Mainform);
     Wertform = new TWertform(Mainform);
@@ -24,6 +29,9 @@ bool CreateWindows(QApplication& app)
 
 void DestroyWindows()
 {
+    // An open help window closes with the game.
+    Application::HelpCommand(HELP_QUIT, 0);
+    Application::MainWindow = nullptr;
     // The dialogs belong to the main window and go with it.
     delete Mainform;
     Mainform = nullptr;

@@ -7,8 +7,10 @@
 #include "Application.h"
 #include "BoardGeometry.h"
 #include "Image.h"
+#include "Jpeg.h"
 #include "PaintBox.h"
 #include "Panel.h"
+#include "Pictures.h"
 #include "main.h"
 
 #include <QLabel>
@@ -198,7 +200,7 @@ private slots:
         GameFixture game(LevelFileOf({ShowcaseLevel()}));
         const TMainform& form = *Mainform;
         QCOMPARE(form.Hintergrund.size(), QSize(450, 450));
-        QVERIFY(form.Hintergrund != QImage(450, 450, QImage::Format_RGB32)); // decoded, not blank
+        QCOMPARE(form.Hintergrund, DecodeJpeg(LoadResourceBytes(Resource::Original)).Picture);
         for (int code = 1; code <= 12; ++code)
             QVERIFY2(CellShowsStoneOverBackground(form, code, form.Farbe[code]), qPrintable(QString::number(code)));
         // Empty cells and invisible blocks show the background only.

@@ -1,0 +1,100 @@
+#include "HelpViewer.h"
+
+#include "Pixels.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace {
+
+QPointer<QWidget> Window;
+
+// Shows the game's stone and ring pictures as the board does: without the
+// colour of their bottom-left pixel.
+class THelpBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        const QString path = name.path();
+        if (type == QTextDocument::ImageResource && name.scheme() == QLatin1String("qrc")
+            && (path.startsWith(QLatin1String("/main/Farbe")) || path == QLatin1String("/main/Ring.png"))) {
+            const QImage picture(QLatin1Char(':') + path);
+            if (!picture.isNull())
+                return WithoutColour(picture, picture.pixel(0, picture.height() - 1));
+        }
+        return QTextBrowser::loadResource(type, name);
+    }
+};
+
+QTextBrowser* BrowserOf(QWidget* window)
+{
+    return window ? window->findChild<QTextBrowser*>() : nullptr;
+}
+
+QWidget* CreateWindow(QWidget* owner)
+{
+    auto* window = new QWidget(owner, Qt::Window);
+    window->setObjectName(QStringLiteral("HelpWindow"));
+    window->setWindowTitle(QStringLiteral("Velorin - Hilfe"));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->resize(560, 520);
+    if (owner) // beside the game rather than over the board
+        window->move(owner->frameGeometry().topLeft() + QPoint(60, 30));
+    auto* browser = new THelpBrowser(window);
+    browser->setObjectName(QStringLiteral("HelpBrowser"));
+    browser->setOpenLinks(true);
+    browser->setOpenExternalLinks(false);
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser);
+    return window;
+}
+
+void ShowContents(QTextBrowser* browser, const QString& file)
+{
+    QFile help(file);
+    if (!help.open(QIODevice::ReadOnly)) {
+        browser->setPlainText(HelpFileMissingText(file));
+        return;
+    }
+    browser->setHtml(QString::fromUtf8(help.readAll()));
+    browser->moveCursor(QTextCursor::Start);
+    browser->ensureCursorVisible();
+}
+
+} // namespace
+
+QString HelpFileMissingText(const QString& file)
+{
+    return QStringLiteral("Die Hilfedatei \"%1\" wurde nicht gefunden.").arg(file);
+}
+
+bool WinHelp(QWidget* owner, const QString& file, unsigned command, unsigned long)
+{
+    switch (command) {
+    case HELP_CONTENTS:
+        if (!Window)
+            Window = CreateWindow(owner);
+        ShowContents(BrowserOf(Window), file);
+        Window->show();
+        Window->raise();
+        Window->activateWindow();
+        return true;
+    case HELP_QUIT:
+        if (Window)
+            delete Window.data();
+        return true;
+    default:
+        return false;
+    }
+}
+
+QTextBrowser* HelpBrowser()
+{
+    return BrowserOf(Window);
+}

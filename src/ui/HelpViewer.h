@@ -1,0 +1,22 @@
+// The help viewer: a window of its own that shows the help file, an HTML
+// document, from its contents at the top. It runs beside the game and
+// closes when the game ends.
+#pragma once
+
+#include <QString>
+
+class QTextBrowser;
+class QWidget;
+
+inline constexpr unsigned HELP_QUIT = 2;     // close the help window
+inline constexpr unsigned HELP_CONTENTS = 3; // show the contents page
+
+// Carries out a help command for `file` on behalf of `owner`; false when the
+// command is not one the viewer knows.
+bool WinHelp(QWidget* owner, const QString& file, unsigned command, unsigned long data);
+
+// The open help window's text view, or null (for tests).
+QTextBrowser* HelpBrowser();
+
+// The line shown in place of a help file that cannot be read.
+QString HelpFileMissingText(const QString& file);
