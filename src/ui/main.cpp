@@ -352,6 +352,18 @@ void TMainform::NewLevelClick(QObject* Sender)
     NextChance->setEnabled(true);
     Spielfeld->setEnabled(true);
     Uhr->stop();
+    BeginLevel();
+    TotalScore = 0;
+    ShowZiffer(TotalScore, 109);
+    RingCell1 = 0;
+    RingCell2 = 0;
+    ShowZiel();
+    SpielfeldPaint();
+}
+
+void TMainform::BeginLevel()
+{
+    // The level CurrentLevel from its starting position, attempt 1.
     CurrentRecord = LevelTable[CurrentLevel];
     ReadyForStone = 1;
     ShowZiffer(CurrentLevel, 11);
@@ -359,12 +371,6 @@ void TMainform::NewLevelClick(QObject* Sender)
     ShowZiffer(Attempt, 38);
     Points = PointsPerAttempt;
     ShowZiffer(Points, 68);
-    TotalScore = 0;
-    ShowZiffer(TotalScore, 109);
-    RingCell1 = 0;
-    RingCell2 = 0;
-    ShowZiel();
-    SpielfeldPaint();
 }
 
 void TMainform::NextChanceClick(QObject*)
@@ -433,13 +439,7 @@ void TMainform::TesteGameOver()
     ++CurrentLevel;
     if (CurrentLevel <= LevelCount) {
         NextChance->setEnabled(true);
-        CurrentRecord = LevelTable[CurrentLevel];
-        ReadyForStone = 1;
-        ShowZiffer(CurrentLevel, 11);
-        Attempt = 1;
-        ShowZiffer(Attempt, 38);
-        Points = PointsPerAttempt;
-        ShowZiffer(Points, 68);
+        BeginLevel();
         ShowZiel();
         SpielfeldPaint();
     } else {

@@ -88,6 +88,7 @@ private:
     void StonePress(int cell);
     void RingPress(int cell);
     void Swap(int offset);
+    void BeginLevel();
     void EndOfGame();
     void HandOverTotal();
     void StoreDialogPosition();
