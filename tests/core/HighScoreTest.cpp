@@ -2,6 +2,7 @@
 
 #include "Cp1252.h"
 #include "FileIo.h"
+#include "ScoreTables.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -10,17 +11,6 @@
 
 namespace {
 
-// A full list: place p holds "Spieler<p>", level p and 1000 - 10p.
-THighScoreTable FullTable()
-{
-    THighScoreTable table {};
-    for (int place = 1; place <= Places; ++place) {
-        SetNameBytes(table, place, "Spieler" + std::to_string(place));
-        table.Levels[place] = static_cast<std::uint8_t>(place);
-        table.Scores[place] = 1000 - 10 * place;
-    }
-    return table;
-}
 
 std::vector<std::uint8_t> ReadAll(const std::filesystem::path& path)
 {

@@ -138,17 +138,21 @@ unsigned int XDisplay::KeycodeFor(unsigned long keysym) const
     return ScratchKeycode;
 }
 
+void XDisplay::Press(unsigned int keycode, unsigned long modifierKeysym) const
+{
+    const unsigned int modifier = modifierKeysym ? XKeysymToKeycode(Connection, modifierKeysym) : 0;
+    if (modifier)
+        XTestFakeKeyEvent(Connection, modifier, True, CurrentTime);
+    XTestFakeKeyEvent(Connection, keycode, True, CurrentTime);
+    XTestFakeKeyEvent(Connection, keycode, False, CurrentTime);
+    if (modifier)
+        XTestFakeKeyEvent(Connection, modifier, False, CurrentTime);
+    Sync();
+}
+
 void XDisplay::Key(const char* keyName, bool alt) const
 {
-    const unsigned int code = KeycodeFor(XStringToKeysym(keyName));
-    const unsigned int altCode = XKeysymToKeycode(Connection, XK_Alt_L);
-    if (alt)
-        XTestFakeKeyEvent(Connection, altCode, True, CurrentTime);
-    XTestFakeKeyEvent(Connection, code, True, CurrentTime);
-    XTestFakeKeyEvent(Connection, code, False, CurrentTime);
-    if (alt)
-        XTestFakeKeyEvent(Connection, altCode, False, CurrentTime);
-    Sync();
+    Press(KeycodeFor(XStringToKeysym(keyName)), alt ? XK_Alt_L : 0);
 }
 
 void XDisplay::Type(const QString& text) const
@@ -160,14 +164,7 @@ void XDisplay::Type(const QString& text) const
         KeySym lower, upper;
         XConvertCase(keysym, &lower, &upper);
         const bool shift = keysym != lower && XkbKeycodeToKeysym(Connection, static_cast<KeyCode>(code), 0, 0) != keysym;
-        const unsigned int shiftCode = XKeysymToKeycode(Connection, XK_Shift_L);
-        if (shift)
-            XTestFakeKeyEvent(Connection, shiftCode, True, CurrentTime);
-        XTestFakeKeyEvent(Connection, code, True, CurrentTime);
-        XTestFakeKeyEvent(Connection, code, False, CurrentTime);
-        if (shift)
-            XTestFakeKeyEvent(Connection, shiftCode, False, CurrentTime);
-        Sync();
+        Press(code, shift ? XK_Shift_L : 0);
         Sleep(0.02);
     }
 }

@@ -44,6 +44,8 @@ public:
 
 private:
     unsigned int KeycodeFor(unsigned long keysym) const;
+    // Presses and releases a key, with a modifier held if one is given.
+    void Press(unsigned int keycode, unsigned long modifierKeysym) const;
     void Sync() const;
 
     std::unique_ptr<ChildProcess> Server;

@@ -2,6 +2,7 @@
 #include "GameFixture.h"
 #include "Levels.h"
 #include "ModalCatcher.h"
+#include "ScoreTables.h"
 #include "Typing.h"
 
 #include "BitBtn.h"
@@ -26,17 +27,6 @@ TLevelRecord OneMoveLevel()
     return MakeLevel({{41, 5}, {42, 6}}, {{41, 6}, {42, 5}});
 }
 
-// A full list: place p holds "Spieler<p>", level p and 1000 - 10p.
-THighScoreTable FullTable()
-{
-    THighScoreTable table {};
-    for (int place = 1; place <= Places; ++place) {
-        SetNameBytes(table, place, "Spieler" + std::to_string(place));
-        table.Levels[place] = static_cast<std::uint8_t>(place);
-        table.Scores[place] = 1000 - 10 * place;
-    }
-    return table;
-}
 
 std::vector<std::uint8_t> BytesOf(const THighScoreTable& table)
 {
