@@ -71,10 +71,11 @@ public:
     }
 
     // Clicks the window's black margin, which gives it the keyboard.
-    void Focus() const
+    bool Focus() const
     {
         Screen->Click(Main.topLeft() + QPoint(3, 3));
-        Screen->Settle(0.15);
+        const auto window = Screen->FindWindow(QStringLiteral("Velorin"));
+        return window && Screen->WaitForFocus(*window);
     }
 
     QPoint CellCentre(int cell) const
@@ -96,12 +97,24 @@ public:
         return ReadNumber(panel, Asset("Zahlen.png"), row);
     }
 
-    // Where a window of this title shows, relative to the main window.
-    std::optional<QPoint> OffsetOf(const QString& title) const
+    // Waits until a row of the score panel shows `value`; false (with the
+    // value last seen reported) when it does not.
+    ::testing::AssertionResult ScoreRowShows(int row, int value) const
+    {
+        int seen = -1;
+        if (WaitFor([&] { return (seen = ScoreRow(row)) == value; }))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "row " << row << " shows " << seen << ", not " << value;
+    }
+
+    // A dialog of this title, once it is open and has the keyboard: its
+    // place relative to the main window.
+    std::optional<QPoint> DialogOpens(const QString& title) const
     {
         const auto window = Screen->FindWindow(title);
-        if (!window)
+        if (!window || !Screen->WaitForFocus(*window))
             return std::nullopt;
+        Screen->Settle(0.15);
         return Screen->Geometry(*window).topLeft() - Main.topLeft();
     }
 
@@ -112,7 +125,7 @@ public:
 
 // True when the cell shows `picture` wherever the picture is not its
 // transparent bottom-left colour.
-bool CellShows(const Game& game, int cell, const QImage& picture)
+bool CellShowsNow(const Game& game, int cell, const QImage& picture)
 {
     const QImage shown = Screen->Grab(game.CellArea(cell));
     const QRgb transparent = picture.pixel(0, picture.height() - 1);
@@ -129,6 +142,11 @@ bool CellShows(const Game& game, int cell, const QImage& picture)
     return compared > 0;
 }
 
+bool CellShows(const Game& game, int cell, const QImage& picture)
+{
+    return WaitFor([&] { return CellShowsNow(game, cell, picture); }, 2);
+}
+
 std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -143,9 +161,9 @@ TEST(StartUp, AMissingLevelFileShowsTheFehlerBoxAtItsPlaceAndEndsAfterEnter)
     const auto box = Screen->FindWindow(QStringLiteral("Fehler"));
     ASSERT_TRUE(box);
     EXPECT_EQ(Screen->Geometry(*box).topLeft(), QPoint(120, 150));
+    ASSERT_TRUE(Screen->WaitForFocus(*box));
     Screen->Settle();
     EXPECT_TRUE(game.Process->Running());
-    Screen->Click(Screen->Geometry(*box).topLeft() + QPoint(20, 5)); // give it the keyboard
     Screen->Key("Return");
     EXPECT_EQ(game.Process->WaitForExit(5), 1);
     EXPECT_FALSE(Screen->FindWindow(QStringLiteral("Velorin"), 0.2));
@@ -155,10 +173,10 @@ TEST(Playing, OneMoveCostsFivePointsOnTheScreen)
 {
     Game game(LevelFileOf({RingLevel()}));
     ASSERT_TRUE(game.WaitForMainWindow());
-    EXPECT_EQ(game.ScoreRow(68), 1200);
-    EXPECT_EQ(game.ScoreRow(11), 1);
+    EXPECT_TRUE(game.ScoreRowShows(68, 1200));
+    EXPECT_TRUE(game.ScoreRowShows(11, 1));
     game.ClickCell(60); // the code 4 stone moves down onto cell 69
-    EXPECT_EQ(game.ScoreRow(68), 1195);
+    EXPECT_TRUE(game.ScoreRowShows(68, 1195));
     EXPECT_TRUE(CellShows(game, 69, Asset("main/Farbe4.png")));
     EXPECT_TRUE(CellShows(game, 60, Asset("main/Farbe2.png")));
 }
@@ -171,14 +189,14 @@ TEST(Playing, ATwoWayStoneWithTwoPartnersShowsTwoRingsAndTheChoiceSwaps)
     game.ClickCell(41);
     EXPECT_TRUE(CellShows(game, 40, ring));
     EXPECT_TRUE(CellShows(game, 42, ring));
-    EXPECT_FALSE(CellShows(game, 41, ring));
-    EXPECT_EQ(game.ScoreRow(68), 1200); // no move yet
+    EXPECT_FALSE(CellShowsNow(game, 41, ring));
+    EXPECT_TRUE(game.ScoreRowShows(68, 1200)); // no move yet
     game.ClickCell(42);
     EXPECT_TRUE(CellShows(game, 41, Asset("main/Farbe5.png")));
     EXPECT_TRUE(CellShows(game, 42, Asset("main/Farbe1.png")));
     EXPECT_TRUE(CellShows(game, 40, Asset("main/Farbe3.png")));
-    EXPECT_FALSE(CellShows(game, 40, ring));
-    EXPECT_EQ(game.ScoreRow(68), 1195);
+    EXPECT_FALSE(CellShowsNow(game, 40, ring));
+    EXPECT_TRUE(game.ScoreRowShows(68, 1195));
 }
 
 TEST(Playing, ASolvedLevelShowsWertungBesideTheMainWindowThenTheNextLevel)
@@ -186,14 +204,12 @@ TEST(Playing, ASolvedLevelShowsWertungBesideTheMainWindowThenTheNextLevel)
     Game game(LevelFileOf({OneMoveLevel(), RingLevel()}));
     ASSERT_TRUE(game.WaitForMainWindow());
     game.ClickCell(41);
-    EXPECT_EQ(game.OffsetOf(QStringLiteral("Wertung")), QPoint(135, 145));
-    Screen->Settle();
+    EXPECT_EQ(game.DialogOpens(QStringLiteral("Wertung")), QPoint(135, 145));
     Screen->Key("Return");
     ASSERT_TRUE(Screen->WindowGone(QStringLiteral("Wertung")));
-    Screen->Settle();
-    EXPECT_EQ(game.ScoreRow(11), 2);
-    EXPECT_EQ(game.ScoreRow(68), 1200);
-    EXPECT_EQ(game.ScoreRow(109), 1695);
+    EXPECT_TRUE(game.ScoreRowShows(11, 2));
+    EXPECT_TRUE(game.ScoreRowShows(68, 1200));
+    EXPECT_TRUE(game.ScoreRowShows(109, 1695));
     EXPECT_TRUE(CellShows(game, 41, Asset("main/Farbe1.png")));
 }
 
@@ -201,15 +217,13 @@ TEST(Playing, NeuesSpielWithAltNTakesATypedLevelNumber)
 {
     Game game(LevelFileOf({OneMoveLevel(), RingLevel(), OneMoveLevel()}));
     ASSERT_TRUE(game.WaitForMainWindow());
-    game.Focus();
+    ASSERT_TRUE(game.Focus());
     Screen->Key("n", true);
-    ASSERT_TRUE(Screen->FindWindow(QStringLiteral("Startlevel ")));
-    Screen->Settle();
+    ASSERT_TRUE(game.DialogOpens(QStringLiteral("Startlevel ")));
     Screen->Type(QStringLiteral("2"));
     Screen->Key("Return");
     ASSERT_TRUE(Screen->WindowGone(QStringLiteral("Startlevel ")));
-    Screen->Settle();
-    EXPECT_EQ(game.ScoreRow(11), 2);
+    EXPECT_TRUE(game.ScoreRowShows(11, 2));
     EXPECT_TRUE(CellShows(game, 41, Asset("main/Farbe1.png")));
 }
 
@@ -218,11 +232,9 @@ TEST(Playing, AGameEndedAboveTheTenthPlaceTakesANameWithAnUmlaut)
     Game game(LevelFileOf({OneMoveLevel()}));
     ASSERT_TRUE(game.WaitForMainWindow());
     game.ClickCell(41);
-    ASSERT_TRUE(Screen->FindWindow(QStringLiteral("Wertung")));
-    Screen->Settle();
+    ASSERT_TRUE(game.DialogOpens(QStringLiteral("Wertung")));
     Screen->Key("Return");
-    EXPECT_EQ(game.OffsetOf(QStringLiteral("Bestenliste")), QPoint(110, 110));
-    Screen->Settle();
+    EXPECT_EQ(game.DialogOpens(QStringLiteral("Bestenliste")), QPoint(110, 110));
     Screen->Type(QStringLiteral("Jürgen"));
     Screen->Key("Return");
     ASSERT_TRUE(Screen->WindowGone(QStringLiteral("Bestenliste")));

@@ -7,6 +7,7 @@
 #include <X11/keysym.h>
 
 #include <chrono>
+#include <cstdio>
 #include <stdexcept>
 #include <thread>
 #include <unistd.h>
@@ -30,11 +31,32 @@ QString TitleOf(Display* display, Window window)
 
 bool Viewable(Display* display, Window window)
 {
-    XWindowAttributes attributes;
+    XWindowAttributes attributes {};
     return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
 }
 
+// Windows come and go while the tests look at them; asking about one that
+// has just gone is no error of the test's.
+int IgnoreVanishedWindows(Display*, XErrorEvent* error)
+{
+    if (error->error_code == BadWindow || error->error_code == BadDrawable || error->error_code == BadMatch)
+        return 0;
+    std::fprintf(stderr, "X error %d (request %d)\n", error->error_code, error->request_code);
+    return 0;
+}
+
 } // namespace
+
+bool WaitFor(const std::function<bool()>& condition, double seconds)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        Sleep(0.03);
+    }
+    return true;
+}
 
 XDisplay::XDisplay()
 {
@@ -58,6 +80,7 @@ XDisplay::XDisplay()
     Connection = XOpenDisplay(DisplayName.c_str());
     if (!Connection)
         throw std::runtime_error("cannot connect to " + DisplayName);
+    XSetErrorHandler(IgnoreVanishedWindows);
 }
 
 XDisplay::~XDisplay()
@@ -103,9 +126,30 @@ bool XDisplay::WindowGone(const QString& title, double seconds) const
     return false;
 }
 
+bool XDisplay::WaitForFocus(unsigned long window, double seconds) const
+{
+    return WaitFor([this, window] {
+        Window focus = 0;
+        int revert = 0;
+        XGetInputFocus(Connection, &focus, &revert);
+        // The focus may lie on the window or on one of its children.
+        for (Window at = focus; at && at != DefaultRootWindow(Connection);) {
+            if (at == window)
+                return true;
+            Window root, parent, *children = nullptr;
+            unsigned int count = 0;
+            if (!XQueryTree(Connection, at, &root, &parent, &children, &count))
+                return false;
+            XFree(children);
+            at = parent;
+        }
+        return false;
+    }, seconds);
+}
+
 QRect XDisplay::Geometry(unsigned long window) const
 {
-    XWindowAttributes attributes;
+    XWindowAttributes attributes {};
     XGetWindowAttributes(Connection, window, &attributes);
     int x = 0, y = 0;
     Window child;

@@ -10,8 +10,12 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
+
+// Polls `condition` until it holds or `seconds` have passed.
+bool WaitFor(const std::function<bool()>& condition, double seconds = 5);
 
 struct _XDisplay;
 
@@ -26,6 +30,8 @@ public:
     // The top-level window whose title is `title`, waiting up to `seconds`.
     std::optional<unsigned long> FindWindow(const QString& title, double seconds = 5) const;
     bool WindowGone(const QString& title, double seconds = 5) const;
+    // Waits until `window` has the keyboard (a dialog takes it when it opens).
+    bool WaitForFocus(unsigned long window, double seconds = 5) const;
     // Where a window lies on the screen: its top-left corner and size.
     QRect Geometry(unsigned long window) const;
 
