@@ -1,8 +1,11 @@
 #include "Jpeg.h"
 
+#include <bit>
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
+
+static_assert(std::endian::native == std::endian::little, "a 32-bit picture holds blue, green, red, alpha in memory");
 
 namespace {
 
@@ -63,21 +66,16 @@ JpegPicture DecodeJpeg(const QByteArray& data)
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.constData()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
+    // Straight into the picture's own lines: blue, green, red, then an
+    // opaque fourth byte, which is what a 32-bit picture holds in memory.
+    info.out_color_space = JCS_EXT_BGRA;
     jpeg_start_decompress(&info);
 
     *picture = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                       QImage::Format_RGB32);
-    // The line buffer comes from libjpeg's own pool, which the library
-    // frees itself, also after a jump back.
-    JSAMPARRAY line = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
-                                                info.output_width * 3, 1);
     while (info.output_scanline < info.output_height) {
-        const int y = static_cast<int>(info.output_scanline);
-        jpeg_read_scanlines(&info, line, 1);
-        auto* out = reinterpret_cast<QRgb*>(picture->scanLine(y));
-        for (JDIMENSION x = 0; x < info.output_width; ++x)
-            out[x] = qRgb(line[0][x * 3], line[0][x * 3 + 1], line[0][x * 3 + 2]);
+        JSAMPROW line = picture->scanLine(static_cast<int>(info.output_scanline));
+        jpeg_read_scanlines(&info, &line, 1);
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);

@@ -29,10 +29,9 @@ QString Resource::Farbe(int code)
 
 QIcon ApplicationIcon()
 {
-    // At 32 pixels the 256-colour picture; the true-colour ones serve the
-    // sizes a desktop asks for besides.
+    // The 32-pixel picture of 256 colours, and the small one for title bars.
+    // The larger sizes are the desktop menu's, installed with the game.
     QIcon icon(Resource::Icon256);
-    for (const int size : {16, 48, 256})
-        icon.addFile(QStringLiteral(":/icon/velorin-%1.png").arg(size), QSize(size, size));
+    icon.addFile(QStringLiteral(":/icon/velorin-16.png"), QSize(16, 16));
     return icon;
 }
