@@ -1,0 +1,92 @@
+// velorin-levels check FILE
+#include "Commands.h"
+#include "LevelCheck.h"
+#include "LevelInput.h"
+#include "Parallel.h"
+
+#include <cstdio>
+#include <ostream>
+
+namespace {
+
+std::string StonesText(const LevelCheck& check)
+{
+    std::string text;
+    for (int code = 1; code <= 12; ++code)
+        if (check.StonesPerCode[code] > 0)
+            text += std::to_string(code) + "x" + std::to_string(check.StonesPerCode[code]) + " ";
+    return text.empty() ? "none" : text.substr(0, text.size() - 1);
+}
+
+std::string ParText(const LevelCheck& check)
+{
+    const SolveResult& s = check.Solution;
+    if (!check.Problems.empty() && s.Moves.empty())
+        return s.Status == SolveStatus::Unsolvable ? "unsolvable" : "-";
+    if (s.Status == SolveStatus::Optimal)
+        return std::to_string(s.Moves.size()) + " optimal";
+    return std::to_string(s.LowerBound) + ".." + std::to_string(s.Moves.size()) + " bound";
+}
+
+std::string DeadText(const LevelCheck& check)
+{
+    if (check.Starts.Moves == 0)
+        return "-";
+    std::string text = std::to_string(check.Starts.Dead);
+    if (check.Starts.Unknown > 0)
+        text += " (" + std::to_string(check.Starts.Unknown) + " unknown)";
+    return text;
+}
+
+void PrintRow(std::ostream& out, int number, const LevelCheck& check)
+{
+    char row[200];
+    std::snprintf(row, sizeof row, "%3d  %-40s %-5s %4d  %-6s  %-14s %5d  %s\n", number, StonesText(check).c_str(),
+                  check.SameCodes ? "same" : "DIFF", check.CodesAbove12, check.Solved ? "YES" : "no",
+                  ParText(check).c_str(), check.Starts.Moves, DeadText(check).c_str());
+    out << row;
+}
+
+} // namespace
+
+int RunCheck(const Args& args, std::ostream& out, std::ostream& err)
+{
+    if (args.size() != 1) {
+        err << "usage: velorin-levels check FILE\n";
+        return 2;
+    }
+    std::string error;
+    const auto input = LoadLevels(args[0], error);
+    if (!input) {
+        err << "velorin-levels: " << error << "\n";
+        return 2;
+    }
+    out << args[0] << ": " << input->Size << " bytes, " << input->RecordsInFile << " records, "
+        << input->Levels.size() << " levels loaded\n";
+    int problems = 0;
+    for (const std::string& fault : input->Faults) {
+        out << "file: " << fault << "\n";
+        ++problems;
+    }
+
+    const int count = static_cast<int>(input->Levels.size());
+    std::vector<LevelCheck> checks(count);
+    ForEachInParallel(count, [&](int n) { checks[n] = CheckLevel(input->Levels[n], CheckBudget {}); });
+
+    if (count > 0)
+        out << "\nLvl  Stones per colour (code x count)         Codes  >12  Solved  Par            Start  Dead\n";
+    int optimal = 0, bounded = 0;
+    for (int n = 0; n < count; ++n) {
+        PrintRow(out, n + 1, checks[n]);
+        optimal += checks[n].Solution.Status == SolveStatus::Optimal && !checks[n].Solution.Moves.empty();
+        bounded += checks[n].Solution.Status == SolveStatus::Bound;
+    }
+    for (int n = 0; n < count; ++n)
+        for (const std::string& problem : checks[n].Problems) {
+            out << "level " << n + 1 << ": " << problem << "\n";
+            ++problems;
+        }
+    out << "\n" << count << " levels: " << optimal << " with optimal par, " << bounded << " with a bound only; "
+        << problems << (problems == 1 ? " problem" : " problems") << "\n";
+    return problems == 0 ? 0 : 1;
+}

@@ -1,0 +1,19 @@
+// Which of the moves at the start of a level lead into a dead end: a
+// position from which the target can no longer be reached.
+#pragma once
+
+#include "Search.h"
+
+#include <cstddef>
+#include <vector>
+
+struct StartMoves {
+    int Moves = 0;   // moves at the start that change the board
+    int Dead = 0;    // of those, proved to lead into a dead end
+    int Unknown = 0; // neither proved dead nor shown to be alive
+};
+
+// `solution`, if known, spares the search for its first move. `maxNodes`
+// bounds each search from a position after a start move.
+StartMoves CountDeadStarts(const LevelSearch& search, const TCells& start, const std::vector<Move>& solution,
+                           std::size_t maxNodes);

@@ -1,0 +1,128 @@
+#include "Generator.h"
+
+#include "Random.h"
+#include "Symbols.h"
+
+#include <array>
+#include <set>
+
+namespace {
+
+// A walk of `recipe.Depth` steps backwards from the target.
+TCells WalkBack(const LevelSearch& search, const TCells& target, const LevelRecipe& recipe, Dice& dice)
+{
+    TCells board = target;
+    std::set<std::array<std::uint8_t, CellCount>> seen;
+    const auto key = [](const TCells& b) { return std::to_array(b.Item); };
+    seen.insert(key(board));
+    for (int step = 0; step < recipe.Depth; ++step) {
+        // Predecessors not yet visited, and of them those that lie further
+        // from the target by the heuristic.
+        std::vector<TCells> fresh, further;
+        const int here = search.Bound(board);
+        for (const Move& move : MovesInto(search.Table(), board)) {
+            TCells before = board;
+            ApplyMove(before, move);
+            if (seen.contains(key(before)))
+                continue;
+            fresh.push_back(before);
+            if (search.Bound(before) > here)
+                further.push_back(before);
+        }
+        if (fresh.empty())
+            break;
+        const auto& pool = !further.empty() && dice.Chance(recipe.Bias) ? further : fresh;
+        board = pool[dice.Below(pool.size())];
+        seen.insert(key(board));
+    }
+    return board;
+}
+
+bool MeetsDeadRule(const DeadRule& rule, const StartMoves& starts)
+{
+    switch (rule.Rule) {
+    case DeadRule::Kind::Any:
+        return true;
+    case DeadRule::Kind::None:
+        return starts.Dead == 0 && starts.Unknown == 0;
+    case DeadRule::Kind::AtLeast:
+        return starts.Dead >= rule.Count;
+    }
+    return false;
+}
+
+} // namespace
+
+TCells TargetOf(const LevelRecipe& recipe)
+{
+    Dice dice(recipe.Seed, 0);
+    TCells target {};
+    for (int row = 0; row < BoardSide; ++row) {
+        for (int column = 0; column < BoardSide; ++column) {
+            const char symbol = recipe.Pattern[row][column];
+            const int cell = row * BoardSide + column + 1;
+            if (const auto code = CodeOfSymbol(symbol)) {
+                target[cell] = *code;
+            } else {
+                const auto& codes = recipe.Mix.at(symbol);
+                target[cell] = codes[dice.Below(codes.size())];
+            }
+        }
+    }
+    return target;
+}
+
+std::vector<Move> MovesInto(const MoveTable& table, const TCells& board)
+{
+    const std::vector<int> codes = ItemCodes(table, board);
+    std::vector<Move> moves;
+    for (int from = 0; from < table.ItemCount(); ++from) {
+        for (int to = 0; to < table.ItemCount(); ++to) {
+            if (codes[from] == codes[to])
+                continue;
+            // Before the move the stone now on `to` stood on `from`.
+            for (int partner : table.Partners(from, codes[to]))
+                if (partner == to)
+                    moves.push_back({table.Cells[from], table.Cells[to]});
+        }
+    }
+    return moves;
+}
+
+GenerateResult Generate(const LevelRecipe& recipe, const SolveBudget& budget)
+{
+    GenerateResult result;
+    const TCells target = TargetOf(recipe);
+    const LevelSearch search(TLevelRecord {target, target});
+    if (!search.Searchable()) {
+        result.Error = "its pattern holds more than 16 different codes";
+        return result;
+    }
+    bool everMoved = false;
+    for (int attempt = 1; attempt <= recipe.Tries; ++attempt) {
+        Dice dice(recipe.Seed, static_cast<std::uint64_t>(attempt));
+        const TCells start = WalkBack(search, target, recipe, dice);
+        if (start == target)
+            continue;
+        everMoved = true;
+        const SolveResult solution = Solve(search, start, budget);
+        const bool solved = solution.Status == SolveStatus::Optimal || solution.Status == SolveStatus::Bound;
+        if (!solved || solution.LowerBound < recipe.ParLow ||
+            static_cast<int>(solution.Moves.size()) > recipe.ParHigh)
+            continue;
+        GeneratedLevel level;
+        if (recipe.Dead.Rule != DeadRule::Kind::Any) {
+            level.Starts = CountDeadStarts(search, start, solution.Moves, budget.FallbackNodes);
+            if (!MeetsDeadRule(recipe.Dead, level.Starts))
+                continue;
+        }
+        level.Record = {target, start};
+        level.Solution = solution;
+        level.Attempt = attempt;
+        result.Level = level;
+        return result;
+    }
+    result.Error = everMoved ? "no walk of " + std::to_string(recipe.Tries) + " met its par and dead-end rules"
+                             : "no stone of its pattern can move, so it cannot be scrambled";
+    return result;
+}

@@ -1,0 +1,37 @@
+// Turns one level of a recipe into a level record: the target from the
+// pattern, the start by a random walk backwards from it, so that every
+// start is solvable by construction; then the solver's par decides whether
+// the walk is taken.
+#pragma once
+
+#include "Daten.h"
+#include "DeadEnds.h"
+#include "Recipe.h"
+#include "Solver.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct GeneratedLevel {
+    TLevelRecord Record {};
+    SolveResult Solution;
+    StartMoves Starts; // counted only when the recipe asks about dead ends
+    int Attempt = 0;   // which walk was taken, from 1
+};
+
+struct GenerateResult {
+    std::optional<GeneratedLevel> Level;
+    std::string Error; // why not, when Level is empty
+};
+
+// The target of a recipe level: its fixed stones, and its classes coloured
+// with dice of the level's seed.
+TCells TargetOf(const LevelRecipe& recipe);
+
+// The positions one move before `board`: every swap of two occupied
+// neighbours such that the stone now on the second cell may move there from
+// the first. Returned as moves that lead from the predecessor to `board`.
+std::vector<Move> MovesInto(const MoveTable& table, const TCells& board);
+
+GenerateResult Generate(const LevelRecipe& recipe, const SolveBudget& budget);

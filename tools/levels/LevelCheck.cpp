@@ -1,0 +1,79 @@
+#include "LevelCheck.h"
+
+#include "Moves.h"
+#include "Replay.h"
+
+#include <algorithm>
+
+namespace {
+
+bool SameCodeCounts(const TLevelRecord& level)
+{
+    std::array<int, 256> count {};
+    for (int cell = 1; cell <= CellCount; ++cell) {
+        ++count[level.Board[cell]];
+        --count[level.Target[cell]];
+    }
+    return std::all_of(count.begin() + 1, count.end(), [](int n) { return n == 0; });
+}
+
+bool SameEmpty(const TLevelRecord& level)
+{
+    for (int cell = 1; cell <= CellCount; ++cell)
+        if ((level.Board[cell] == 0) != (level.Target[cell] == 0))
+            return false;
+    return true;
+}
+
+} // namespace
+
+LevelCheck CheckLevel(const TLevelRecord& level, const CheckBudget& budget)
+{
+    LevelCheck check;
+    for (int cell = 1; cell <= CellCount; ++cell) {
+        const int code = level.Board[cell];
+        if (code >= 1 && code <= 12)
+            ++check.StonesPerCode[code];
+        check.CodesAbove12 += (level.Board[cell] > 12) + (level.Target[cell] > 12);
+    }
+    check.SameCodes = SameCodeCounts(level);
+    check.SameEmptyCells = SameEmpty(level);
+    check.Solved = IsSolved(level);
+
+    if (check.Solved) {
+        check.Problems.push_back("already solved at the start");
+        return check;
+    }
+    if (!check.SameCodes) {
+        check.Problems.push_back("unsolvable: board and target hold different codes");
+        return check;
+    }
+    if (!check.SameEmptyCells) {
+        check.Problems.push_back("unsolvable: board and target have different empty cells");
+        return check;
+    }
+
+    const LevelSearch search(level);
+    check.Solution = Solve(search, level.Board, budget.Solve);
+    const int moves = static_cast<int>(check.Solution.Moves.size());
+    switch (check.Solution.Status) {
+    case SolveStatus::Unsolvable:
+        check.Problems.push_back("unsolvable: no position reachable from the start is the target");
+        return check;
+    case SolveStatus::Unknown:
+        check.Problems.push_back("not proved solvable: the search ran out of its budget");
+        return check;
+    case SolveStatus::Optimal:
+    case SolveStatus::Bound:
+        break;
+    }
+    const ReplayResult replay = Replay(level, check.Solution.Moves);
+    check.SolutionReplays = replay.Legal && replay.Solved;
+    if (!check.SolutionReplays)
+        check.Problems.push_back("internal fault: the solution found does not replay to the target");
+    if (moves > MaxParMoves)
+        check.Problems.push_back("over budget: needs " + std::string(check.Solution.Status == SolveStatus::Bound ? "up to " : "") +
+                                 std::to_string(moves) + " moves, more than " + std::to_string(MaxParMoves));
+    check.Starts = CountDeadStarts(search, level.Board, check.Solution.Moves, budget.DeadEndNodes);
+    return check;
+}

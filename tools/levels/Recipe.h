@@ -1,0 +1,54 @@
+// The recipe of a level set: per level a target pattern drawn in text, the
+// colours of its stone classes, how far to scramble it and with which seed,
+// and what the solver must find for the start to be taken.
+//
+//   level Frame                 a title, shown in LEVELS.md
+//   pattern                     then 9 rows of 9 characters:
+//   .........                     '.' empty, '1'..'9' 'A'..'C' a stone of
+//   .aaaaaaa.                     that code, 'a'..'z' a class from `mix`
+//   ...
+//   mix a=1,2 b=6               class a: codes 1 or 2 at random, b: 6
+//   depth 12                    random steps backwards from the target
+//   seed 7
+//   par 8-10                    optional: the par window (default 1-80)
+//   bias 50                     optional: % of steps that must raise the
+//                                 heuristic when such a step exists
+//   dead 0 | dead 3+            optional: start moves into dead ends
+//   tries 200                   optional: walks tried before giving up
+//   end
+// Lines starting with '#' are comments.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <istream>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct DeadRule {
+    enum class Kind { Any, None, AtLeast } Rule = Kind::Any;
+    int Count = 0;
+};
+
+struct LevelRecipe {
+    int Line = 0; // where its "level" line is
+    std::string Title;
+    std::array<std::string, 9> Pattern;
+    std::map<char, std::vector<std::uint8_t>> Mix;
+    int Depth = 0;
+    std::uint64_t Seed = 0;
+    int ParLow = 1;
+    int ParHigh = 80;
+    int Bias = 0;
+    DeadRule Dead;
+    int Tries = 200;
+};
+
+struct RecipeParse {
+    std::vector<LevelRecipe> Levels;
+    std::optional<std::string> Error; // "line 12: ..." when the recipe is bad
+};
+
+RecipeParse ParseRecipe(std::istream& in);

@@ -1,0 +1,86 @@
+// Best-first search over the positions of one level: A* when the weight is
+// 1, weighted A* above it. Moves come from the MoveTable, bounds from the
+// Heuristic; the search itself knows nothing of colours or directions.
+#pragma once
+
+#include "Daten.h"
+#include "Heuristic.h"
+#include "MoveTable.h"
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+// One move: press Cell; the stone swaps with Partner (a ring pick when the
+// rule offers two partners).
+struct Move {
+    int Cell = 0;
+    int Partner = 0;
+    bool operator==(const Move&) const = default;
+};
+
+struct SearchLimits {
+    std::size_t MaxNodes = 2'000'000; // positions stored before giving up
+    int WeightNum = 1;                // priority g + h * WeightNum / WeightDen
+    int WeightDen = 1;
+    bool StopAtFirst = false; // stop as soon as the target is generated
+};
+
+enum class SearchOutcome {
+    Found,      // Moves lead to the target (shortest when the weight is 1)
+    Exhausted,  // every position reachable was seen: the target is not among them
+    OverBudget, // MaxNodes reached first
+};
+
+struct SearchResult {
+    SearchOutcome Outcome = SearchOutcome::OverBudget;
+    std::vector<Move> Moves;
+    int LowerBound = 0; // A*: no solution is shorter than this
+    std::size_t Nodes = 0;      // positions stored
+    std::size_t Expansions = 0; // times a position's children were generated
+};
+
+// The search for one level: the target and the occupied cells are fixed,
+// the start may be any position on the same cells with the same stones.
+class LevelSearch {
+public:
+    explicit LevelSearch(const TLevelRecord& level);
+    ~LevelSearch();
+    LevelSearch(const LevelSearch&) = delete;
+    LevelSearch& operator=(const LevelSearch&) = delete;
+
+    // False when the target cannot be searched for at all from this level's
+    // board: other occupied cells, other stones, or more than 16 codes.
+    bool Searchable() const { return Engine != nullptr; }
+    bool StonesMatch() const { return Matching; }
+
+    const MoveTable& Table() const { return Moves; }
+
+    // The heuristic's lower bound for `board`; Heuristic::Infinite when
+    // it proves the position dead.
+    int Bound(const TCells& board) const;
+
+    SearchResult Run(const TCells& from, const SearchLimits& limits) const;
+
+    // The moves `board` offers that change it, in cell order.
+    std::vector<Move> MovesFrom(const TCells& board) const;
+
+    struct EngineBase {
+        virtual ~EngineBase() = default;
+        virtual SearchResult Run(const std::vector<int>& from, const SearchLimits& limits) const = 0;
+    };
+
+private:
+    MoveTable Moves;
+    bool Matching = false;
+    std::vector<int> TargetCodes;
+    std::unique_ptr<Heuristic> Bounds;
+    std::unique_ptr<EngineBase> Engine;
+};
+
+// Whether board and target have the same empty cells and the same number
+// of stones of every code: without it no sequence of swaps can succeed.
+bool HoldsSameStones(const TLevelRecord& level);
+
+// Applies `move` to `board`; the caller has checked it is legal.
+void ApplyMove(TCells& board, const Move& move);
