@@ -99,12 +99,18 @@ bool ShowsGlyphByWholePixels(const QImage& shown, const QImage& glyph)
     return false;
 }
 
-// A press of the left button at a position between device pixels.
+// A press of the left button at a position between device pixels of
+// `widget`, handed to its window as the screen hands it on.
 void PressAt(QWidget* widget, QPointF position)
 {
-    QMouseEvent press(QEvent::MouseButtonPress, position, widget->mapToGlobal(position), Qt::LeftButton,
+    QWidget* window = widget->window();
+    const QPointF inWindow = widget->mapTo(window, position);
+    QMouseEvent press(QEvent::MouseButtonPress, inWindow, window->mapToGlobal(inWindow), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(window->windowHandle(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, inWindow, window->mapToGlobal(inWindow), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(window->windowHandle(), &release);
 }
 
 } // namespace
@@ -246,6 +252,7 @@ private slots:
         // Stones to press, and a target no press reaches: no dialog opens.
         GameFixture game(LevelFileOf({MakeLevel({{1, 3}}, {{41, 6}, {42, 5}})}));
         Mainform->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Mainform));
         SelectedCell = 0;
         PressAt(Mainform->Spielfeld, position);
         QCOMPARE(int(SelectedCell), cell);
