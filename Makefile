@@ -2,11 +2,12 @@
 #   make play   install what is missing, build, start the game in build/play/
 #   make test   install what is missing, build, run every test
 #   make        build only (build/velorin)
+#   make deb    build the Debian package build/velorin_<version>_<arch>.deb
 
 BUILD := build
 JOBS  := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build configure deps play test pictures clean
+.PHONY: all build configure deps play test deb pictures clean
 
 all: build
 
@@ -30,6 +31,9 @@ play: deps build
 
 test: deps build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+deb: deps build
+	cd $(BUILD) && cpack
 
 # Redraws every picture under assets/ with the picture generator.
 pictures: configure
