@@ -33,6 +33,8 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 # Centred in logical pixels, as the game places it.
 [ "$X,$Y" = "$(((1024 - 697) / 2 * scale)),$(((768 - 478) / 2 * scale))" ] \
     || fail "the window is not centred: at $X,$Y"
+# X11 desktops find a window's menu entry, velorin.desktop, by its class.
+xprop -id "$main" WM_CLASS | grep -q '= "velorin", "Velorin"$' || fail "window class: $(xprop -id "$main" WM_CLASS)"
 same_file "$player/velor.dat" "$prefix/share/velorin/velor.dat"
 same_file "$player/velor.hlp" "$prefix/share/velorin/velor.hlp"
 
