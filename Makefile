@@ -3,11 +3,12 @@
 #   make test   install what is missing, build, run every test
 #   make        build only (build/velorin)
 #   make bench  measure speed and memory against their targets
+#   make deb    build the Debian package build/velorin_<version>_<arch>.deb
 
 BUILD := build
 JOBS  := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build configure deps play test bench pictures clean
+.PHONY: all build configure deps play test bench deb pictures clean
 
 all: build
 
@@ -36,6 +37,9 @@ test: deps build
 # targets and prints one table.
 bench: deps build
 	bench/bench.py $(BUILD) .
+
+deb: deps build
+	cd $(BUILD) && cpack
 
 # Redraws every picture under assets/ with the picture generator.
 pictures: configure

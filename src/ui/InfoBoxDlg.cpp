@@ -18,7 +18,10 @@ bool TInfoBoxDlg::Execute()
     box.Version->setText(QStringLiteral("Version : ") + Version);
     box.setWindowTitle(ProgramName + QStringLiteral(" - Info über ..."));
     box.move(Left, Top);
-    box.ProgramIcon->Picture = QApplication::windowIcon().pixmap(32, 32).toImage();
+    // The 32-pixel picture itself, at one device pixel per pixel: a dense
+    // screen then doubles it like every other picture, instead of showing a
+    // smoothed reduction of the larger icon.
+    box.ProgramIcon->Picture = QApplication::windowIcon().pixmap(QSize(32, 32), 1.0).toImage();
     return box.exec() == QDialog::Accepted;
 }
 

@@ -23,4 +23,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    class TExactPress* ExactPress;
 };

@@ -17,6 +17,8 @@ bool CreateWindows(QApplication& app)
     Application::HelpFile = QStringLiteral("velor.hlp");
     Application::Title = QStringLiteral("Velorin");
     QApplication::setApplicationName(QStringLiteral("Velorin"));
+    // Ties the windows to the menu entry velorin.desktop, for its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("velorin"));
     QApplication::setWindowIcon(ApplicationIcon());
 
     Mainform = new TMainform();

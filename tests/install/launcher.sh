@@ -1,0 +1,193 @@
+#!/bin/bash
+# The launcher, with a stand-in for the game that notes where and with
+# what it was started: the player's directory, the files provided there,
+# the high-score list left alone, and clear failures.
+#   launcher.sh PREFIX
+source "$(dirname "$0")/lib.sh"
+installed=$1
+# Relative paths, rightly or wrongly taken, land in the scratch directory.
+cd "$scratch"
+
+# A copy of the installed tree per case, so that a case may change it.
+prefix=
+new_prefix() {
+    prefix="$scratch/pre fix $1"
+    cp -a -- "$installed" "$prefix"
+    cat >"$prefix/share/velorin/velorin" <<'STUB'
+#!/bin/sh
+{ pwd; echo "$#"; } >"$STUB_LOG"
+STUB
+}
+
+# Runs the launcher as it runs from the menu: found on the PATH, in a
+# clean environment holding only the given variables.
+launch() {
+    env -i PATH="$prefix/bin:/usr/bin:/bin" STUB_LOG="$scratch/started" "$@" velorin \
+        >"$scratch/out" 2>"$scratch/err"
+}
+
+started_in() {
+    [ -f "$scratch/started" ] || fail "the game was not started; the launcher said: $(cat "$scratch/err")"
+    [ "$(sed -n 1p "$scratch/started")" = "$1" ] || fail "the game ran in $(sed -n 1p "$scratch/started"), not $1"
+}
+
+not_started() {
+    [ ! -e "$scratch/started" ] || fail "the game was started all the same"
+}
+
+home="$scratch/home of player"
+
+a_first_start_makes_the_players_directory_and_provides_the_files() {
+    new_prefix first
+    launch HOME="$home"
+    local player=$home/.local/share/velorin
+    started_in "$player"
+    [ "$(sed -n 2p "$scratch/started")" = 0 ] || fail "the game got arguments"
+    local name
+    for name in velor.dat velor.hlp; do
+        same_file "$player/$name" "$prefix/share/velorin/$name"
+        [ "$(mtime "$player/$name")" = "$(mtime "$prefix/share/velorin/$name")" ] \
+            || fail "$name does not keep the installed file's time"
+    done
+    [ "$(ls -A "$player" | sort | tr '\n' ' ')" = 'velor.dat velor.hlp ' ] || fail "more in $player: $(ls -A "$player")"
+}
+
+xdg_data_home_holds_the_players_directory() {
+    new_prefix xdg
+    local data_home="$scratch/data home"
+    launch HOME="$home" XDG_DATA_HOME="$data_home"
+    started_in "$data_home/velorin"
+    same_file "$data_home/velorin/velor.dat" "$prefix/share/velorin/velor.dat"
+    [ ! -e "$home/.local/share/velorin" ] || fail "the default directory was made as well"
+}
+
+an_empty_or_relative_xdg_data_home_counts_as_unset() {
+    new_prefix relative
+    local value
+    for value in '' 'relative/data'; do
+        rm -f "$scratch/started"
+        launch HOME="$home" XDG_DATA_HOME="$value"
+        started_in "$home/.local/share/velorin"
+    done
+}
+
+the_launcher_passes_on_no_arguments() {
+    new_prefix arguments
+    env -i PATH="$prefix/bin:/usr/bin:/bin" STUB_LOG="$scratch/started" HOME="$home" \
+        velorin -platform offscreen "a b" >/dev/null 2>&1
+    [ "$(sed -n 2p "$scratch/started")" = 0 ] || fail "the game got $(sed -n 2p "$scratch/started") arguments"
+}
+
+the_high_score_list_is_never_touched() {
+    new_prefix scores
+    local player=$home/.local/share/velorin
+    mkdir -p "$player"
+    head -c 160 /dev/urandom >"$player/VScore.dat"
+    cp -p "$player/VScore.dat" "$scratch/scores before"
+    touch -d '2001-02-03 04:05:06' "$player/VScore.dat" "$scratch/scores before"
+    launch HOME="$home"
+    started_in "$player"
+    same_file "$player/VScore.dat" "$scratch/scores before"
+    [ "$(mtime "$player/VScore.dat")" = "$(mtime "$scratch/scores before")" ] || fail "VScore.dat was rewritten"
+}
+
+a_newer_installed_level_set_replaces_the_players_copy() {
+    new_prefix newer
+    local player=$home/.local/share/velorin
+    mkdir -p "$player"
+    echo "an older level set" >"$player/velor.dat"
+    echo "an older help" >"$player/velor.hlp"
+    touch -d '2001-02-03 04:05:06' "$player/velor.dat" "$player/velor.hlp"
+    launch HOME="$home"
+    started_in "$player"
+    same_file "$player/velor.dat" "$prefix/share/velorin/velor.dat"
+    same_file "$player/velor.hlp" "$prefix/share/velorin/velor.hlp"
+    [ -z "$(find "$player" -name '.velor*')" ] || fail "a partial copy was left: $(ls -A "$player")"
+}
+
+the_players_newer_copies_stay() {
+    new_prefix older
+    local player=$home/.local/share/velorin
+    mkdir -p "$player"
+    echo "the player's own levels" >"$player/velor.dat"
+    cp "$player/velor.dat" "$scratch/own levels"
+    # Changed after the installation, as a player's edit would be.
+    touch -d '+1 hour' "$player/velor.dat"
+    launch HOME="$home"
+    started_in "$player"
+    same_file "$player/velor.dat" "$scratch/own levels"
+    # A copy exactly as old as the installed file stays as well.
+    cp -p "$prefix/share/velorin/velor.hlp" "$player/velor.hlp"
+    echo "edited at the same second" >>"$player/velor.hlp"
+    touch -r "$prefix/share/velorin/velor.hlp" "$player/velor.hlp"
+    cp -p "$player/velor.hlp" "$scratch/own help"
+    rm -f "$scratch/started"
+    launch HOME="$home"
+    started_in "$player"
+    same_file "$player/velor.hlp" "$scratch/own help"
+}
+
+a_directory_that_cannot_be_made_fails_clearly() {
+    new_prefix blocked
+    echo "a file where the directory should go" >"$scratch/in the way"
+    if launch HOME="$home" XDG_DATA_HOME="$scratch/in the way"; then fail "the launcher reported success"; fi
+    not_started
+    grep -q "Das Verzeichnis für Deine Spieldateien, „$scratch/in the way/velorin“, kann nicht angelegt werden" \
+        "$scratch/err" || fail "unclear message: $(cat "$scratch/err")"
+}
+
+no_home_at_all_fails_clearly() {
+    new_prefix homeless
+    if launch; then fail "the launcher reported success"; fi
+    not_started
+    grep -q "weder XDG_DATA_HOME noch HOME ist gesetzt" "$scratch/err" || fail "unclear message: $(cat "$scratch/err")"
+}
+
+a_file_that_cannot_be_replaced_fails_clearly() {
+    new_prefix unreplaceable
+    local player=$home/.local/share/velorin
+    mkdir -p "$player/velor.dat"
+    touch -d '2001-02-03 04:05:06' "$player/velor.dat"
+    if launch HOME="$home"; then fail "the launcher reported success"; fi
+    not_started
+    grep -q "„velor.dat“ kann nicht in „$player“ abgelegt werden" "$scratch/err" \
+        || fail "unclear message: $(cat "$scratch/err")"
+    [ -z "$(find "$player" -maxdepth 1 -name '.velor*')" ] || fail "a partial copy was left: $(ls -A "$player")"
+}
+
+an_incomplete_installation_fails_clearly() {
+    new_prefix incomplete
+    rm "$prefix/share/velorin/velor.hlp"
+    if launch HOME="$home"; then fail "the launcher reported success"; fi
+    not_started
+    grep -q "Velorin ist nicht vollständig installiert" "$scratch/err" || fail "unclear message: $(cat "$scratch/err")"
+    [ ! -e "$home/.local/share/velorin" ] || fail "the player's directory was made all the same"
+}
+
+a_linked_launcher_finds_its_tree() {
+    new_prefix linked
+    mkdir -p "$scratch/games"
+    ln -s "$prefix/bin/velorin" "$scratch/games/velorin"
+    env -i PATH="$scratch/games:/usr/bin:/bin" STUB_LOG="$scratch/started" HOME="$home" velorin 2>"$scratch/err"
+    started_in "$home/.local/share/velorin"
+}
+
+for case in \
+    a_first_start_makes_the_players_directory_and_provides_the_files \
+    xdg_data_home_holds_the_players_directory \
+    an_empty_or_relative_xdg_data_home_counts_as_unset \
+    the_launcher_passes_on_no_arguments \
+    the_high_score_list_is_never_touched \
+    a_newer_installed_level_set_replaces_the_players_copy \
+    the_players_newer_copies_stay \
+    a_directory_that_cannot_be_made_fails_clearly \
+    no_home_at_all_fails_clearly \
+    a_file_that_cannot_be_replaced_fails_clearly \
+    an_incomplete_installation_fails_clearly \
+    a_linked_launcher_finds_its_tree; do
+    # Each case starts with a new player.
+    rm -rf -- "$home" "$scratch/started"
+    mkdir -p -- "$home"
+    run_case "$case"
+done
+finish_cases
