@@ -45,6 +45,8 @@ int main(int argc, char** argv)
         window = bare.get();
     }
     window->installEventFilter(&quitter);
+    // A frame that never comes must not hold the measurement forever.
+    QTimer::singleShot(15000, qApp, [] { QCoreApplication::exit(3); });
     window->show();
     const int status = app.exec();
     if (game)
