@@ -2,11 +2,13 @@
 #   make play   install what is missing, build, start the game in build/play/
 #   make test   install what is missing, build, run every test
 #   make        build only (build/velorin)
+#   make test-sanitize  every test again, built with AddressSanitizer and
+#               UndefinedBehaviorSanitizer in build-sanitize/
 
 BUILD := build
 JOBS  := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build configure deps play test pictures clean
+.PHONY: all build configure deps play test test-sanitize pictures clean
 
 all: build
 
@@ -31,9 +33,26 @@ play: deps build
 test: deps build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
+# Any report of either sanitizer, a leak included, stops the test that
+# caused it. Debug keeps the asserts of the one-based arrays switched on.
+SANITIZE       := build-sanitize
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+SANITIZE_ENV   := ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
+                  UBSAN_OPTIONS=print_stacktrace=1
+
+$(SANITIZE)/CMakeCache.txt:
+	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug \
+	  "-DCMAKE_C_FLAGS=$(SANITIZE_FLAGS)" "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" \
+	  "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZE_FLAGS)"
+
+# The build runs the unit tests once to list them, so it needs the options too.
+test-sanitize: deps $(SANITIZE)/CMakeCache.txt
+	$(SANITIZE_ENV) cmake --build $(SANITIZE) -j$(JOBS)
+	cd $(SANITIZE) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
 # Redraws every picture under assets/ with the picture generator.
 pictures: configure
 	cmake --build $(BUILD) --target pictures
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE)
