@@ -4,11 +4,13 @@
 #   make        build only (build/velorin)
 #   make test-sanitize  every test again, built with AddressSanitizer and
 #               UndefinedBehaviorSanitizer in build-sanitize/
+#   make fuzz   fuzz the file readers and the number input, FUZZ_SECONDS
+#               (60) each, in build-fuzz/
 
 BUILD := build
 JOBS  := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build configure deps play test test-sanitize pictures clean
+.PHONY: all build configure deps play test test-sanitize fuzz pictures clean
 
 all: build
 
@@ -50,9 +52,13 @@ test-sanitize: deps $(SANITIZE)/CMakeCache.txt
 	$(SANITIZE_ENV) cmake --build $(SANITIZE) -j$(JOBS)
 	cd $(SANITIZE) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz
+
 # Redraws every picture under assets/ with the picture generator.
 pictures: configure
 	cmake --build $(BUILD) --target pictures
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE)
+	rm -rf $(BUILD) $(SANITIZE) build-fuzz
