@@ -6,11 +6,13 @@
 #               UndefinedBehaviorSanitizer in build-sanitize/
 #   make fuzz   fuzz the file readers and the number input, FUZZ_SECONDS
 #               (60) each, in build-fuzz/
+#   make test-valgrind  a scripted game, start-up to game over, under
+#               valgrind's memcheck on a virtual X display
 
 BUILD := build
 JOBS  := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build configure deps play test test-sanitize fuzz pictures clean
+.PHONY: all build configure deps play test test-sanitize test-valgrind fuzz pictures clean
 
 all: build
 
@@ -51,6 +53,18 @@ $(SANITIZE)/CMakeCache.txt:
 test-sanitize: deps $(SANITIZE)/CMakeCache.txt
 	$(SANITIZE_ENV) cmake --build $(SANITIZE) -j$(JOBS)
 	cd $(SANITIZE) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# Any memory error or definite leak fails the run; what Qt and the X
+# libraries do is suppressed in the file named below. The child that libdbus
+# forks to look for a session bus is not the game and is left unchecked.
+VALGRIND := valgrind --tool=memcheck --error-exitcode=99 --leak-check=full \
+            --show-leak-kinds=definite --errors-for-leak-kinds=definite \
+            --child-silent-after-fork=yes --num-callers=40 \
+            --suppressions=tests/valgrind/qt-x11.supp
+
+test-valgrind: deps build
+	xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+	  env QT_QPA_PLATFORM=xcb $(VALGRIND) $(BUILD)/velorin-scripted-game
 
 FUZZ_SECONDS ?= 60
 fuzz: deps
