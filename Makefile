@@ -4,11 +4,17 @@
 #   make        build only (build/velorin)
 #   make bench  measure speed and memory against their targets
 #   make deb    build the Debian package build/velorin_<version>_<arch>.deb
+#   make test-sanitize  every test again, built with AddressSanitizer and
+#               UndefinedBehaviorSanitizer in build-sanitize/
+#   make fuzz   fuzz the file readers and the number input, FUZZ_SECONDS
+#               (60) each, in build-fuzz/
+#   make test-valgrind  a scripted game, start-up to game over, under
+#               valgrind's memcheck on a virtual X display
 
 BUILD := build
 JOBS  := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build configure deps play test bench deb pictures clean
+.PHONY: all build configure deps play test test-sanitize test-valgrind fuzz bench deb pictures clean
 
 all: build
 
@@ -41,9 +47,42 @@ bench: deps build
 deb: deps build
 	cd $(BUILD) && cpack
 
+# Any report of either sanitizer, a leak included, stops the test that
+# caused it. Debug keeps the asserts of the one-based arrays switched on.
+SANITIZE       := build-sanitize
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+SANITIZE_ENV   := ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
+                  UBSAN_OPTIONS=print_stacktrace=1
+
+$(SANITIZE)/CMakeCache.txt:
+	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug \
+	  "-DCMAKE_C_FLAGS=$(SANITIZE_FLAGS)" "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" \
+	  "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZE_FLAGS)"
+
+# The build runs the unit tests once to list them, so it needs the options too.
+test-sanitize: deps $(SANITIZE)/CMakeCache.txt
+	$(SANITIZE_ENV) cmake --build $(SANITIZE) -j$(JOBS)
+	cd $(SANITIZE) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# Any memory error or definite leak fails the run; what Qt and the X
+# libraries do is suppressed in the file named below. The child that libdbus
+# forks to look for a session bus is not the game and is left unchecked.
+VALGRIND := valgrind --tool=memcheck --error-exitcode=99 --leak-check=full \
+            --show-leak-kinds=definite --errors-for-leak-kinds=definite \
+            --child-silent-after-fork=yes --num-callers=40 \
+            --suppressions=tests/valgrind/qt-x11.supp
+
+test-valgrind: deps build
+	xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+	  env QT_QPA_PLATFORM=xcb $(VALGRIND) $(BUILD)/velorin-scripted-game
+
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz
+
 # Redraws every picture under assets/ with the picture generator.
 pictures: configure
 	cmake --build $(BUILD) --target pictures
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE) build-fuzz

@@ -10,14 +10,22 @@
 FileRead ReadFilePrefix(const char* path, std::size_t limit)
 {
     FileRead result;
-    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK a named pipe under the file's name would hold the
+    // game at start-up until some writer came along; on a regular file the
+    // flag changes nothing.
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         result.Error = errno;
         return result;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        result.Error = S_ISDIR(info.st_mode) ? EISDIR : errno;
+    if (::fstat(fd, &info) != 0)
+        result.Error = errno;
+    else if (S_ISDIR(info.st_mode))
+        result.Error = EISDIR;
+    else if (!S_ISREG(info.st_mode))
+        result.Error = EINVAL;
+    if (result.Error != 0) {
         ::close(fd);
         return result;
     }

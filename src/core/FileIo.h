@@ -8,7 +8,8 @@
 
 struct FileRead {
     // 0 when the file was opened and read; otherwise the errno of the
-    // failure. A directory in place of the file fails with EISDIR.
+    // failure. Only a regular file (or a link to one) is read: a directory
+    // in its place fails with EISDIR, a pipe or a device with EINVAL.
     int Error = 0;
     // True when the file could be opened at all (Error may still report
     // a failure while reading).

@@ -226,9 +226,14 @@ void TMainform::ShowStone(std::uint8_t cell)
     if (cell == 0)
         return;
     const std::uint8_t code = CurrentRecord.Board[cell];
-    if (code < 1 || code > 12)
-        return;
-    DrawTransparent(Spielfeld->Canvas, BoardCellOrigin(cell), Farbe[code]);
+    if (code >= 1 && code <= 12) {
+        DrawTransparent(Spielfeld->Canvas, BoardCellOrigin(cell), Farbe[code]);
+    } else {
+        // Nothing of its own to show (an invisible block, or empty): the cell
+        // gets its bare background back, so that a stone that has just
+        // swapped onto a block, or a ring, leaves no picture behind.
+        CopyRect(Spielfeld->Canvas, BoardCellOrigin(cell), Hintergrund, BoardCellRect(cell));
+    }
     Spielfeld->Changed(BoardCellRect(cell));
 }
 

@@ -1,4 +1,5 @@
 // The high-score list: its file, the entry of a new total and "Löschen".
+#include "FileSizeLimit.h"
 #include "GameFixture.h"
 #include "Levels.h"
 #include "ModalCatcher.h"
@@ -15,9 +16,12 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QtTest>
 
 #include <cstring>
+#include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -65,17 +69,48 @@ void EnterTotal(std::int32_t total, std::uint16_t level, const ModalCatcher::Ans
     EnterNewScore = false;
 }
 
-// Types a name into the open entry line and confirms with OK.
-ModalCatcher::Answer TypeName(const QString& name)
+// Types a name into the open entry line and confirms with OK; any message
+// box is noted in `boxes` as "caption|text" and closed.
+ModalCatcher::Answer TypeName(const QString& name, QStringList* boxes = nullptr)
 {
-    return [name](QWidget* shown) {
+    return [name, boxes](QWidget* shown) {
         if (shown != HighScoreForm) {
+            if (boxes)
+                *boxes << shown->windowTitle() + "|" + qobject_cast<QMessageBox*>(shown)->text();
             ModalCatcher::CloseWithDefault(shown);
             return;
         }
         TypeText(HighScoreForm->Neuer_Eintrag, name);
         HighScoreForm->OKButton->click();
     };
+}
+
+QStringList Boxes(const ModalCatcher& catcher)
+{
+    QStringList boxes;
+    for (const CaughtDialog& box : catcher.Caught)
+        boxes << box.Title + "|" + box.Text;
+    return boxes;
+}
+
+bool TemporaryLeft(const TempDir& dir)
+{
+    std::error_code ignored;
+    return std::filesystem::symlink_status(dir.File("VScore.dat.tmp"), ignored).type()
+        != std::filesystem::file_type::not_found;
+}
+
+// Runs a save of another list in `dir` in a process of its own and kills
+// that process once the temporary file is written, before it is renamed.
+// True when the process got there and died of the kill.
+bool SaveKilledBeforeTheRename(const std::filesystem::path& dir)
+{
+    QProcess save;
+    save.start(QStringLiteral(VELORIN_INTERRUPTED_SAVE), {QString::fromStdString(dir.string())});
+    const bool reached = save.waitForReadyRead(60000) && save.read(1) == "R";
+    save.kill();
+    save.waitForFinished(60000);
+    return reached && save.exitStatus() == QProcess::CrashExit;
 }
 
 } // namespace
@@ -248,35 +283,92 @@ private slots:
         QCOMPARE(ScoreFile(game.Dir), std::vector<std::uint8_t>(160, 0));
     }
 
-    void filesOfTheWrongSize()
+    void scoreFilesOfEverySize_data()
     {
-        {
-            ModalCatcher catcher;
-            GameFixture game(LevelFileOf({OneMoveLevel()}));
-            QVERIFY(catcher.Caught.empty()); // no file: an empty list, silently
-            QCOMPARE(HighScoreMark, 0);
+        QTest::addColumn<int>("size"); // -1: no file, -2: a named pipe
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<int>("mark");
+        QTest::addColumn<QString>("name1");
+        QTest::addColumn<QString>("score1");
+        const QStringList none;
+        const QStringList tooShort {"Velorin|Versuch hinter dem Dateiende zu lesen."};
+        QTest::newRow("missing") << -1 << none << 0 << "" << "0";
+        QTest::newRow("a named pipe") << -2 << none << 0 << "" << "0";
+        QTest::newRow("0 bytes") << 0 << tooShort << 0 << "" << "0";
+        QTest::newRow("100 bytes") << 100 << tooShort << 0 << "Spieler1" << "0";
+        QTest::newRow("159 bytes") << 159 << tooShort << 0 << "Spieler1" << "990";
+        QTest::newRow("160 bytes") << 160 << none << 900 << "Spieler1" << "990";
+        QTest::newRow("161 bytes") << 161 << none << 900 << "Spieler1" << "990";
+        QTest::newRow("4096 bytes") << 4096 << none << 900 << "Spieler1" << "990";
+    }
+
+    // Start-up reads the first 160 bytes, says when they are not all there,
+    // and writes nothing; the next entry keeps every place that was read.
+    void scoreFilesOfEverySize()
+    {
+        QFETCH(int, size);
+        QFETCH(QStringList, boxes);
+        QFETCH(int, mark);
+        QFETCH(QString, name1);
+        QFETCH(QString, score1);
+        std::vector<std::uint8_t> bytes = BytesOf(FullTable());
+        bytes.resize(static_cast<std::size_t>(std::max(size, 0)), 0x77);
+        std::optional<ModalCatcher> startUp(std::in_place);
+        GameFixture game(LevelFileOf({OneMoveLevel()}), [&](const TempDir& dir) {
+            if (size == -2)
+                QCOMPARE(::mkfifo(dir.File("VScore.dat").c_str(), 0644), 0);
+            else if (size >= 0)
+                dir.Write("VScore.dat", bytes);
+        });
+        QVERIFY(game.Started); // start-up goes on
+        QCOMPARE(Boxes(*startUp), boxes);
+        startUp.reset();
+        QCOMPARE(HighScoreMark, mark);
+        const auto path = game.Dir.File("VScore.dat");
+        if (size == -1)
+            QVERIFY(!std::filesystem::exists(path));
+        else if (size == -2)
+            QVERIFY(std::filesystem::is_fifo(path));
+        else
+            QCOMPARE(ScoreFile(game.Dir), bytes);
+
+        HighScoreForm->show();
+        QCOMPARE(LabelText("Name", 1), name1);
+        QCOMPARE(LabelText("P", 1), score1);
+        HighScoreForm->OKButton->click();
+
+        const THighScoreTable read = ScoreTable;
+        EnterTotal(5000, 7, TypeName(QStringLiteral("Neu")));
+        const std::vector<std::uint8_t> after = ScoreFile(game.Dir);
+        QCOMPARE(after.size(), std::size_t(160)); // a longer file keeps only its record
+        THighScoreTable saved {};
+        QVERIFY(ParseHighScoreTable(after, saved));
+        QCOMPARE(NameBytes(saved, 1), std::string_view("Neu"));
+        QCOMPARE(saved.Scores[1], 5000);
+        for (int place = 1; place < Places; ++place) {
+            QCOMPARE(std::memcmp(&saved.Names[place + 1], &read.Names[place], sizeof(TNameSlot)), 0);
+            QCOMPARE(saved.Levels[place + 1], read.Levels[place]);
+            QCOMPARE(saved.Scores[place + 1], read.Scores[place]);
         }
-        for (const std::size_t size : {0u, 100u, 159u}) {
-            ModalCatcher catcher;
-            std::vector<std::uint8_t> bytes = BytesOf(FullTable());
-            bytes.resize(size);
-            GameFixture game(LevelFileOf({OneMoveLevel()}), WithScoreFile(bytes));
-            QCOMPARE(catcher.Caught.size(), std::size_t(1));
-            QCOMPARE(catcher.Caught[0].Title, QStringLiteral("Velorin"));
-            QCOMPARE(catcher.Caught[0].Text, QStringLiteral("Versuch hinter dem Dateiende zu lesen."));
-            QCOMPARE(HighScoreMark, 0);
-            QVERIFY(game.Started); // start-up goes on
-            QCOMPARE(ScoreFile(game.Dir).size(), size); // and nothing is written
-        }
-        {
-            std::vector<std::uint8_t> bytes = BytesOf(FullTable());
-            bytes.resize(4096, 0x77);
-            ModalCatcher catcher;
-            GameFixture game(LevelFileOf({OneMoveLevel()}), WithScoreFile(bytes));
-            QVERIFY(catcher.Caught.empty());
-            QCOMPARE(HighScoreMark, 900);
-            QCOMPARE(ScoreTable.Scores[1], 990);
-        }
+        QVERIFY(!TemporaryLeft(game.Dir));
+    }
+
+    void aDirectoryInPlaceOfTheListIsLeftAlone()
+    {
+        std::optional<ModalCatcher> startUp(std::in_place);
+        GameFixture game(LevelFileOf({OneMoveLevel()}), [](const TempDir& dir) {
+            std::filesystem::create_directories(dir.File("VScore.dat") / "inside");
+        });
+        QVERIFY(startUp->Caught.empty()); // read as no list at all
+        startUp.reset();
+        QCOMPARE(HighScoreMark, 0);
+        QStringList boxes;
+        EnterTotal(5000, 3, TypeName(QStringLiteral("Berta"), &boxes));
+        QCOMPARE(boxes, QStringList {"Velorin|Dateizugriff verweigert."});
+        QVERIFY(!HighScoreForm->isVisible());
+        QVERIFY(std::filesystem::is_directory(game.Dir.File("VScore.dat") / "inside"));
+        QVERIFY(!TemporaryLeft(game.Dir));
+        QCOMPARE(NameBytes(ScoreTable, 1), std::string_view("Berta")); // kept for the run
     }
 
     void fromACdRomNothingIsWritten()
@@ -293,44 +385,125 @@ private slots:
             TypeText(HighScoreForm->Neuer_Eintrag, QStringLiteral("Anna"));
             HighScoreForm->OKButton->click();
         });
-        QCOMPARE(boxes, QStringList {"Information|Bestenliste kann nicht gespeichert werden,\nda Programm von CDRom gestartet wurde."});
+        const QString fromCd = "Information|Bestenliste kann nicht gespeichert werden,\nda Programm von CDRom gestartet wurde.";
+        QCOMPARE(boxes, QStringList {fromCd});
         QCOMPARE(ScoreFile(game.Dir), BytesOf(FullTable()));
         QCOMPARE(ScoreTable.Scores[1], 5000); // kept in memory for the run
         QCOMPARE(NameBytes(ScoreTable, 1), std::string_view("Anna"));
+
+        // "Löschen" empties the list on the screen only.
+        boxes.clear();
+        HighScoreForm->show();
+        ModalCatcher catcher(TypeName(QString(), &boxes));
+        HighScoreForm->EraseButton->click();
+        QCOMPARE(boxes, QStringList {fromCd});
+        QCOMPARE(LabelText("Name", 1), QString());
+        QCOMPARE(ScoreFile(game.Dir), BytesOf(FullTable()));
+        HighScoreForm->OKButton->click();
+    }
+
+    void aWriteThatFailsKeepsTheOldFile_data()
+    {
+        QTest::addColumn<bool>("diskFull");
+        QTest::addColumn<QString>("box");
+        // A directory holds the temporary file's name, so it cannot be made.
+        QTest::newRow("no temporary file") << false << "Velorin|Dateizugriff verweigert.";
+        // The temporary is cut off part-way, as on a disk that fills up.
+        QTest::newRow("the disk is full") << true << "Velorin|Zu wenig Speicherplatz.";
     }
 
     void aWriteThatFailsKeepsTheOldFile()
     {
+        QFETCH(bool, diskFull);
+        QFETCH(QString, box);
         GameFixture game(LevelFileOf({OneMoveLevel()}), WithScoreFile(BytesOf(FullTable())));
-        std::filesystem::create_directory(game.Dir.File("VScore.dat.tmp"));
+        std::optional<FileSizeLimit> full;
+        if (diskFull)
+            full.emplace(100);
+        else
+            std::filesystem::create_directory(game.Dir.File("VScore.dat.tmp"));
         QStringList boxes;
-        auto answer = [&boxes](QWidget* shown) {
-            if (auto* box = qobject_cast<QMessageBox*>(shown)) {
-                boxes << box->windowTitle() + "|" + box->text();
-                ModalCatcher::CloseWithDefault(box);
-                return;
-            }
-            TypeText(HighScoreForm->Neuer_Eintrag, QStringLiteral("Berta"));
-            HighScoreForm->OKButton->click();
-        };
-        EnterTotal(5000, 3, answer);
-        QCOMPARE(boxes, QStringList {"Velorin|Dateizugriff verweigert."});
+        EnterTotal(5000, 3, TypeName(QStringLiteral("Berta"), &boxes));
+        QCOMPARE(boxes, QStringList {box});
         QVERIFY(!HighScoreForm->isVisible()); // OK closes the list all the same
         QCOMPARE(ScoreFile(game.Dir), BytesOf(FullTable()));
         QCOMPARE(NameBytes(ScoreTable, 1), std::string_view("Berta"));
+        QCOMPARE(TemporaryLeft(game.Dir), !diskFull); // a cut-off temporary is cleared away
 
         // An erase that cannot be saved leaves the screen and the mark alone.
         boxes.clear();
         HighScoreForm->show();
         const std::int32_t mark = HighScoreMark;
-        ModalCatcher catcher(answer);
+        ModalCatcher catcher(TypeName(QString(), &boxes));
         HighScoreForm->EraseButton->click();
-        QCOMPARE(boxes, QStringList {"Velorin|Dateizugriff verweigert."});
+        QCOMPARE(boxes, QStringList {box});
         QVERIFY(HighScoreForm->isVisible());
         QCOMPARE(LabelText("Name", 1), QStringLiteral("Berta"));
         QCOMPARE(HighScoreMark, mark);
         QCOMPARE(ScoreFile(game.Dir), BytesOf(FullTable()));
         HighScoreForm->OKButton->click();
+    }
+
+    // A save killed once its temporary file is written, before the rename:
+    // the old list keeps its name whole, the game reads it as if nothing had
+    // happened, and the next save goes through.
+    void aSaveKilledBeforeTheRenameLeavesTheOldListWhole()
+    {
+        bool killed = false;
+        std::optional<ModalCatcher> startUp(std::in_place);
+        GameFixture game(LevelFileOf({OneMoveLevel()}), [&killed](const TempDir& dir) {
+            dir.Write("VScore.dat", BytesOf(FullTable()));
+            killed = SaveKilledBeforeTheRename(dir.Path);
+        });
+        QVERIFY(killed);
+        const FileRead temporary = ReadFilePrefix(game.Dir.File("VScore.dat.tmp").c_str(), 1 << 16);
+        QCOMPARE(temporary.Bytes.size(), std::size_t(160)); // the other list lay ready
+        QVERIFY(temporary.Bytes != BytesOf(FullTable()));
+        QCOMPARE(ScoreFile(game.Dir), BytesOf(FullTable()));
+
+        QVERIFY(startUp->Caught.empty());
+        startUp.reset();
+        QCOMPARE(HighScoreMark, 900);
+        HighScoreForm->show();
+        QCOMPARE(LabelText("Name", 1), QStringLiteral("Spieler1"));
+        QCOMPARE(LabelText("P", 10), QStringLiteral("900"));
+        HighScoreForm->OKButton->click();
+
+        EnterTotal(5000, 2, TypeName(QStringLiteral("Danach")));
+        THighScoreTable saved {};
+        QVERIFY(ParseHighScoreTable(ScoreFile(game.Dir), saved));
+        QCOMPARE(NameBytes(saved, 1), std::string_view("Danach"));
+        QCOMPARE(NameBytes(saved, 2), std::string_view("Spieler1"));
+        QVERIFY(!TemporaryLeft(game.Dir));
+    }
+
+    // Scores below zero are ranked as such: a game that ends with 0 points
+    // still goes above them.
+    void negativeScoresRankBelowZero()
+    {
+        THighScoreTable table = FullTable();
+        for (int place = 6; place <= Places; ++place)
+            table.Scores[place] = -10 * (place - 5);
+        GameFixture game(LevelFileOf({OneMoveLevel()}), WithScoreFile(BytesOf(table)));
+        QCOMPARE(HighScoreMark, -50);
+        Mainform->show();
+        Mainform->NextChance->click();
+        Mainform->NextChance->click();
+        ModalCatcher catcher(TypeName(QStringLiteral("Null")));
+        Points = 0;
+        Mainform->UhrTimer(); // the third attempt runs out: game over with 0
+        QCOMPARE(catcher.Caught.size(), std::size_t(1));
+        QCOMPARE(EntryPlace, std::uint8_t(6));
+        QCOMPARE(LabelText("P", 6), QStringLiteral("0"));
+        QCOMPARE(LabelText("P", 7), QStringLiteral("-10"));
+        QCOMPARE(LabelText("P", 10), QStringLiteral("-40"));
+        THighScoreTable saved {};
+        QVERIFY(ParseHighScoreTable(ScoreFile(game.Dir), saved));
+        QCOMPARE(NameBytes(saved, 6), std::string_view("Null"));
+        QCOMPARE(saved.Scores[6], 0);
+        QCOMPARE(NameBytes(saved, 7), NameBytes(table, 6));
+        QCOMPARE(saved.Scores[10], -40);
+        QCOMPARE(HighScoreMark, -40);
     }
 
     void aKeyboardCloseDuringAnEntryActsLikeOk()

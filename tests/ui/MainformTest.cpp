@@ -6,17 +6,22 @@
 
 #include "Application.h"
 #include "BoardGeometry.h"
+#include "FileIo.h"
 #include "Image.h"
 #include "Jpeg.h"
+#include "LLevel.h"
 #include "PaintBox.h"
 #include "Panel.h"
 #include "Pictures.h"
 #include "main.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -75,6 +80,36 @@ int PureRedPixels(const QImage& picture)
         for (int x = 0; x < picture.width(); ++x)
             count += SameColour(picture.pixel(x, y), PureRed);
     return count;
+}
+
+// What "Neues Spiel" offers: the prompt of the start-level dialog, and
+// whether it accepted `entry` (else it is cancelled).
+struct LevelChoice {
+    QString Prompt;
+    bool Accepted = false;
+};
+
+LevelChoice ChooseLevel(const QString& entry)
+{
+    LevelChoice choice;
+    ModalCatcher catcher([&](QWidget*) {
+        choice.Prompt = LoadLevelForm->LevelAnzahl->text();
+        LoadLevelForm->EditLevel->setText(entry);
+        LoadLevelForm->OKBtn->click();
+        choice.Accepted = !LoadLevelForm->isVisible();
+        if (!choice.Accepted)
+            LoadLevelForm->CancelBtn->click();
+    });
+    Mainform->NewLevel->click();
+    return choice;
+}
+
+QStringList Boxes(const ModalCatcher& catcher)
+{
+    QStringList boxes;
+    for (const CaughtDialog& box : catcher.Caught)
+        boxes << box.Title + "|" + box.Text;
+    return boxes;
 }
 
 } // namespace
@@ -275,12 +310,15 @@ private slots:
         const QImage before = form.Spielfeld->Canvas;
         form.ShowStone(0);
         QCOMPARE(form.Spielfeld->Canvas, before);
-        // Codes 0 and above 12 draw nothing over what the cell shows.
+        // Codes 0 and above 12 have no picture: their cells show the bare
+        // background, whatever was drawn there before.
         CurrentRecord.Board[3] = 0;
         form.ShowStone(3);
         CurrentRecord.Board[4] = 200;
         form.ShowStone(4);
-        QCOMPARE(form.Spielfeld->Canvas, before);
+        QVERIFY(CellShowsBackground(form, 3));
+        QVERIFY(CellShowsBackground(form, 4));
+        QCOMPARE(form.Spielfeld->Canvas.copy(BoardCellRect(5)), before.copy(BoardCellRect(5)));
     }
 
     void targetShowsSmallStonesOnBlack()
@@ -325,14 +363,15 @@ private slots:
 
     void missingLevelFileShowsTheFehlerBoxAtItsPlaceAndEnds_data()
     {
-        QTest::addColumn<bool>("asDirectory");
-        QTest::newRow("no file") << false;
-        QTest::newRow("a directory") << true;
+        QTest::addColumn<QString>("inItsPlace");
+        QTest::newRow("no file") << "nothing";
+        QTest::newRow("a directory") << "directory";
+        QTest::newRow("a named pipe") << "pipe";
     }
 
     void missingLevelFileShowsTheFehlerBoxAtItsPlaceAndEnds()
     {
-        QFETCH(bool, asDirectory);
+        QFETCH(QString, inItsPlace);
         // The clock runs from the window's creation until the first game
         // stops it, so it may tick while the box is open.
         int ticksBehindTheBox = 0;
@@ -347,8 +386,11 @@ private slots:
             qobject_cast<QMessageBox*>(box)->buttons().front()->click();
         });
         TempDir dir;
-        if (asDirectory)
-            std::filesystem::create_directory(dir.File("velor.dat"));
+        const std::string levels = dir.File("velor.dat");
+        if (inItsPlace == "directory")
+            std::filesystem::create_directories(dir.File("velor.dat") / "inside");
+        else if (inItsPlace == "pipe")
+            QCOMPARE(::mkfifo(levels.c_str(), 0644), 0); // reading it must not wait for a writer
         WorkingDirectory cwd(dir.Path);
         ResetGameState();
         const bool started = CreateWindows(*qApp);
@@ -367,40 +409,129 @@ private slots:
         QVERIFY(CellShowsBackground(*Mainform, 1));
         QCOMPARE(Points, 1200);
         DestroyWindows();
+        // Whatever lay there is left as it was, and nothing was added.
+        auto entries = [&dir] {
+            QStringList names;
+            for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.Path))
+                names << QString::fromStdString(entry.path().lexically_relative(dir.Path).string());
+            names.sort();
+            return names;
+        };
+        if (inItsPlace == "nothing")
+            QCOMPARE(entries(), QStringList());
+        else if (inItsPlace == "directory")
+            QCOMPARE(entries(), (QStringList {"velor.dat", "velor.dat/inside"}));
+        else
+            QVERIFY(std::filesystem::is_fifo(levels));
     }
 
-    void unusualLevelFilesAreLoadedAndReported()
+    void levelFilesOfEverySize_data()
     {
-        {
-            ModalCatcher catcher;
-            std::vector<std::uint8_t> bytes = NumberedLevelFile(3);
-            bytes.resize(bytes.size() + 20);
-            GameFixture game(bytes);
-            QVERIFY(game.Started);
-            QCOMPARE(LevelCount, std::uint16_t(3));
-            QCOMPARE(catcher.Caught.size(), std::size_t(1));
-            QCOMPARE(catcher.Caught[0].Title, QStringLiteral("Velorin"));
-            QCOMPARE(catcher.Caught[0].Text, QStringLiteral("Versuch hinter dem Dateiende zu lesen."));
-            QCOMPARE(catcher.Caught[0].Icon, QMessageBox::Critical);
-            QCOMPARE(catcher.Caught[0].Buttons, QStringList {"OK"});
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("extraBytes");
+        QTest::addColumn<int>("loaded");
+        QTest::addColumn<QStringList>("boxes");
+        const QStringList none;
+        const QStringList tooMany {"Warnung|velor.dat enthält mehr als 99 Level; nur die ersten 99 werden geladen."};
+        QTest::newRow("0 bytes: silently no levels") << 0 << 0 << 0 << none;
+        QTest::newRow("1 record") << 1 << 0 << 1 << none;
+        QTest::newRow("a partial record after 3") << 3 << 20 << 3
+                                                  << QStringList {"Velorin|Versuch hinter dem Dateiende zu lesen."};
+        QTest::newRow("exactly 99 records") << 99 << 0 << 99 << none;
+        QTest::newRow("100 records") << 100 << 0 << 99 << tooMany;
+        QTest::newRow("500 records") << 500 << 0 << 99 << tooMany;
+    }
+
+    // Start-up loads every complete record (the first 99 at most), says
+    // what it left out, and every loaded level can be chosen and played.
+    void levelFilesOfEverySize()
+    {
+        QFETCH(int, records);
+        QFETCH(int, extraBytes);
+        QFETCH(int, loaded);
+        QFETCH(QStringList, boxes);
+        std::vector<std::uint8_t> bytes = NumberedLevelFile(records);
+        bytes.resize(bytes.size() + static_cast<std::size_t>(extraBytes), 0xEE);
+        ModalCatcher catcher;
+        GameFixture game(bytes);
+        QVERIFY(game.Started);
+        QCOMPARE(Boxes(catcher), boxes);
+        for (const CaughtDialog& box : catcher.Caught) {
+            QCOMPARE(box.Buttons, QStringList {"OK"});
+            QCOMPARE(box.Icon, box.Title == "Warnung" ? QMessageBox::Warning : QMessageBox::Critical);
         }
-        {
-            ModalCatcher catcher;
-            GameFixture game(NumberedLevelFile(100));
-            QVERIFY(game.Started);
-            QCOMPARE(LevelCount, std::uint16_t(99));
-            QCOMPARE(catcher.Caught.size(), std::size_t(1));
-            QCOMPARE(catcher.Caught[0].Title, QStringLiteral("Warnung"));
-            QCOMPARE(catcher.Caught[0].Text,
-                     QStringLiteral("velor.dat enthält mehr als 99 Level; nur die ersten 99 werden geladen."));
+        QCOMPARE(LevelCount, std::uint16_t(loaded));
+        QCOMPARE(CurrentRecord, loaded > 0 ? NumberedLevel(1) : TLevelRecord {});
+        Mainform->show();
+
+        const LevelChoice last = ChooseLevel(QString::number(loaded));
+        QCOMPARE(last.Prompt, QStringLiteral("Bitte Level-Nr. eingeben (1-%1)").arg(loaded));
+        QCOMPARE(last.Accepted, loaded > 0);
+        if (loaded > 0) {
+            QCOMPARE(CurrentLevel, std::uint16_t(loaded));
+            QCOMPARE(CurrentRecord, NumberedLevel(loaded));
         }
-        {
-            ModalCatcher catcher;
-            GameFixture game({});
-            QVERIFY(game.Started);
-            QCOMPARE(LevelCount, std::uint16_t(0));
-            QVERIFY(catcher.Caught.empty()); // an empty file is read without a word
-        }
+        QVERIFY(!ChooseLevel(QString::number(loaded + 1)).Accepted);
+        // The game only ever reads its level file.
+        QCOMPARE(ReadFilePrefix("velor.dat", 1 << 20).Bytes, bytes);
+    }
+
+    void invisibleBlocksAreOccupiedCells_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::newRow("code 13") << 13;
+        QTest::newRow("code 255") << 255;
+    }
+
+    // Codes above 12 draw nothing, neither on the board nor in the target,
+    // and cannot be moved; but a stone may swap with them.
+    void invisibleBlocksAreOccupiedCells()
+    {
+        QFETCH(int, code);
+        const auto block = static_cast<std::uint8_t>(code);
+        const TLevelRecord level = MakeLevel({{1, 3}, {2, code}}, {{41, 6}, {42, code}, {50, code}, {51, 6}});
+        GameFixture game(LevelFileOf({level}));
+        Mainform->show();
+        const TMainform& form = *Mainform;
+        QVERIFY(CellShowsBackground(form, 42));
+        QVERIFY(CellShowsBackground(form, 50));
+        QCOMPARE(form.Ziel->Picture.copy(QRect(TargetCellOrigin(2), QSize(20, 20))),
+                 form.Ziel->Picture.copy(QRect(TargetCellOrigin(3), QSize(20, 20)))); // black, like an empty cell
+
+        auto press = [](int cell) {
+            QTest::mousePress(Mainform->Spielfeld, Qt::LeftButton, {}, BoardCellOrigin(cell) + QPoint(20, 20));
+        };
+        press(50); // the block itself
+        QCOMPARE(CurrentRecord, level);
+        QCOMPARE(Points, 1200);
+        press(41); // a stone moving right, onto the block
+        QCOMPARE(CurrentRecord.Board[41], block);
+        QCOMPARE(CurrentRecord.Board[42], std::uint8_t(6));
+        QCOMPARE(Points, 1195);
+        QVERIFY(CellShowsBackground(form, 41));
+        QVERIFY(CellShowsStoneOverBackground(form, 42, form.Farbe[6]));
+        // A stone whose neighbour is empty does not move.
+        press(51);
+        QCOMPARE(CurrentRecord.Board[51], std::uint8_t(6));
+        QCOMPARE(Points, 1195);
+    }
+
+    // A two-way stone between a block and a stone rings both; choosing the
+    // stone takes the ring off the block's cell again.
+    void aRingOnABlockGoesWhenTheOtherCellIsChosen()
+    {
+        const TLevelRecord level = MakeLevel({{1, 3}}, {{40, 5}, {41, 1}, {42, 255}});
+        GameFixture game(LevelFileOf({level}));
+        Mainform->show();
+        QTest::mousePress(Mainform->Spielfeld, Qt::LeftButton, {}, BoardCellOrigin(41) + QPoint(20, 20));
+        QCOMPARE(RingCell1, std::int8_t(42));
+        QCOMPARE(RingCell2, std::int8_t(40));
+        QVERIFY(!CellShowsBackground(*Mainform, 42)); // the ring shows where nothing else does
+        QTest::mousePress(Mainform->Spielfeld, Qt::LeftButton, {}, BoardCellOrigin(40) + QPoint(20, 20));
+        QCOMPARE(CurrentRecord.Board[40], std::uint8_t(1));
+        QVERIFY(CellShowsBackground(*Mainform, 42));
+        QVERIFY(CellShowsStoneOverBackground(*Mainform, 41, Mainform->Farbe[5]));
+        QVERIFY(CellShowsStoneOverBackground(*Mainform, 40, Mainform->Farbe[1]));
     }
 };
 
