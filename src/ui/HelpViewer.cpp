@@ -22,7 +22,7 @@ public:
     {
         const QString path = name.path();
         if (type == QTextDocument::ImageResource && name.scheme() == QLatin1String("qrc")
-            && (path.startsWith(QLatin1String("/main/Farbe")) || path == QLatin1String("/main/Ring.png"))) {
+            && (path.startsWith(QLatin1String("/main/Farbe")) || path == QLatin1String("/main/Ring.bmp"))) {
             const QImage picture(QLatin1Char(':') + path);
             if (!picture.isNull())
                 return WithoutColour(picture, picture.pixel(0, picture.height() - 1));

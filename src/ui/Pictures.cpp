@@ -24,7 +24,7 @@ QByteArray LoadResourceBytes(const QString& resource)
 
 QString Resource::Farbe(int code)
 {
-    return QStringLiteral(":/main/Farbe%1.png").arg(code);
+    return QStringLiteral(":/main/Farbe%1.bmp").arg(code);
 }
 
 QIcon ApplicationIcon()

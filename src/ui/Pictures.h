@@ -17,11 +17,11 @@ QByteArray LoadResourceBytes(const QString& resource);
 
 namespace Resource {
 inline const QString Original = QStringLiteral(":/main/Original.jpg");
-inline const QString Ring = QStringLiteral(":/main/Ring.png");
-inline const QString Klein = QStringLiteral(":/main/Klein.png");
-inline const QString Auswertung = QStringLiteral(":/main/Auswertung.png");
-inline const QString Zahlen = QStringLiteral(":/Zahlen.png");
-inline const QString Punktewertung = QStringLiteral(":/wertung/Punktewertung.png");
+inline const QString Ring = QStringLiteral(":/main/Ring.bmp");
+inline const QString Klein = QStringLiteral(":/main/Klein.bmp");
+inline const QString Auswertung = QStringLiteral(":/main/Auswertung.bmp");
+inline const QString Zahlen = QStringLiteral(":/Zahlen.bmp");
+inline const QString Punktewertung = QStringLiteral(":/wertung/Punktewertung.bmp");
 inline const QString Erase = QStringLiteral(":/hscores/Erase.png");
 inline const QString OkGlyph = QStringLiteral(":/common/OkGlyph.png");
 inline const QString OkGlyphDisabled = QStringLiteral(":/common/OkGlyphDisabled.png");

@@ -60,7 +60,7 @@ private slots:
         for (const QString& picture : pictures)
             QVERIFY2(QFile::exists(picture), qPrintable(picture));
         for (int code = 1; code <= 12; ++code)
-            QVERIFY2(pictures.contains(QStringLiteral(":/main/Farbe%1.png").arg(code)), qPrintable(QString::number(code)));
+            QVERIFY2(pictures.contains(QStringLiteral(":/main/Farbe%1.bmp").arg(code)), qPrintable(QString::number(code)));
     }
 
     void theTextNamesTheRulesThePlayerMustKnow()

@@ -94,7 +94,7 @@ public:
     int ScoreRow(int row) const
     {
         const QImage panel = Screen->Grab(QRect(Main.topLeft() + QPoint(478 + 15, 10 + 312), QSize(180, 135)));
-        return ReadNumber(panel, Asset("Zahlen.png"), row);
+        return ReadNumber(panel, Asset("Zahlen.bmp"), row);
     }
 
     // Waits until a row of the score panel shows `value`; false (with the
@@ -177,24 +177,24 @@ TEST(Playing, OneMoveCostsFivePointsOnTheScreen)
     EXPECT_TRUE(game.ScoreRowShows(11, 1));
     game.ClickCell(60); // the code 4 stone moves down onto cell 69
     EXPECT_TRUE(game.ScoreRowShows(68, 1195));
-    EXPECT_TRUE(CellShows(game, 69, Asset("main/Farbe4.png")));
-    EXPECT_TRUE(CellShows(game, 60, Asset("main/Farbe2.png")));
+    EXPECT_TRUE(CellShows(game, 69, Asset("main/Farbe4.bmp")));
+    EXPECT_TRUE(CellShows(game, 60, Asset("main/Farbe2.bmp")));
 }
 
 TEST(Playing, ATwoWayStoneWithTwoPartnersShowsTwoRingsAndTheChoiceSwaps)
 {
     Game game(LevelFileOf({RingLevel()}));
     ASSERT_TRUE(game.WaitForMainWindow());
-    const QImage ring = Asset("main/Ring.png");
+    const QImage ring = Asset("main/Ring.bmp");
     game.ClickCell(41);
     EXPECT_TRUE(CellShows(game, 40, ring));
     EXPECT_TRUE(CellShows(game, 42, ring));
     EXPECT_FALSE(CellShowsNow(game, 41, ring));
     EXPECT_TRUE(game.ScoreRowShows(68, 1200)); // no move yet
     game.ClickCell(42);
-    EXPECT_TRUE(CellShows(game, 41, Asset("main/Farbe5.png")));
-    EXPECT_TRUE(CellShows(game, 42, Asset("main/Farbe1.png")));
-    EXPECT_TRUE(CellShows(game, 40, Asset("main/Farbe3.png")));
+    EXPECT_TRUE(CellShows(game, 41, Asset("main/Farbe5.bmp")));
+    EXPECT_TRUE(CellShows(game, 42, Asset("main/Farbe1.bmp")));
+    EXPECT_TRUE(CellShows(game, 40, Asset("main/Farbe3.bmp")));
     EXPECT_FALSE(CellShowsNow(game, 40, ring));
     EXPECT_TRUE(game.ScoreRowShows(68, 1195));
 }
@@ -210,7 +210,7 @@ TEST(Playing, ASolvedLevelShowsWertungBesideTheMainWindowThenTheNextLevel)
     EXPECT_TRUE(game.ScoreRowShows(11, 2));
     EXPECT_TRUE(game.ScoreRowShows(68, 1200));
     EXPECT_TRUE(game.ScoreRowShows(109, 1695));
-    EXPECT_TRUE(CellShows(game, 41, Asset("main/Farbe1.png")));
+    EXPECT_TRUE(CellShows(game, 41, Asset("main/Farbe1.bmp")));
 }
 
 TEST(Playing, NeuesSpielWithAltNTakesATypedLevelNumber)
@@ -224,7 +224,7 @@ TEST(Playing, NeuesSpielWithAltNTakesATypedLevelNumber)
     Screen->Key("Return");
     ASSERT_TRUE(Screen->WindowGone(QStringLiteral("Startlevel ")));
     EXPECT_TRUE(game.ScoreRowShows(11, 2));
-    EXPECT_TRUE(CellShows(game, 41, Asset("main/Farbe1.png")));
+    EXPECT_TRUE(CellShows(game, 41, Asset("main/Farbe1.bmp")));
 }
 
 TEST(Playing, AGameEndedAboveTheTenthPlaceTakesANameWithAnUmlaut)

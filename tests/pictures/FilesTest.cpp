@@ -10,40 +10,53 @@
 
 namespace {
 
+// How a file stores its pixels: the JPEG, a 24-bit bitmap, or a PNG of a kind.
+enum class Storage { Jpeg, Bitmap24, PngRgbAlpha, PngPalette };
+
 struct Expected {
     const char* Path;
     int Width, Height;
-    PngKind Kind;  // NotPng stands for the JPEG
+    Storage Kind;
 };
 
+// Bits per pixel and compression of a bitmap file, from its header; 0 and
+// -1 for a file that is no bitmap.
+std::pair<int, int> BitmapFormat(const QByteArray& file)
+{
+    if (file.size() < 34 || !file.startsWith("BM"))
+        return {0, -1};
+    const auto byte = [&file](int at) { return static_cast<unsigned char>(file[at]); };
+    return {byte(28) | byte(29) << 8, byte(30) | byte(31) << 8 | byte(32) << 16 | byte(33) << 24};
+}
+
 const Expected Files[] = {
-    {"main/Original.jpg", 450, 450, PngKind::NotPng},
-    {"main/Farbe1.png", 40, 40, PngKind::Rgb},
-    {"main/Farbe2.png", 40, 40, PngKind::Rgb},
-    {"main/Farbe3.png", 40, 40, PngKind::Rgb},
-    {"main/Farbe4.png", 40, 40, PngKind::Rgb},
-    {"main/Farbe5.png", 40, 40, PngKind::Rgb},
-    {"main/Farbe6.png", 40, 40, PngKind::Rgb},
-    {"main/Farbe7.png", 40, 40, PngKind::Rgb},
-    {"main/Farbe8.png", 40, 40, PngKind::Rgb},
-    {"main/Farbe9.png", 40, 40, PngKind::Rgb},
-    {"main/Farbe10.png", 40, 40, PngKind::Rgb},
-    {"main/Farbe11.png", 40, 40, PngKind::Rgb},
-    {"main/Farbe12.png", 40, 40, PngKind::Rgb},
-    {"main/Ring.png", 40, 40, PngKind::Rgb},
-    {"main/Klein.png", 240, 20, PngKind::Rgb},
-    {"main/Auswertung.png", 180, 135, PngKind::Rgb},
-    {"Zahlen.png", 200, 14, PngKind::Rgb},
-    {"wertung/Punktewertung.png", 180, 135, PngKind::Rgb},
-    {"hscores/Erase.png", 32, 16, PngKind::Palette},
-    {"common/OkGlyph.png", 18, 18, PngKind::RgbAlpha},
-    {"common/OkGlyphDisabled.png", 18, 18, PngKind::RgbAlpha},
-    {"icon/Velorin16.png", 32, 32, PngKind::Palette},
-    {"icon/Velorin256.png", 32, 32, PngKind::Palette},
-    {"icon/velorin-16.png", 16, 16, PngKind::RgbAlpha},
-    {"icon/velorin-32.png", 32, 32, PngKind::RgbAlpha},
-    {"icon/velorin-48.png", 48, 48, PngKind::RgbAlpha},
-    {"icon/velorin-256.png", 256, 256, PngKind::RgbAlpha},
+    {"main/Original.jpg", 450, 450, Storage::Jpeg},
+    {"main/Farbe1.bmp", 40, 40, Storage::Bitmap24},
+    {"main/Farbe2.bmp", 40, 40, Storage::Bitmap24},
+    {"main/Farbe3.bmp", 40, 40, Storage::Bitmap24},
+    {"main/Farbe4.bmp", 40, 40, Storage::Bitmap24},
+    {"main/Farbe5.bmp", 40, 40, Storage::Bitmap24},
+    {"main/Farbe6.bmp", 40, 40, Storage::Bitmap24},
+    {"main/Farbe7.bmp", 40, 40, Storage::Bitmap24},
+    {"main/Farbe8.bmp", 40, 40, Storage::Bitmap24},
+    {"main/Farbe9.bmp", 40, 40, Storage::Bitmap24},
+    {"main/Farbe10.bmp", 40, 40, Storage::Bitmap24},
+    {"main/Farbe11.bmp", 40, 40, Storage::Bitmap24},
+    {"main/Farbe12.bmp", 40, 40, Storage::Bitmap24},
+    {"main/Ring.bmp", 40, 40, Storage::Bitmap24},
+    {"main/Klein.bmp", 240, 20, Storage::Bitmap24},
+    {"main/Auswertung.bmp", 180, 135, Storage::Bitmap24},
+    {"Zahlen.bmp", 200, 14, Storage::Bitmap24},
+    {"wertung/Punktewertung.bmp", 180, 135, Storage::Bitmap24},
+    {"hscores/Erase.png", 32, 16, Storage::PngPalette},
+    {"common/OkGlyph.png", 18, 18, Storage::PngRgbAlpha},
+    {"common/OkGlyphDisabled.png", 18, 18, Storage::PngRgbAlpha},
+    {"icon/Velorin16.png", 32, 32, Storage::PngPalette},
+    {"icon/Velorin256.png", 32, 32, Storage::PngPalette},
+    {"icon/velorin-16.png", 16, 16, Storage::PngRgbAlpha},
+    {"icon/velorin-32.png", 32, 32, Storage::PngRgbAlpha},
+    {"icon/velorin-48.png", 48, 48, Storage::PngRgbAlpha},
+    {"icon/velorin-256.png", 256, 256, Storage::PngRgbAlpha},
 };
 
 } // namespace
@@ -54,13 +67,16 @@ TEST(PictureFiles, EachExistsWithItsSizeAndStorage)
         SCOPED_TRACE(file.Path);
         const QByteArray bytes = ReadAsset(file.Path);
         ASSERT_FALSE(bytes.isEmpty()) << "missing or empty";
-        if (file.Kind == PngKind::NotPng) {
+        if (file.Kind == Storage::Jpeg) {
             const Jpeg jpeg = DecodeJpeg(bytes);
             ASSERT_TRUE(jpeg.Error.isEmpty()) << jpeg.Error.toStdString();
             EXPECT_EQ(jpeg.Picture.size(), QSize(file.Width, file.Height));
             continue;
         }
-        EXPECT_EQ(PngKindOf(bytes), file.Kind);
+        if (file.Kind == Storage::Bitmap24)
+            EXPECT_EQ(BitmapFormat(bytes), std::make_pair(24, 0)); // 24 bits a pixel, uncompressed
+        else
+            EXPECT_EQ(PngKindOf(bytes), file.Kind == Storage::PngRgbAlpha ? PngKind::RgbAlpha : PngKind::Palette);
         const QImage picture = LoadAsset(file.Path);
         ASSERT_FALSE(picture.isNull());
         EXPECT_EQ(picture.size(), QSize(file.Width, file.Height));

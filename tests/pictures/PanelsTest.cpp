@@ -24,12 +24,12 @@ struct Panel {
 };
 
 const Panel Panels[] = {
-    {"main/Auswertung.png", 7, 78,
+    {"main/Auswertung.bmp", 7, 78,
      {{"LEVEL", qRgb(15, 76, 137), 11, 23},
       {"VERSUCH", qRgb(9, 69, 9), 39, 52},
       {"PUNKTE", qRgb(124, 6, 124), 67, 80},
       {"GESAMT", qRgb(208, 27, 27), 109, 122}}},
-    {"wertung/Punktewertung.png", 12, 75,
+    {"wertung/Punktewertung.bmp", 12, 75,
      {{"LEVEL", qRgb(15, 76, 137), 11, 23},
       {"PUNKTE", qRgb(125, 7, 125), 47, 59},
       {"BONUS", qRgb(5, 64, 5), 74, 86},
@@ -133,7 +133,7 @@ double Ink(const QImage& strip, int digit)
 
 TEST(Digits, ScratchAreaIsWhite)
 {
-    const QImage strip = LoadAsset("Zahlen.png");
+    const QImage strip = LoadAsset("Zahlen.bmp");
     ASSERT_EQ(strip.size(), QSize(200, 14));
     for (int y = 0; y < 14; ++y)
         for (int x = 120; x < 200; ++x)
@@ -142,7 +142,7 @@ TEST(Digits, ScratchAreaIsWhite)
 
 TEST(Digits, EachCellHoldsOneBlackDigitWithBeigeSides)
 {
-    const QImage strip = LoadAsset("Zahlen.png");
+    const QImage strip = LoadAsset("Zahlen.bmp");
     ASSERT_EQ(strip.size(), QSize(200, 14));
     for (int digit = 0; digit <= 9; ++digit) {
         SCOPED_TRACE(testing::Message() << "digit " << digit);
@@ -171,7 +171,7 @@ TEST(Digits, EachCellHoldsOneBlackDigitWithBeigeSides)
 
 TEST(Digits, CellsAreDistinctAndInOrder)
 {
-    const QImage strip = LoadAsset("Zahlen.png");
+    const QImage strip = LoadAsset("Zahlen.bmp");
     ASSERT_EQ(strip.size(), QSize(200, 14));
     QSet<QByteArray> cells;
     for (int digit = 0; digit <= 9; ++digit) {

@@ -29,7 +29,7 @@ const Move Moves[Stones] = {
     {-1, -1, true}, {1, -1, true},   {-1, -1, false}, {1, 1, false}, {1, -1, false}, {-1, 1, false},
 };
 
-QImage Stone(int code) { return LoadAsset(QStringLiteral("main/Farbe%1.png").arg(code)); }
+QImage Stone(int code) { return LoadAsset(QStringLiteral("main/Farbe%1.bmp").arg(code)); }
 
 bool IsRed(QRgb pixel) { return SameRgb(pixel, SeeThroughRed); }
 
@@ -210,7 +210,7 @@ TEST(Stones, BlackMarkShowsWhereStoneMoves)
 
 TEST(Ring, IsSilverBandAlongTheStoneEdge)
 {
-    const QImage ring = LoadAsset("main/Ring.png");
+    const QImage ring = LoadAsset("main/Ring.bmp");
     ASSERT_EQ(ring.size(), QSize(40, 40));
     const QList<QPoint> disc = Opaque(Stone(1));
     EXPECT_TRUE(IsRed(ring.pixel(0, 39)));
@@ -240,7 +240,7 @@ TEST(Ring, IsSilverBandAlongTheStoneEdge)
 
 TEST(SmallStones, TwelveCellsOnBlackInCodeOrder)
 {
-    const QImage row = LoadAsset("main/Klein.png");
+    const QImage row = LoadAsset("main/Klein.bmp");
     ASSERT_EQ(row.size(), QSize(240, 20));
     for (int code = 1; code <= Stones; ++code) {
         SCOPED_TRACE(testing::Message() << "small stone " << code);

@@ -154,10 +154,10 @@ private slots:
         QCOMPARE(browser->verticalScrollBar()->value(), 0);
         QVERIFY(Mainform->isEnabled()); // the help window does not block the game
         // Stones are shown as on the board, without their red surroundings.
-        const QImage stone = browser->loadResource(QTextDocument::ImageResource, QUrl("qrc:/main/Farbe7.png")).value<QImage>();
+        const QImage stone = browser->loadResource(QTextDocument::ImageResource, QUrl("qrc:/main/Farbe7.bmp")).value<QImage>();
         QCOMPARE(stone.size(), QSize(40, 40));
         QCOMPARE(qAlpha(stone.pixel(0, 39)), 0);
-        QCOMPARE(stone.pixel(20, 20), QImage(":/main/Farbe7.png").pixel(20, 20));
+        QCOMPARE(stone.pixel(20, 20), QImage(":/main/Farbe7.bmp").pixel(20, 20));
 
         browser->scrollToAnchor(QStringLiteral("bestenliste"));
         browser->window()->lower();

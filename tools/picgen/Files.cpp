@@ -24,6 +24,20 @@ QByteArray PngBytes(QImage picture)
     return bytes;
 }
 
+QByteArray BmpBytes(QImage picture)
+{
+    // Qt writes 32-bit pictures without alpha as 24-bit bitmaps.
+    picture = picture.convertToFormat(QImage::Format_RGB32);
+    picture.setDotsPerMeterX(3780);
+    picture.setDotsPerMeterY(3780);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "BMP"))
+        throw std::runtime_error("the BMP encoder refused a picture");
+    return bytes;
+}
+
 namespace {
 
 // libjpeg reports fatal errors through error_exit, which must not return:

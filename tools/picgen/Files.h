@@ -10,6 +10,9 @@
 // for those with it, a palette for indexed ones.
 QByteArray PngBytes(QImage picture);
 
+// Uncompressed 24-bit bitmap bytes of `picture` (which has no alpha).
+QByteArray BmpBytes(QImage picture);
+
 // Baseline JPEG bytes of `picture`, three colour components at full
 // colour resolution, quality 92.
 QByteArray JpegBytes(const QImage& picture);

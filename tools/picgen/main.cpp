@@ -27,14 +27,19 @@ std::vector<Asset> AllAssets()
     const auto png = [&assets](const QString& path, std::function<QImage()> draw) {
         assets.push_back({path, [draw] { return PngBytes(draw()); }});
     };
+    // The pictures the game draws with are plain 24-bit bitmaps: nothing to
+    // unpack when the game starts.
+    const auto bmp = [&assets](const QString& path, std::function<QImage()> draw) {
+        assets.push_back({path, [draw] { return BmpBytes(draw()); }});
+    };
     assets.push_back({"main/Original.jpg", [] { return JpegBytes(DrawBoard()); }});
     for (int code = 1; code <= StoneCount; ++code)
-        png(QStringLiteral("main/Farbe%1.png").arg(code), [code] { return DrawStone(code); });
-    png("main/Ring.png", DrawRing);
-    png("main/Klein.png", DrawSmallStones);
-    png("main/Auswertung.png", DrawScorePanel);
-    png("Zahlen.png", DrawDigits);
-    png("wertung/Punktewertung.png", DrawLevelScorePanel);
+        bmp(QStringLiteral("main/Farbe%1.bmp").arg(code), [code] { return DrawStone(code); });
+    bmp("main/Ring.bmp", DrawRing);
+    bmp("main/Klein.bmp", DrawSmallStones);
+    bmp("main/Auswertung.bmp", DrawScorePanel);
+    bmp("Zahlen.bmp", DrawDigits);
+    bmp("wertung/Punktewertung.bmp", DrawLevelScorePanel);
     png("hscores/Erase.png", DrawEraser);
     png("common/OkGlyph.png", [] { return DrawOkGlyph(true); });
     png("common/OkGlyphDisabled.png", [] { return DrawOkGlyph(false); });
