@@ -5,6 +5,7 @@
 #include "Recipe.h"
 
 #include <fstream>
+#include <mutex>
 #include <ostream>
 #include <set>
 
@@ -61,7 +62,15 @@ int RunGen(const Args& args, std::ostream& out, std::ostream& err)
 
     const int count = static_cast<int>(recipe.Levels.size());
     std::vector<GenerateResult> made(count);
-    ForEachInParallel(count, [&](int n) { made[n] = Generate(recipe.Levels[n], SolveBudget {}); });
+    std::mutex progress;
+    ForEachInParallel(count, [&](int n) {
+        made[n] = Generate(recipe.Levels[n], SolveBudget {});
+        const std::lock_guard lock(progress);
+        err << "level " << n + 1 << " \"" << recipe.Levels[n].Title << "\": "
+            << (made[n].Level ? "par " + ParOf(made[n].Level->Solution) + ", walk " + std::to_string(made[n].Level->Attempt)
+                              : std::string("failed"))
+            << "\n";
+    });
     bool failed = false;
     for (int n = 0; n < count; ++n)
         if (!made[n].Level) {

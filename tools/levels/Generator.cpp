@@ -3,6 +3,7 @@
 #include "Random.h"
 #include "Symbols.h"
 
+#include <algorithm>
 #include <array>
 #include <set>
 
@@ -99,7 +100,8 @@ GenerateResult Generate(const LevelRecipe& recipe, const SolveBudget& budget)
         return result;
     }
     bool everMoved = false;
-    for (int attempt = 1; attempt <= recipe.Tries; ++attempt) {
+    int lowest = 1 << 30, highest = -1, deadRuleFailed = 0; // what the rejected walks gave, for the author
+    for (int attempt = recipe.FirstWalk; attempt < recipe.FirstWalk + recipe.Tries; ++attempt) {
         Dice dice(recipe.Seed, static_cast<std::uint64_t>(attempt));
         const TCells start = WalkBack(search, target, recipe, dice);
         if (start == target)
@@ -107,14 +109,23 @@ GenerateResult Generate(const LevelRecipe& recipe, const SolveBudget& budget)
         everMoved = true;
         const SolveResult solution = Solve(search, start, budget);
         const bool solved = solution.Status == SolveStatus::Optimal || solution.Status == SolveStatus::Bound;
-        if (!solved || solution.LowerBound < recipe.ParLow ||
+        if (solution.Status == SolveStatus::Optimal) {
+            lowest = std::min(lowest, static_cast<int>(solution.Moves.size()));
+            highest = std::max(highest, static_cast<int>(solution.Moves.size()));
+        }
+        // Up to ParProvedUpTo only a proved par will do; above it a bound
+        // serves, once the search has shown that the par lies above it too.
+        const bool proved = solution.Status == SolveStatus::Optimal || solution.LowerBound > ParProvedUpTo;
+        if (!solved || !proved || solution.LowerBound < recipe.ParLow ||
             static_cast<int>(solution.Moves.size()) > recipe.ParHigh)
             continue;
         GeneratedLevel level;
         if (recipe.Dead.Rule != DeadRule::Kind::Any) {
-            level.Starts = CountDeadStarts(search, start, solution.Moves, budget.FallbackNodes);
-            if (!MeetsDeadRule(recipe.Dead, level.Starts))
+            level.Starts = CountDeadStarts(search, start, solution.Moves, budget.DeadEndNodes);
+            if (!MeetsDeadRule(recipe.Dead, level.Starts)) {
+                ++deadRuleFailed;
                 continue;
+            }
         }
         level.Record = {target, start};
         level.Solution = solution;
@@ -122,7 +133,15 @@ GenerateResult Generate(const LevelRecipe& recipe, const SolveBudget& budget)
         result.Level = level;
         return result;
     }
-    result.Error = everMoved ? "no walk of " + std::to_string(recipe.Tries) + " met its par and dead-end rules"
-                             : "no stone of its pattern can move, so it cannot be scrambled";
+    if (!everMoved) {
+        result.Error = "no stone of its pattern can move, so it cannot be scrambled";
+        return result;
+    }
+    result.Error = "no walk of " + std::to_string(recipe.Tries) + " met its par and dead-end rules (";
+    if (highest >= 0)
+        result.Error += "proved pars " + std::to_string(lowest) + " to " + std::to_string(highest);
+    else
+        result.Error += "no par proved";
+    result.Error += ", " + std::to_string(deadRuleFailed) + " in the window failed the dead-end rule)";
     return result;
 }

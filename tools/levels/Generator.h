@@ -13,6 +13,9 @@
 #include <string>
 #include <vector>
 
+// Levels up to this par must have it proved optimal.
+inline constexpr int ParProvedUpTo = 30;
+
 struct GeneratedLevel {
     TLevelRecord Record {};
     SolveResult Solution;

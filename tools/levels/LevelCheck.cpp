@@ -27,7 +27,7 @@ bool SameEmpty(const TLevelRecord& level)
 
 } // namespace
 
-LevelCheck CheckLevel(const TLevelRecord& level, const CheckBudget& budget)
+LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget)
 {
     LevelCheck check;
     for (int cell = 1; cell <= CellCount; ++cell) {
@@ -54,7 +54,7 @@ LevelCheck CheckLevel(const TLevelRecord& level, const CheckBudget& budget)
     }
 
     const LevelSearch search(level);
-    check.Solution = Solve(search, level.Board, budget.Solve);
+    check.Solution = Solve(search, level.Board, budget);
     const int moves = static_cast<int>(check.Solution.Moves.size());
     switch (check.Solution.Status) {
     case SolveStatus::Unsolvable:

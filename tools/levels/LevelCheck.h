@@ -15,11 +15,6 @@
 // person: 80 moves at one a second already cost 800 of the 1200 points.
 inline constexpr int MaxParMoves = 80;
 
-struct CheckBudget {
-    SolveBudget Solve;
-    std::size_t DeadEndNodes = 200'000; // per start move
-};
-
 struct LevelCheck {
     std::array<int, 13> StonesPerCode {}; // on the board; [0] unused
     int CodesAbove12 = 0;                 // cells of board or target
@@ -32,4 +27,4 @@ struct LevelCheck {
     std::vector<std::string> Problems; // each one makes `check` fail
 };
 
-LevelCheck CheckLevel(const TLevelRecord& level, const CheckBudget& budget);
+LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget = {});

@@ -111,6 +111,8 @@ private:
                 Require(ParseNumber(rest, level.Bias, 0, 100), "bias must be a percentage from 0 to 100");
             else if (keyword == "tries")
                 Require(ParseNumber(rest, level.Tries, 1, 100000), "tries must be a number from 1 to 100000");
+            else if (keyword == "walk")
+                Require(ParseNumber(rest, level.FirstWalk, 1, 1000000), "walk must be a number from 1 to 1000000");
             else if (keyword == "dead")
                 ParseDead(level, rest);
             else

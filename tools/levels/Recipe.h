@@ -15,6 +15,9 @@
 //                                 heuristic when such a step exists
 //   dead 0 | dead 3+            optional: start moves into dead ends
 //   tries 200                   optional: walks tried before giving up
+//   walk 17                     optional: the first walk to try (default 1);
+//                                 pinning the walk that gen took makes a
+//                                 rebuild quick, and changes nothing else
 //   end
 // Lines starting with '#' are comments.
 #pragma once
@@ -44,6 +47,7 @@ struct LevelRecipe {
     int Bias = 0;
     DeadRule Dead;
     int Tries = 200;
+    int FirstWalk = 1;
 };
 
 struct RecipeParse {

@@ -1,0 +1,202 @@
+#include "Commands.h"
+#include "Moves.h"
+#include "Levels.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+struct Outcome {
+    int Status;
+    std::string Out;
+    std::string Err;
+};
+
+Outcome RunTool(const Args& args)
+{
+    std::ostringstream out, err;
+    const int status = RunLevelTool(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// Row 4: a right stone left of an up stone: one press solves it.
+TLevelRecord OneMoveLevel() { return MakeLevel({{37, 3}, {38, 6}, {39, 6}}, {{37, 6}, {38, 3}, {39, 6}}); }
+
+// Row 4 again, with a two-way stone that must pick its left ring: the
+// stone on 39 can go to 38 or 40.
+TLevelRecord RingLevel() { return MakeLevel({{38, 1}, {39, 3}, {40, 4}}, {{38, 3}, {39, 1}, {40, 4}}); }
+
+std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+} // namespace
+
+TEST(Commands, CheckReportsEachLevelAndFailsOnUnsolvableOrSolvedOnes)
+{
+    TempDir dir;
+    const auto good = dir.Write("good.dat", LevelFileOf({OneMoveLevel(), RingLevel()}));
+    const Outcome fine = RunTool({"check", good.string()});
+    EXPECT_EQ(fine.Status, 0) << fine.Out;
+    EXPECT_TRUE(Contains(fine.Out, "324 bytes, 2 records, 2 levels loaded")) << fine.Out;
+    EXPECT_TRUE(Contains(fine.Out, "3x1 6x2")) << fine.Out;
+    EXPECT_TRUE(Contains(fine.Out, "1 optimal")) << fine.Out;
+    EXPECT_TRUE(Contains(fine.Out, "0 problems")) << fine.Out;
+
+    TLevelRecord solved = OneMoveLevel();
+    solved.Board = solved.Target;
+    TLevelRecord different = OneMoveLevel();
+    different.Board[39] = 5;
+    TLevelRecord stuck = MakeLevel({{1, 6}, {2, 3}}, {{1, 3}, {2, 6}});
+    TLevelRecord invisible = OneMoveLevel();
+    invisible.Board[40] = invisible.Target[40] = 200;
+    const auto bad = dir.Write("bad.dat", LevelFileOf({solved, different, stuck, invisible}));
+    const Outcome failed = RunTool({"check", bad.string()});
+    EXPECT_EQ(failed.Status, 1);
+    EXPECT_TRUE(Contains(failed.Out, "level 1: already solved")) << failed.Out;
+    EXPECT_TRUE(Contains(failed.Out, "level 2: unsolvable: board and target hold different codes")) << failed.Out;
+    EXPECT_TRUE(Contains(failed.Out, "level 3: unsolvable")) << failed.Out;
+    EXPECT_FALSE(Contains(failed.Out, "level 4:")) << "a block above 12 is no fault: " << failed.Out;
+    EXPECT_TRUE(Contains(failed.Out, "DIFF")) << failed.Out;
+    EXPECT_TRUE(Contains(failed.Out, "3 problems")) << failed.Out;
+}
+
+TEST(Commands, CheckReportsAFileOfTheWrongSizeOrWithTooManyRecords)
+{
+    TempDir dir;
+    auto bytes = LevelFileOf({OneMoveLevel()});
+    bytes.resize(bytes.size() + 50, 1);
+    const Outcome partial = RunTool({"check", dir.Write("partial.dat", bytes).string()});
+    EXPECT_EQ(partial.Status, 1);
+    EXPECT_TRUE(Contains(partial.Out, "size 212 is not a multiple of 162: 50 bytes after the last complete record"))
+        << partial.Out;
+    EXPECT_TRUE(Contains(partial.Out, "1 optimal")) << "the complete record is still checked";
+
+    const Outcome empty = RunTool({"check", dir.Write("empty.dat", {}).string()});
+    EXPECT_EQ(empty.Status, 1);
+    EXPECT_TRUE(Contains(empty.Out, "no complete level record")) << empty.Out;
+
+    std::vector<std::uint8_t> many;
+    for (int n = 0; n < 101; ++n) {
+        const auto one = LevelFileOf({OneMoveLevel()});
+        many.insert(many.end(), one.begin(), one.end());
+    }
+    const Outcome tooMany = RunTool({"check", dir.Write("many.dat", many).string()});
+    EXPECT_EQ(tooMany.Status, 1);
+    EXPECT_TRUE(Contains(tooMany.Out, "101 records, more than 99: the game loads only the first 99")) << tooMany.Out;
+    EXPECT_TRUE(Contains(tooMany.Out, "99 levels loaded")) << tooMany.Out;
+}
+
+TEST(Commands, UnreadableInputAndBadArgumentsGetAMessageAndStatusTwo)
+{
+    TempDir dir;
+    const auto file = dir.Write("one.dat", LevelFileOf({OneMoveLevel()}));
+    const struct {
+        Args Call;
+        std::string Message;
+    } cases[] = {
+        {{}, "usage: velorin-levels check FILE"},
+        {{"play"}, "unknown command \"play\""},
+        {{"check"}, "usage: velorin-levels check FILE"},
+        {{"check", dir.File("none.dat").string()}, "no such file"},
+        {{"check", dir.Path.string()}, "not a regular file"},
+        {{"solve", file.string()}, "usage: velorin-levels solve FILE N"},
+        {{"solve", file.string(), "2"}, "level \"2\" does not exist: " + file.string() + " holds levels 1 to 1"},
+        {{"show", file.string(), "0"}, "does not exist"},
+        {{"show", file.string(), "1x"}, "does not exist"},
+        {{"solve", dir.Write("empty.dat", {}).string(), "1"}, "holds no level"},
+        {{"gen", dir.File("none.recipe").string(), dir.File("out.dat").string()}, "cannot open recipe"},
+    };
+    for (const auto& c : cases) {
+        const Outcome outcome = RunTool(c.Call);
+        EXPECT_EQ(outcome.Status, 2) << c.Message;
+        EXPECT_TRUE(Contains(outcome.Err, c.Message)) << outcome.Err;
+    }
+}
+
+TEST(Commands, CheckSurvivesAFileOfGarbage)
+{
+    TempDir dir;
+    std::vector<std::uint8_t> garbage(162 * 5);
+    std::mt19937 dice(1);
+    for (auto& b : garbage)
+        b = static_cast<std::uint8_t>(dice());
+    const Outcome outcome = RunTool({"check", dir.Write("garbage.dat", garbage).string()});
+    EXPECT_EQ(outcome.Status, 1);
+    EXPECT_TRUE(Contains(outcome.Out, "5 problems")) << outcome.Out;
+}
+
+// The clicks that `solve` prints, played the way the board takes them:
+// a press on the stone, and for a ring the press on the ringed cell.
+TEST(Commands, SolvePrintsClicksThatPlayTheLevelAndThePointsLeft)
+{
+    TempDir dir;
+    const TLevelRecord level = RingLevel();
+    const auto file = dir.Write("ring.dat", LevelFileOf({level}));
+    const Outcome solved = RunTool({"solve", file.string(), "1"});
+    ASSERT_EQ(solved.Status, 0) << solved.Err;
+    EXPECT_TRUE(Contains(solved.Out, "1 move, the shortest possible")) << solved.Out;
+    EXPECT_TRUE(Contains(solved.Out, "1. click 39, then the ring on 38")) << solved.Out;
+    EXPECT_TRUE(Contains(solved.Out, "1195 of 1200 points left")) << solved.Out;
+
+    std::istringstream clicks(solved.Out.substr(solved.Out.find("Clicks:") + 7));
+    TCells board = level.Board;
+    int cell = 0;
+    while (clicks >> cell) {
+        const MoveOffer offer = StoneMove(board, cell);
+        int partner = cell + offer.Offset;
+        if (offer.Kind == MoveKind::Ring) {
+            ASSERT_TRUE(clicks >> partner);
+            ASSERT_TRUE(partner == offer.Ring1 || partner == offer.Ring2);
+        } else {
+            ASSERT_EQ(offer.Kind, MoveKind::Swap);
+        }
+        std::swap(board[cell], board[partner]);
+    }
+    EXPECT_EQ(board, level.Target);
+
+    const auto solvedFile = dir.Write("solved.dat", LevelFileOf({MakeLevel({{1, 1}}, {{1, 1}})}));
+    EXPECT_EQ(RunTool({"solve", solvedFile.string(), "1"}).Status, 1);
+}
+
+TEST(Commands, ShowDrawsBoardAndTargetSideBySideWithALegend)
+{
+    TempDir dir;
+    const auto file = dir.Write("one.dat", LevelFileOf({OneMoveLevel()}));
+    const Outcome shown = RunTool({"show", file.string(), "1"});
+    ASSERT_EQ(shown.Status, 0);
+    EXPECT_TRUE(Contains(shown.Out, "  37  6 3 6 . . . . . .   3 6 6 . . . . . .\n")) << shown.Out;
+    EXPECT_TRUE(Contains(shown.Out, "3 = code 3, moves up\n")) << shown.Out;
+    EXPECT_TRUE(Contains(shown.Out, "6 = code 6, moves right\n")) << shown.Out;
+}
+
+TEST(Commands, GenWritesTheSameFileEveryTimeAndNothingForABadRecipe)
+{
+    TempDir dir;
+    const std::string recipe = "level Row\npattern\n.........\n.........\n.........\n.........\n"
+                               "a66666663\n.........\n.........\n.........\n.........\n"
+                               "mix a=5\ndepth 3\nseed 4\nend\n";
+    std::ofstream(dir.File("set.recipe")) << recipe;
+    const Outcome first = RunTool({"gen", dir.File("set.recipe").string(), dir.File("a.dat").string()});
+    const Outcome second = RunTool({"gen", dir.File("set.recipe").string(), dir.File("b.dat").string()});
+    ASSERT_EQ(first.Status, 0) << first.Err;
+    ASSERT_EQ(second.Status, 0);
+    EXPECT_TRUE(Contains(first.Out, "| 1 | Row | 3, 5, 6 |")) << first.Out;
+    const auto bytes = FileBytes(dir.File("a.dat"));
+    EXPECT_EQ(bytes.size(), 162u);
+    EXPECT_EQ(bytes, FileBytes(dir.File("b.dat")));
+
+    std::ofstream(dir.File("bad.recipe")) << "level Row\npattern\n.........\n";
+    const Outcome bad = RunTool({"gen", dir.File("bad.recipe").string(), dir.File("c.dat").string()});
+    EXPECT_EQ(bad.Status, 2);
+    EXPECT_TRUE(Contains(bad.Err, "line 3: the pattern needs 9 rows")) << bad.Err;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("c.dat")));
+}
