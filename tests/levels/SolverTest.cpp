@@ -63,6 +63,16 @@ TEST(Solver, ProvesALevelUnsolvableWhenNoMoveHelps)
     TLevelRecord otherStones = away;
     otherStones.Target[3] = 4;
     EXPECT_EQ(Solve(otherStones).Status, SolveStatus::Unsolvable);
+
+    // A search asked to start from a board with other stones or other empty
+    // cells than its level's target reaches nothing.
+    const LevelSearch search(away);
+    TCells moved = away.Board;
+    std::swap(moved[3], moved[4]);
+    EXPECT_EQ(search.Run(moved, {}).Outcome, SearchOutcome::Exhausted);
+    TCells recoloured = away.Board;
+    recoloured[3] = 6;
+    EXPECT_EQ(search.Run(recoloured, {}).Outcome, SearchOutcome::Exhausted);
 }
 
 TEST(Solver, OverItsBudgetFallsBackToAReplayableBoundAboveTheLowerBound)

@@ -41,7 +41,7 @@ std::string DeadText(const LevelCheck& check)
 void PrintRow(std::ostream& out, int number, const LevelCheck& check)
 {
     char row[200];
-    std::snprintf(row, sizeof row, "%3d  %-48s %-5s %4d  %-6s  %-14s %5d  %s\n", number, StonesText(check).c_str(),
+    std::snprintf(row, sizeof row, "%3d  %-52s %-5s %4d  %-6s  %-14s %5d  %s\n", number, StonesText(check).c_str(),
                   check.SameCodes ? "same" : "DIFF", check.CodesAbove12, check.Solved ? "YES" : "no",
                   ParText(check).c_str(), check.Starts.Moves, DeadText(check).c_str());
     out << row;
@@ -74,7 +74,7 @@ int RunCheck(const Args& args, std::ostream& out, std::ostream& err)
     ForEachInParallel(count, [&](int n) { checks[n] = CheckLevel(input->Levels[n]); });
 
     if (count > 0)
-        out << "\nLvl  Stones per colour (code x count)                 Codes  >12  Solved  Par            Start  Dead\n";
+        out << "\nLvl  Stones per colour (code x count)                     Codes  >12  Solved  Par            Start  Dead\n";
     int optimal = 0, bounded = 0;
     for (int n = 0; n < count; ++n) {
         PrintRow(out, n + 1, checks[n]);

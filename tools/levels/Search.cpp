@@ -368,7 +368,7 @@ bool HoldsSameStones(const TLevelRecord& level)
     return std::all_of(count.begin(), count.end(), [](int n) { return n == 0; });
 }
 
-LevelSearch::LevelSearch(const TLevelRecord& level) : Moves(level.Board)
+LevelSearch::LevelSearch(const TLevelRecord& level) : Moves(level.Board), Target(level.Target)
 {
     Matching = HoldsSameStones(level);
     if (!Matching || Moves.PaletteSize() > 16)
@@ -392,6 +392,13 @@ int LevelSearch::Bound(const TCells& board) const
 
 SearchResult LevelSearch::Run(const TCells& from, const SearchLimits& limits) const
 {
+    // Swaps keep the empty cells and the stones: other ones never lead to the target.
+    if (!HoldsSameStones({Target, from})) {
+        SearchResult none;
+        none.Outcome = SearchOutcome::Exhausted;
+        none.LowerBound = Heuristic::Infinite;
+        return none;
+    }
     return Engine->Run(ItemCodes(Moves, from), limits);
 }
 

@@ -72,6 +72,7 @@ public:
 
 private:
     MoveTable Moves;
+    TCells Target;
     bool Matching = false;
     std::vector<int> TargetCodes;
     std::unique_ptr<Heuristic> Bounds;
