@@ -45,7 +45,7 @@ public:
 
     SearchResult Run(const std::vector<int>& from, const SearchLimits& limits) const override
     {
-        Run_ run(*this, limits);
+        OneRun run(*this, limits);
         const HeuristicSums s = Bounds.SumsOf(from);
         int near = 0;
         for (int i = 0; i < Items && !Heuristic::IsDead(s); ++i)
@@ -77,9 +77,9 @@ private:
     const Term& TermOf(int k, int i) const { return Terms[k * Items + i]; }
 
     // The state of one run: nodes, hash table and open list.
-    class Run_ {
+    class OneRun {
     public:
-        Run_(const Engine& e, const SearchLimits& limits)
+        OneRun(const Engine& e, const SearchLimits& limits)
             : E(e), Limits(limits), Partial(limits.WeightNum == limits.WeightDen)
         {
         }
