@@ -22,7 +22,9 @@ cd "$scratch"
 
 screen_width=$((1024 * scale)) screen_height=$((768 * scale))
 start_x "$screen_width" "$screen_height"
+# A player's bare environment; only a sanitizer build's settings come along.
 env -i PATH="$prefix/bin:/usr/bin:/bin" HOME="$home" DISPLAY="$DISPLAY" QT_SCALE_FACTOR="$scale" \
+    ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} \
     velorin >"$scratch/game.log" 2>&1 &
 game=$!
 at_exit "kill $game 2>/dev/null; wait $game 2>/dev/null"
@@ -76,5 +78,5 @@ for tries in $(seq 50); do
     sleep 0.2
 done
 if kill -0 "$game" 2>/dev/null; then fail "the game did not end"; fi
-wait "$game" || fail "the game ended with status $?"
+wait "$game" || { status=$?; cat "$scratch/game.log" >&2; fail "the game ended with status $status"; }
 echo "played at scale $scale: $score points in $scores"
