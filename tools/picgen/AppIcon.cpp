@@ -2,6 +2,7 @@
 // the middle by an orange bar, the mark of a stone that swaps both ways.
 #include "Coverage.h"
 #include "Indexed.h"
+#include "Disc.h"
 #include "Pictures.h"
 #include "Shading.h"
 
@@ -27,19 +28,6 @@ QPainterPath Mark(int size)
     return diamond.subtracted(slit);
 }
 
-// How much of pixel (x, y) lies on a disc filling the square.
-double DiscCover(int size, int x, int y)
-{
-    constexpr int samples = 8;
-    int inside = 0;
-    for (int sy = 0; sy < samples; ++sy)
-        for (int sx = 0; sx < samples; ++sx) {
-            const double dx = x + (sx + 0.5) / samples - size / 2.0;
-            const double dy = y + (sy + 0.5) / samples - size / 2.0;
-            inside += dx * dx + dy * dy <= size * size / 4.0;
-        }
-    return inside / double(samples * samples);
-}
 
 } // namespace
 

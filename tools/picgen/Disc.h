@@ -13,3 +13,18 @@ inline bool InStoneDisc(int x, int y)
     const double dy = y + 0.5 - StoneSize / 2.0;
     return dx * dx + dy * dy <= (StoneSize / 2.0) * (StoneSize / 2.0);
 }
+
+// How much of pixel (x, y) of a `size` x `size` picture a disc filling the
+// square covers, from 0 to 1: for discs whose edge may fade into black.
+inline double DiscCover(int size, int x, int y)
+{
+    constexpr int samples = 8;
+    int inside = 0;
+    for (int sy = 0; sy < samples; ++sy)
+        for (int sx = 0; sx < samples; ++sx) {
+            const double dx = x + (sx + 0.5) / samples - size / 2.0;
+            const double dy = y + (sy + 0.5) / samples - size / 2.0;
+            inside += dx * dx + dy * dy <= size * size / 4.0;
+        }
+    return inside / double(samples * samples);
+}

@@ -11,7 +11,9 @@
 #include <stdexcept>
 #include <string>
 
-QByteArray PngBytes(QImage picture)
+namespace {
+
+QByteArray EncodedBytes(QImage picture, const char* format)
 {
     // Fixed at 96 dpi, so the bytes do not depend on the screen this runs on.
     picture.setDotsPerMeterX(3780);
@@ -19,23 +21,22 @@ QByteArray PngBytes(QImage picture)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, "PNG"))
-        throw std::runtime_error("the PNG encoder refused a picture");
+    if (!picture.save(&buffer, format))
+        throw std::runtime_error(std::string("the ") + format + " encoder refused a picture");
     return bytes;
+}
+
+} // namespace
+
+QByteArray PngBytes(QImage picture)
+{
+    return EncodedBytes(std::move(picture), "PNG");
 }
 
 QByteArray BmpBytes(QImage picture)
 {
     // Qt writes 32-bit pictures without alpha as 24-bit bitmaps.
-    picture = picture.convertToFormat(QImage::Format_RGB32);
-    picture.setDotsPerMeterX(3780);
-    picture.setDotsPerMeterY(3780);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, "BMP"))
-        throw std::runtime_error("the BMP encoder refused a picture");
-    return bytes;
+    return EncodedBytes(picture.convertToFormat(QImage::Format_RGB32), "BMP");
 }
 
 namespace {

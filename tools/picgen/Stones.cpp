@@ -85,24 +85,17 @@ QImage DrawSmallStones()
     // Drawn at their own size rather than shrunk, so the marks stay sharp;
     // they sit on black, so their edges may fade into it.
     constexpr int size = StoneSize / 2;
-    constexpr int samples = 8;
     QImage picture(size * StoneCount, size, QImage::Format_RGB32);
     picture.fill(Qt::black);
     for (int code = 1; code <= StoneCount; ++code) {
         const Coverage symbol = SymbolCoverage(code, size);
         for (int y = 0; y < size; ++y) {
             for (int x = 0; x < size; ++x) {
-                int inside = 0;
-                for (int sy = 0; sy < samples; ++sy)
-                    for (int sx = 0; sx < samples; ++sx) {
-                        const double dx = x + (sx + 0.5) / samples - size / 2.0;
-                        const double dy = y + (sy + 0.5) / samples - size / 2.0;
-                        inside += dx * dx + dy * dy <= size * size / 4.0;
-                    }
-                if (inside == 0)
+                const double cover = DiscCover(size, x, y);
+                if (cover == 0)
                     continue;
                 const Colour colour = StonePixel(code, size, symbol, x, y);
-                picture.setPixel((code - 1) * size + x, y, (colour * (inside / double(samples * samples))).ToRgb());
+                picture.setPixel((code - 1) * size + x, y, (colour * cover).ToRgb());
             }
         }
     }
