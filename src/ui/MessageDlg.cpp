@@ -37,7 +37,6 @@ void Run(const QString& caption, const QString& text, TMsgDlgType type, std::opt
     box.exec();
 }
 
-} // namespace
 
 QString MessageDlgCaption(TMsgDlgType type)
 {
@@ -50,6 +49,9 @@ QString MessageDlgCaption(TMsgDlgType type)
     }
     return {};
 }
+
+} // namespace
+
 
 void MessageDlg(const QString& text, TMsgDlgType type)
 {

@@ -6,12 +6,8 @@
 
 enum class TMsgDlgType { Warning, Error, Information, Confirmation, Stop };
 
-// The caption of a box of that kind: "Warnung", "Fehler", "Information",
-// "Bestätigung".
-QString MessageDlgCaption(TMsgDlgType type);
-
-// A box of the given kind with its caption and one "OK" button, centred on
-// the screen.
+// A box of the given kind with its caption ("Warnung", "Fehler",
+// "Information", "Bestätigung") and one "OK" button, centred on the screen.
 void MessageDlg(const QString& text, TMsgDlgType type);
 
 // The same, with its top left corner at `topLeft` on the screen.
