@@ -37,7 +37,6 @@ void Run(const QString& caption, const QString& text, TMsgDlgType type, std::opt
     box.exec();
 }
 
-
 QString MessageDlgCaption(TMsgDlgType type)
 {
     switch (type) {
@@ -51,7 +50,6 @@ QString MessageDlgCaption(TMsgDlgType type)
 }
 
 } // namespace
-
 
 void MessageDlg(const QString& text, TMsgDlgType type)
 {
