@@ -22,6 +22,9 @@ FileRead ReadFilePrefix(const char* path, std::size_t limit);
 
 // Replaces the file at `path` with `bytes` so that it is never seen half
 // written: the bytes go to "<path>.tmp" beside it, are flushed to the disk,
-// and the temporary then takes the file's name. On any failure the old
-// file stays as it was. Returns 0, or the errno of the step that failed.
+// the temporary then takes the file's name, and the directory is flushed
+// so that the new name survives a power cut. The new file keeps the
+// permission bits of the one it replaces. Returns 0, or the errno of the
+// step that failed; up to the rename a failure leaves the old file as it
+// was. (One game per directory, so the one temporary name is enough.)
 int WriteFileAtomically(const char* path, std::span<const std::uint8_t> bytes);

@@ -180,3 +180,22 @@ TEST(AtomicWrite, AFailureLeavesTheOldFileAsItWas)
         EXPECT_EQ(WriteFileAtomically(full.File("x").c_str(), fresh), ELOOP);
     }
 }
+
+TEST(AtomicWrite, TheNewFileKeepsThePlayersPermissionBits)
+{
+    TempDir dir;
+    const auto path = dir.File("VScore.dat");
+    const std::vector<std::uint8_t> bytes(160, 3);
+    ASSERT_EQ(WriteFileAtomically(path.c_str(), bytes), 0);
+    const auto bits = [&] {
+        return std::filesystem::status(path).permissions() & std::filesystem::perms::mask;
+    };
+    using std::filesystem::perms;
+    for (const perms mode : {perms::owner_read | perms::owner_write,
+                             perms::owner_read | perms::owner_write | perms::group_read | perms::group_write
+                                 | perms::others_read}) {
+        std::filesystem::permissions(path, mode);
+        ASSERT_EQ(WriteFileAtomically(path.c_str(), bytes), 0);
+        EXPECT_EQ(bits(), mode);
+    }
+}
