@@ -11,6 +11,7 @@
 #include "MessageDlg.h"
 #include "Panel.h"
 #include "Pictures.h"
+#include "WindowFrame.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -67,7 +68,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QRe
 } // namespace
 
 THighScoreForm::THighScoreForm(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : TForm(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("HighScoreForm"));
     setWindowTitle(QStringLiteral("Bestenliste"));
@@ -180,15 +181,9 @@ void THighScoreForm::ShowListe()
     }
 }
 
-void THighScoreForm::showEvent(QShowEvent* event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
 void THighScoreForm::FormShow()
 {
-    move(DialogLeft + 110, DialogTop + 110);
+    MoveOuter(this, {DialogLeft + 110, DialogTop + 110});
     if (EnterNewScore) {
         TesteSpiel();
         return;

@@ -3,14 +3,14 @@
 // line open for the player's name.
 #pragma once
 
-#include <QDialog>
+#include "Form.h"
 
 class QLabel;
 class QLineEdit;
 class TBitBtn;
 class TPanel;
 
-class THighScoreForm : public QDialog {
+class THighScoreForm : public TForm {
     Q_OBJECT
 public:
     explicit THighScoreForm(QWidget* owner);
@@ -23,7 +23,7 @@ public:
     TBitBtn* OKButton;
 
     void FormCreate();
-    void FormShow();
+    void FormShow() override;
     void LoadListe();
     bool SaveListe();
     void ShowListe();
@@ -34,9 +34,6 @@ public:
     // Escape and the window manager's close act like OK, so that a name
     // being entered is kept and written.
     void reject() override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     QLabel* Label(const char* family, int place) const;

@@ -2,6 +2,7 @@
 
 #include "Infobox.h"
 #include "Image.h"
+#include "WindowFrame.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -17,7 +18,7 @@ bool TInfoBoxDlg::Execute()
     box.ProgramName->setText(ProgramName);
     box.Version->setText(QStringLiteral("Version : ") + Version);
     box.setWindowTitle(ProgramName + QStringLiteral(" - Info über ..."));
-    box.move(Left, Top);
+    MoveOuter(&box, {Left, Top});
     // The 32-pixel picture itself, at one device pixel per pixel: a dense
     // screen then doubles it like every other picture, instead of showing a
     // smoothed reduction of the larger icon.

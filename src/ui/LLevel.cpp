@@ -4,12 +4,11 @@
 #include "Daten.h"
 #include "Fonts.h"
 #include "IntConv.h"
+#include "WindowFrame.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 TLoadLevelForm* LoadLevelForm = nullptr;
 
@@ -19,7 +18,7 @@ constexpr int ResultCancel = 2;
 } // namespace
 
 TLoadLevelForm::TLoadLevelForm(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : TForm(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("LoadLevelForm"));
     setWindowTitle(QStringLiteral("Startlevel "));
@@ -51,25 +50,14 @@ TLoadLevelForm::TLoadLevelForm(QWidget* owner)
     connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
 }
 
-void TLoadLevelForm::showEvent(QShowEvent* event)
+void TLoadLevelForm::FormShow()
 {
     // Centred on the screen the first time; afterwards it opens where the
     // player left it.
     if (!Placed) {
         Placed = true;
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->geometry();
-            const QSize outer = frameGeometry().size();
-            move(std::max(0, area.left() + (area.width() - outer.width()) / 2),
-                 std::max(0, area.top() + (area.height() - outer.height()) / 2));
-        }
+        CentreOnScreen(this);
     }
-    FormShow();
-    QDialog::showEvent(event);
-}
-
-void TLoadLevelForm::FormShow()
-{
     EditLevel->setFocus();
     EditLevel->setText(QStringLiteral("1"));
     EditLevel->setSelection(0, 1);

@@ -2,14 +2,14 @@
 // and accepts only a whole number from 1 to the number of levels.
 #pragma once
 
-#include <QDialog>
+#include "Form.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class TBevel;
 
-class TLoadLevelForm : public QDialog {
+class TLoadLevelForm : public TForm {
     Q_OBJECT
 public:
     explicit TLoadLevelForm(QWidget* owner);
@@ -20,7 +20,7 @@ public:
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
 
-    void FormShow();
+    void FormShow() override;
     void OKBtnClick();
     void CancelBtnClick();
     void FormCloseQuery(bool& CanClose);
@@ -28,9 +28,6 @@ public:
     // Every way of closing the dialog ends here: OK, Cancel, Escape and the
     // title bar's close button. A refused OK keeps the dialog open.
     void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     bool Placed = false;

@@ -1,5 +1,7 @@
 #include "MessageDlg.h"
 
+#include "WindowFrame.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -33,7 +35,7 @@ void Run(const QString& caption, const QString& text, TMsgDlgType type, std::opt
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     if (topLeft)
-        box.move(*topLeft); // a moved box is not centred again when shown
+        MoveOuter(&box, *topLeft); // a moved box is not centred again when shown
     box.exec();
 }
 

@@ -19,13 +19,13 @@
 #include "Pictures.h"
 #include "Pixels.h"
 #include "Scoring.h"
+#include "WindowFrame.h"
 #include "wertung.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 TMainform* Mainform = nullptr;
@@ -85,7 +85,7 @@ TMainform::TMainform()
     InfoBoxDlg->Left = 24;
     InfoBoxDlg->Top = 16;
 
-    CentreOnScreen();
+    CentreOnScreen(this);
     FormCreate();
 }
 
@@ -165,16 +165,6 @@ void TMainform::CreateScoreSide()
     connect(InfoButton, &QPushButton::clicked, this, [this] { InfoButtonClick(); });
     connect(HilfeButton, &QPushButton::clicked, this, [this] { HilfeButtonClick(); });
     connect(Beenden, &QPushButton::clicked, this, [this] { BeendenClick(); });
-}
-
-void TMainform::CentreOnScreen()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    const QSize outer = frameGeometry().size();
-    move(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
 }
 
 void TMainform::FormCreate()

@@ -100,7 +100,6 @@ private:
     void CreateBoardSide();
     void CreateScoreSide();
     void LoadPictures();
-    void CentreOnScreen();
 };
 
 extern TMainform* Mainform;

@@ -1,4 +1,7 @@
 // The game's entry point.
+#include "DirectoryLock.h"
+#include "Platform.h"
+#include "SingleGame.h"
 #include "main.h"
 #include "velor.h"
 
@@ -6,7 +9,18 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    std::vector<char*> arguments = ArgumentsPreferringX11(argc, argv);
+    int count = static_cast<int>(arguments.size()) - 1;
+    QApplication app(count, arguments.data());
+
+    // One game per directory; where no lock can be made (a read-only
+    // directory) nothing can be saved either, and the game runs.
+    const DirectoryLock lock(GameLockFileName);
+    if (lock.Status() == DirectoryLock::State::HeldByAnother) {
+        ShowRunningGame(app, lock.Holder());
+        return 0;
+    }
+
     int status = 1; // the level file is missing
     if (CreateWindows(app)) {
         Mainform->show();

@@ -7,6 +7,7 @@
 #include "Panel.h"
 #include "Pictures.h"
 #include "Scoring.h"
+#include "WindowFrame.h"
 
 #include <QPushButton>
 
@@ -18,7 +19,7 @@ constexpr QRect BlankBackground {100, 90, 80, 14};
 } // namespace
 
 TWertform::TWertform(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : TForm(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Wertform"));
     setWindowTitle(QStringLiteral("Wertung"));
@@ -42,15 +43,9 @@ TWertform::TWertform(QWidget* owner)
     connect(OKButton, &QPushButton::clicked, this, [this] { done(1); });
 }
 
-void TWertform::showEvent(QShowEvent* event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
 void TWertform::FormShow()
 {
-    move(DialogLeft + 135, DialogTop + 145);
+    MoveOuter(this, {DialogLeft + 135, DialogTop + 145});
     ShowPunkte(CurrentLevel, 11);
     ShowPunkte(Points, 46);
     const std::int32_t bonus = AttemptBonus(Attempt);

@@ -3,7 +3,8 @@
 // to the points.
 #pragma once
 
-#include <QDialog>
+#include "Form.h"
+
 #include <QImage>
 
 #include <cstdint>
@@ -12,7 +13,7 @@ class QPushButton;
 class TImage;
 class TPanel;
 
-class TWertform : public QDialog {
+class TWertform : public TForm {
     Q_OBJECT
 public:
     explicit TWertform(QWidget* owner);
@@ -22,11 +23,8 @@ public:
     QImage Zahlen; // this dialog's own digit strip, never shown
     QPushButton* OKButton;
 
-    void FormShow();
+    void FormShow() override;
     void ShowPunkte(std::int32_t value, int row);
-
-protected:
-    void showEvent(QShowEvent* event) override;
 };
 
 extern TWertform* Wertform;

@@ -1,0 +1,13 @@
+// Which window system the game opens its windows on. It prefers the X
+// server, XWayland on a Wayland desktop included: a program can place its
+// windows only there, and every dialog of the game has its place. Where
+// no X server answers it falls back to Wayland. A platform the user names
+// in QT_QPA_PLATFORM, or with -platform, is kept.
+#pragma once
+
+#include <vector>
+
+// The program's arguments for the application object, with the platform
+// choice added unless the user made one; ends with a null pointer, and
+// the pointers stay valid as long as `argv` does.
+std::vector<char*> ArgumentsPreferringX11(int argc, char* argv[]);
