@@ -44,6 +44,7 @@ the_package_holds_the_installed_tree() {
 ./usr/share/velorin/velor.dat
 ./usr/share/velorin/velor.hlp
 ./usr/share/velorin/velorin
+./usr/share/velorin/velorin-message
 LIST
     [ -x "$root/usr/bin/velorin" ] && [ -x "$game" ] || fail "the launcher or the game is not executable"
     same_file "$root/usr/share/velorin/velor.dat" "$source_dir/data/velor.dat"

@@ -27,6 +27,7 @@ everything_and_nothing_else() {
 ./share/velorin/velor.dat
 ./share/velorin/velor.hlp
 ./share/velorin/velorin
+./share/velorin/velorin-message
 LIST
 }
 

@@ -8,7 +8,8 @@ installed=$1
 # Relative paths, rightly or wrongly taken, land in the scratch directory.
 cd "$scratch"
 
-# A copy of the installed tree per case, so that a case may change it.
+# A copy of the installed tree per case, so that a case may change it,
+# with stand-ins for the game and for its error box.
 prefix=
 new_prefix() {
     prefix="$scratch/pre fix $1"
@@ -17,12 +18,16 @@ new_prefix() {
 #!/bin/sh
 { pwd; echo "$#"; } >"$STUB_LOG"
 STUB
+    cat >"$prefix/share/velorin/velorin-message" <<'STUB'
+#!/bin/sh
+printf '%s\n' "$@" >"$MESSAGE_LOG"
+STUB
 }
 
 # Runs the launcher as it runs from the menu: found on the PATH, in a
 # clean environment holding only the given variables.
 launch() {
-    env -i PATH="$prefix/bin:/usr/bin:/bin" STUB_LOG="$scratch/started" "$@" velorin \
+    env -i PATH="$prefix/bin:/usr/bin:/bin" STUB_LOG="$scratch/started" MESSAGE_LOG="$scratch/message" "$@" velorin \
         >"$scratch/out" 2>"$scratch/err"
 }
 
@@ -33,6 +38,11 @@ started_in() {
 
 not_started() {
     [ ! -e "$scratch/started" ] || fail "the game was started all the same"
+}
+
+# Without a display the message goes to stderr alone.
+no_box() {
+    [ ! -e "$scratch/message" ] || fail "a box was shown without a display: $(cat "$scratch/message")"
 }
 
 home="$scratch/home of player"
@@ -162,6 +172,21 @@ an_incomplete_installation_fails_clearly() {
     not_started
     grep -q "Velorin ist nicht vollständig installiert" "$scratch/err" || fail "unclear message: $(cat "$scratch/err")"
     [ ! -e "$home/.local/share/velorin" ] || fail "the player's directory was made all the same"
+    no_box
+}
+
+failures_show_in_the_error_box_where_there_is_a_display() {
+    new_prefix boxed
+    echo "a file where the directory should go" >"$scratch/in the way"
+    local display
+    for display in DISPLAY=:7 WAYLAND_DISPLAY=wayland-7; do
+        rm -f "$scratch/message"
+        if launch HOME="$home" XDG_DATA_HOME="$scratch/in the way" "$display"; then fail "the launcher reported success"; fi
+        not_started
+        [ -f "$scratch/message" ] || fail "no box with $display"
+        [ "velorin: $(cat "$scratch/message")" = "$(cat "$scratch/err")" ] \
+            || fail "the box said \"$(cat "$scratch/message")\", stderr \"$(cat "$scratch/err")\""
+    done
 }
 
 a_linked_launcher_finds_its_tree() {
@@ -182,11 +207,12 @@ for case in \
     the_players_newer_copies_stay \
     a_directory_that_cannot_be_made_fails_clearly \
     no_home_at_all_fails_clearly \
+    failures_show_in_the_error_box_where_there_is_a_display \
     a_file_that_cannot_be_replaced_fails_clearly \
     an_incomplete_installation_fails_clearly \
     a_linked_launcher_finds_its_tree; do
     # Each case starts with a new player.
-    rm -rf -- "$home" "$scratch/started"
+    rm -rf -- "$home" "$scratch/started" "$scratch/message"
     mkdir -p -- "$home"
     run_case "$case"
 done
