@@ -8,7 +8,8 @@
 
 class ChildProcess {
 public:
-    // Starts `argv` in `directory` with `environment` added to ours.
+    // Starts `argv` in `directory` with `environment` added to ours; an
+    // entry without "=" removes that variable.
     ChildProcess(const std::vector<std::string>& argv, const std::string& directory,
                  const std::vector<std::string>& environment, int keepOpenFd = -1);
     ~ChildProcess();

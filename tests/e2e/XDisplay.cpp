@@ -1,6 +1,7 @@
 #include "XDisplay.h"
 
 #include <X11/XKBlib.h>
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -21,6 +22,21 @@ void Sleep(double seconds)
 
 QString TitleOf(Display* display, Window window)
 {
+    // The UTF-8 title first; WM_NAME may be in another encoding.
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* utf8 = nullptr;
+    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, 1024, False,
+                           XInternAtom(display, "UTF8_STRING", False), &type, &format, &count, &after, &utf8)
+            == Success
+        && utf8 && format == 8) {
+        const QString title = QString::fromUtf8(reinterpret_cast<const char*>(utf8), static_cast<int>(count));
+        XFree(utf8);
+        return title;
+    }
+    if (utf8)
+        XFree(utf8);
     char* name = nullptr;
     if (!XFetchName(display, window, &name) || !name)
         return {};
@@ -33,6 +49,26 @@ bool Viewable(Display* display, Window window)
 {
     XWindowAttributes attributes {};
     return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
+}
+
+// A property of 32-bit items (windows, cardinals); empty when not set.
+std::vector<unsigned long> Items(Display* display, Window window, const char* name, Atom type)
+{
+    Atom actualType = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::vector<unsigned long> items;
+    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 4096, False, type, &actualType,
+                           &format, &count, &after, &data)
+            == Success
+        && data && format == 32 && actualType == type) {
+        const auto* values = reinterpret_cast<const unsigned long*>(data); // Xlib widens format 32 to long
+        items.assign(values, values + count);
+    }
+    if (data)
+        XFree(data);
+    return items;
 }
 
 // Windows come and go while the tests look at them; asking about one that
@@ -58,7 +94,17 @@ bool WaitFor(const std::function<bool()>& condition, double seconds)
     return true;
 }
 
-XDisplay::XDisplay()
+const char* NameOf(WindowManager manager)
+{
+    switch (manager) {
+    case WindowManager::Absent: return "NoWindowManager";
+    case WindowManager::Openbox: return "Openbox";
+    case WindowManager::Xfwm4: return "Xfwm4";
+    }
+    return "?";
+}
+
+XDisplay::XDisplay(WindowManager manager)
 {
     // Xvfb picks a free display itself and tells its number through a pipe.
     int pipeFds[2];
@@ -81,13 +127,51 @@ XDisplay::XDisplay()
     if (!Connection)
         throw std::runtime_error("cannot connect to " + DisplayName);
     XSetErrorHandler(IgnoreVanishedWindows);
+    if (manager != WindowManager::Absent)
+        StartWindowManager(manager);
 }
 
 XDisplay::~XDisplay()
 {
     if (Connection)
         XCloseDisplay(Connection);
+    Manager.reset();
     Server.reset();
+}
+
+void XDisplay::StartWindowManager(WindowManager manager)
+{
+    const std::vector<std::string> environment {"DISPLAY=" + DisplayName};
+    if (manager == WindowManager::Openbox)
+        Manager = std::make_unique<ChildProcess>(std::vector<std::string> {"openbox", "--sm-disable"}, "", environment);
+    else // xfwm4 reads its settings over a session bus of its own
+        Manager = std::make_unique<ChildProcess>(
+            std::vector<std::string> {"dbus-run-session", "--", "xfwm4", "--compositor=off", "--sm-client-disable"}, "",
+            environment);
+    if (!WaitFor([this] { return WindowManagerRunning(); }, 15))
+        throw std::runtime_error(std::string(NameOf(manager)) + " did not start");
+}
+
+bool XDisplay::WindowManagerRunning() const
+{
+    // A running window manager names its check window on the root and on
+    // that window itself.
+    const auto named = Items(Connection, DefaultRootWindow(Connection), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
+    return !named.empty() && Items(Connection, named[0], "_NET_SUPPORTING_WM_CHECK", XA_WINDOW) == named;
+}
+
+std::vector<unsigned long> XDisplay::ClientWindows() const
+{
+    if (Manager)
+        return Items(Connection, DefaultRootWindow(Connection), "_NET_CLIENT_LIST", XA_WINDOW);
+    std::vector<unsigned long> windows;
+    Window root, parent, *children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(Connection, DefaultRootWindow(Connection), &root, &parent, &children, &count)) {
+        windows.assign(children, children + count);
+        XFree(children);
+    }
+    return windows;
 }
 
 void XDisplay::Sync() const
@@ -99,20 +183,20 @@ std::optional<unsigned long> XDisplay::FindWindow(const QString& title, double s
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     do {
-        Window root, parent, *children = nullptr;
-        unsigned int count = 0;
-        std::optional<unsigned long> found;
-        if (XQueryTree(Connection, DefaultRootWindow(Connection), &root, &parent, &children, &count)) {
-            for (unsigned int i = 0; i < count && !found; ++i)
-                if (TitleOf(Connection, children[i]) == title && Viewable(Connection, children[i]))
-                    found = children[i];
-            XFree(children);
-        }
-        if (found)
-            return found;
+        for (const unsigned long window : ClientWindows())
+            if (TitleOf(Connection, window) == title && Viewable(Connection, window))
+                return window;
         Sleep(0.05);
     } while (std::chrono::steady_clock::now() < deadline);
     return std::nullopt;
+}
+
+int XDisplay::CountWindows(const QString& title) const
+{
+    int count = 0;
+    for (const unsigned long window : ClientWindows())
+        count += TitleOf(Connection, window) == title && Viewable(Connection, window);
+    return count;
 }
 
 bool XDisplay::WindowGone(const QString& title, double seconds) const
@@ -155,6 +239,48 @@ QRect XDisplay::Geometry(unsigned long window) const
     Window child;
     XTranslateCoordinates(Connection, window, DefaultRootWindow(Connection), 0, 0, &x, &y, &child);
     return {x, y, attributes.width, attributes.height};
+}
+
+QRect XDisplay::OuterGeometry(unsigned long window) const
+{
+    const QRect client = Geometry(window);
+    const auto frame = Items(Connection, window, "_NET_FRAME_EXTENTS", XA_CARDINAL); // left, right, top, bottom
+    if (frame.size() != 4)
+        return client;
+    return client.adjusted(-static_cast<int>(frame[0]), -static_cast<int>(frame[2]), static_cast<int>(frame[1]),
+                           static_cast<int>(frame[3]));
+}
+
+void XDisplay::SendToRoot(unsigned long window, const char* message, long data0, long data1) const
+{
+    XEvent event {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(Connection, message, False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = data0;
+    event.xclient.data.l[1] = data1;
+    XSendEvent(Connection, DefaultRootWindow(Connection), False, SubstructureRedirectMask | SubstructureNotifyMask,
+               &event);
+    Sync();
+}
+
+bool XDisplay::Shown(unsigned long window) const
+{
+    return Viewable(Connection, window);
+}
+
+bool XDisplay::Minimize(unsigned long window) const
+{
+    SendToRoot(window, "WM_CHANGE_STATE", IconicState);
+    return WaitFor([&] { return !Shown(window); });
+}
+
+bool XDisplay::Activate(unsigned long window) const
+{
+    constexpr long fromAPager = 2;
+    SendToRoot(window, "_NET_ACTIVE_WINDOW", fromAPager, CurrentTime);
+    return WaitFor([&] { return Shown(window); });
 }
 
 void XDisplay::Click(QPoint at, int button) const
