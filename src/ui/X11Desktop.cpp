@@ -163,9 +163,11 @@ std::optional<QMargins> RequestFrameExtents(QWidget* window)
     const auto deadline = std::chrono::steady_clock::now() + FrameExtentsPatience;
     for (;;) {
         const auto sides = Values(connection, id, extents, XCB_ATOM_CARDINAL, 4);
-        if (sides.size() == 4) // left, right, top, bottom
-            return QMargins(static_cast<int>(sides[0]), static_cast<int>(sides[2]), static_cast<int>(sides[1]),
-                            static_cast<int>(sides[3]));
+        if (sides.size() == 4) { // left, right, top, bottom, in device pixels
+            const qreal scale = window->devicePixelRatioF();
+            const auto logical = [scale](std::uint32_t side) { return qRound(side / scale); };
+            return QMargins(logical(sides[0]), logical(sides[2]), logical(sides[1]), logical(sides[3]));
+        }
         if (std::chrono::steady_clock::now() >= deadline)
             return std::nullopt;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
