@@ -115,8 +115,7 @@ std::vector<xcb_window_t> WindowsOf(xcb_connection_t* connection, pid_t pid)
     const xcb_window_t root = Root(connection);
     std::vector<xcb_window_t> candidates;
     if (WindowManagerSupports(connection, "_NET_CLIENT_LIST")) {
-        for (const std::uint32_t window : Values(connection, root, Atom(connection, "_NET_CLIENT_LIST"), XCB_ATOM_WINDOW))
-            candidates.push_back(window);
+        candidates = Values(connection, root, Atom(connection, "_NET_CLIENT_LIST"), XCB_ATOM_WINDOW);
     } else {
         const Owned<xcb_query_tree_reply_t> tree(
             xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr));
