@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cstring>
 
-THighScoreTable ScoreTable {};
-
 void ClearTable(THighScoreTable& table)
 {
     table = THighScoreTable {};

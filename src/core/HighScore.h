@@ -3,7 +3,7 @@
 // record (no header): ten name slots, ten levels, ten scores.
 #pragma once
 
-#include "Daten.h"
+#include "OneBased.h"
 
 #include <bit>
 #include <cstddef>
@@ -37,8 +37,6 @@ static_assert(sizeof(THighScoreTable) == 160);
 static_assert(std::endian::native == std::endian::little, "the score file's numbers are little-endian");
 
 inline constexpr std::size_t HighScoreRecordSize = sizeof(THighScoreTable);
-
-extern THighScoreTable ScoreTable;
 
 // Every place empty: no name, level 0, score 0.
 void ClearTable(THighScoreTable& table);

@@ -2,7 +2,7 @@
 // without header, read once at start-up.
 #pragma once
 
-#include "Daten.h"
+#include "LevelRecord.h"
 
 #include <cstdint>
 #include <span>

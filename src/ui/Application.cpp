@@ -1,11 +1,14 @@
 #include "Application.h"
 
 #include "Fonts.h"
+#include "GameIdentity.h"
 #include "HelpViewer.h"
 #include "IoError.h"
 #include "MessageDlg.h"
+#include "Pictures.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QPalette>
 #include <QStyleFactory>
 #include <QTimer>
@@ -56,6 +59,13 @@ void Initialize(QApplication& app)
         app.setStyle(style);
     app.setPalette(ClassicPalette());
     app.setFont(DialogFont());
+}
+
+void IdentifyProgram()
+{
+    QApplication::setApplicationName(QString::fromUtf8(GameTitle));
+    QGuiApplication::setDesktopFileName(QStringLiteral("velorin"));
+    QApplication::setWindowIcon(ApplicationIcon());
 }
 
 void Terminate()

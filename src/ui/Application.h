@@ -17,6 +17,10 @@ extern QWidget* MainWindow; // owner of the help viewer
 // Style, colours and fonts of the classic desktop the game was made for.
 void Initialize(QApplication& app);
 
+// The program's name and icon for the desktop, and its menu entry
+// velorin.desktop, for every program that shows the game's windows.
+void IdentifyProgram();
+
 // Asks the program to end as soon as the message loop runs.
 void Terminate();
 bool Terminated();

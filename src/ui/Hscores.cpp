@@ -7,6 +7,7 @@
 #include "FileIo.h"
 #include "Fonts.h"
 #include "HighScore.h"
+#include "Label.h"
 #include "IoError.h"
 #include "MessageDlg.h"
 #include "Panel.h"
@@ -56,15 +57,6 @@ public:
     }
 };
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry, Qt::Alignment alignment)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setAlignment(alignment | Qt::AlignTop);
-    return label;
-}
-
 } // namespace
 
 THighScoreForm::THighScoreForm(QWidget* owner)
@@ -77,22 +69,31 @@ THighScoreForm::THighScoreForm(QWidget* owner)
 
     ScorePanel = new TPanel(this, {6, 8, 295, 201}, QColor(192, 192, 192), BevelCut::Raised, BevelCut::Lowered);
     ScorePanel->setObjectName(QStringLiteral("ScorePanel"));
-    Headline = MakeLabel(ScorePanel, QStringLiteral("Headline"),
-                         QStringLiteral("Platz  Name                         Level  Punkte"), {10, 9, 277, 16},
-                         Qt::AlignLeft);
-    Headline->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 13, true, true));
+    Headline = MakeLabel(ScorePanel, {.Name = QStringLiteral("Headline"),
+                                      .Text = QStringLiteral("Platz  Name                         Level  Punkte"),
+                                      .At = {10, 9},
+                                      .Size = {277, 16},
+                                      .Font = PixelFont(QStringLiteral("MS Sans Serif"), 13, true, true)});
     Platzleiste = new TPlaceColumn(QStringLiteral("1. 2. 3. 4. 5. 6. 7. 8. 9. 10."), ScorePanel);
     Platzleiste->setObjectName(QStringLiteral("Platzleiste"));
     Platzleiste->setGeometry(15, 33, 21, 160);
 
     for (int place = 1; place <= Places; ++place) {
         const int top = LineTop(place);
-        MakeLabel(ScorePanel, QStringLiteral("Name%1").arg(place), QStringLiteral("Name%1").arg(place),
-                  {53, top, place == 10 ? 58 : 50, LinePitch}, Qt::AlignLeft);
-        MakeLabel(ScorePanel, QStringLiteral("L%1").arg(place), QStringLiteral("0"), {214, top, 17, LinePitch},
-                  Qt::AlignRight);
-        MakeLabel(ScorePanel, QStringLiteral("P%1").arg(place), QStringLiteral("0"), {239, top, 47, LinePitch},
-                  Qt::AlignRight);
+        MakeLabel(ScorePanel, {.Name = QStringLiteral("Name%1").arg(place),
+                               .Text = QStringLiteral("Name%1").arg(place),
+                               .At = {53, top},
+                               .Size = {place == 10 ? 58 : 50, LinePitch}});
+        MakeLabel(ScorePanel, {.Name = QStringLiteral("L%1").arg(place),
+                               .Text = QStringLiteral("0"),
+                               .At = {214, top},
+                               .Size = {17, LinePitch},
+                               .Alignment = Qt::AlignRight | Qt::AlignTop});
+        MakeLabel(ScorePanel, {.Name = QStringLiteral("P%1").arg(place),
+                               .Text = QStringLiteral("0"),
+                               .At = {239, top},
+                               .Size = {47, LinePitch},
+                               .Alignment = Qt::AlignRight | Qt::AlignTop});
     }
 
     Neuer_Eintrag = new QLineEdit(QStringLiteral("Neuer Eintrag"), ScorePanel);

@@ -4,6 +4,7 @@
 #include "BitBtn.h"
 #include "Fonts.h"
 #include "Image.h"
+#include "Label.h"
 #include "Panel.h"
 #include "Shell.h"
 
@@ -15,8 +16,8 @@ namespace {
 // A label that reacts to a click, drawn as a link.
 class TLinkLabel : public QLabel {
 public:
-    TLinkLabel(const QString& text, QWidget* parent, std::function<void()> onClick)
-        : QLabel(text, parent), OnClick(std::move(onClick))
+    TLinkLabel(QWidget* parent, std::function<void()> onClick)
+        : QLabel(parent), OnClick(std::move(onClick))
     {
         setCursor(Qt::PointingHandCursor);
     }
@@ -32,25 +33,17 @@ private:
     std::function<void()> OnClick;
 };
 
-QFont LabelFont(int pixels, bool bold = false)
+// A label of the box: "MS Sans Serif", the text centred on its height.
+TLabelSpec BoxLabel(const QString& name, const QString& text, QPoint at, QSize size, int pixels, QColor colour,
+                    bool bold = false)
 {
-    return PixelFont(QStringLiteral("MS Sans Serif"), pixels, bold);
-}
-
-template <typename Label = QLabel>
-Label* Place(Label* label, const QString& name, QPoint at, QSize size, const QFont& font, QColor colour)
-{
-    label->setObjectName(name);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    label->move(at);
-    if (size.isValid())
-        label->resize(size);
-    else
-        label->adjustSize(); // sized to its text
-    return label;
+    return {.Name = name,
+            .Text = text,
+            .At = at,
+            .Size = size,
+            .Font = PixelFont(QStringLiteral("MS Sans Serif"), pixels, bold),
+            .Colour = colour,
+            .Alignment = Qt::AlignLeft | Qt::AlignVCenter};
 }
 
 } // namespace
@@ -68,27 +61,26 @@ TInfoBox::TInfoBox(QWidget* owner)
     MainPanel->setObjectName(QStringLiteral("MainPanel"));
     ProgramIcon = new TImage(MainPanel, {20, 10, 32, 32});
     ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
-    ProgramName = Place(new QLabel(QStringLiteral("Programmname"), MainPanel), QStringLiteral("ProgramName"), {70, 8},
-                        {170, 16}, LabelFont(13, true), navy);
-    Version = Place(new QLabel(QStringLiteral("Version :"), MainPanel), QStringLiteral("Version"), {70, 30}, {170, 13},
-                    LabelFont(11), black);
+    ProgramName = MakeLabel(MainPanel, BoxLabel(QStringLiteral("ProgramName"), QStringLiteral("Programmname"),
+                                                {70, 8}, {170, 16}, 13, navy, true));
+    Version = MakeLabel(MainPanel,
+                        BoxLabel(QStringLiteral("Version"), QStringLiteral("Version :"), {70, 30}, {170, 13}, 11, black));
     Bevel2 = new TBevel(MainPanel, {13, 70, 234, 5}, BevelShape::TopLine, BevelCut::Raised);
-    Copyright = Place(new QLabel(QStringLiteral("© 2026 Velorin"), MainPanel), QStringLiteral("Copyright"), {15, 77},
-                      {200, 13}, LabelFont(11), black);
-    Strasse = Place(new QLabel(QStringLiteral("Lindenweg 7"), MainPanel), QStringLiteral("Strasse"), {70, 92},
-                    {170, 13}, LabelFont(11), black);
-    Ort = Place(new QLabel(QStringLiteral("12345 Musterstadt"), MainPanel), QStringLiteral("Ort"), {70, 107}, {170, 13},
-                LabelFont(11), black);
-    Telefon = Place(new QLabel(QStringLiteral("Tel. : 0123 4567890"), MainPanel), QStringLiteral("Telefon"), {70, 122},
-                    {170, 13}, LabelFont(11), black);
-    EMail = Place(new QLabel(QStringLiteral("EMail :"), MainPanel), QStringLiteral("EMail"), {70, 145}, {},
-                  LabelFont(11), black);
-    EMailAdresse = Place(new TLinkLabel(MakerMailAddress, MainPanel, [this] { EMailAdresseClick(); }),
-                         QStringLiteral("EMailAdresse"), {107, 145}, {}, LabelFont(11), blue);
-    Hompage = Place(new QLabel(QStringLiteral("Homepage :"), MainPanel), QStringLiteral("Hompage"), {70, 160}, {},
-                    LabelFont(11), black);
-    Homepageadresse = Place(new TLinkLabel(MakerWebAddress, MainPanel, [this] { HomepageadresseClick(); }),
-                            QStringLiteral("Homepageadresse"), {130, 160}, {}, LabelFont(11), blue);
+    Copyright = MakeLabel(MainPanel, BoxLabel(QStringLiteral("Copyright"), QStringLiteral("© 2026 Velorin"), {15, 77},
+                                              {200, 13}, 11, black));
+    Strasse = MakeLabel(MainPanel,
+                        BoxLabel(QStringLiteral("Strasse"), QStringLiteral("Lindenweg 7"), {70, 92}, {170, 13}, 11, black));
+    Ort = MakeLabel(MainPanel,
+                    BoxLabel(QStringLiteral("Ort"), QStringLiteral("12345 Musterstadt"), {70, 107}, {170, 13}, 11, black));
+    Telefon = MakeLabel(MainPanel, BoxLabel(QStringLiteral("Telefon"), QStringLiteral("Tel. : 0123 4567890"),
+                                            {70, 122}, {170, 13}, 11, black));
+    EMail = MakeLabel(MainPanel, BoxLabel(QStringLiteral("EMail"), QStringLiteral("EMail :"), {70, 145}, {}, 11, black));
+    EMailAdresse = ApplyLabelSpec(new TLinkLabel(MainPanel, [this] { EMailAdresseClick(); }),
+                                  BoxLabel(QStringLiteral("EMailAdresse"), MakerMailAddress, {107, 145}, {}, 11, blue));
+    Hompage = MakeLabel(MainPanel,
+                        BoxLabel(QStringLiteral("Hompage"), QStringLiteral("Homepage :"), {70, 160}, {}, 11, black));
+    Homepageadresse = ApplyLabelSpec(new TLinkLabel(MainPanel, [this] { HomepageadresseClick(); }),
+                                     BoxLabel(QStringLiteral("Homepageadresse"), MakerWebAddress, {130, 160}, {}, 11, blue));
     Bevel1 = new TBevel(MainPanel, {13, 182, 234, 5}, BevelShape::TopLine, BevelCut::Raised);
 
     OKButton = TBitBtn::OkButton(this, {94, 230, 80, 25}, 15);

@@ -4,11 +4,9 @@
 // on stderr alone would reach nobody.
 #include "Application.h"
 #include "MessageDlg.h"
-#include "Pictures.h"
 #include "Platform.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[])
 {
@@ -20,9 +18,7 @@ int main(int argc, char* argv[])
     int count = static_cast<int>(arguments.size()) - 1;
     QApplication app(count, arguments.data());
     Application::Initialize(app);
-    QApplication::setApplicationName(QStringLiteral("Velorin"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("velorin"));
-    QApplication::setWindowIcon(ApplicationIcon());
+    Application::IdentifyProgram();
     MessageDlg(text, TMsgDlgType::Error);
     return 0;
 }

@@ -2,15 +2,19 @@
 
 #include "Application.h"
 #include "BoardGeometry.h"
+#include "Daten.h"
 #include "DriveType.h"
 #include "Fonts.h"
+#include "GameIdentity.h"
 #include "Hscores.h"
 #include "HelpViewer.h"
 #include "Image.h"
 #include "InfoBoxDlg.h"
 #include "Jpeg.h"
+#include "Label.h"
 #include "LLevel.h"
 #include "LevelFile.h"
+#include "LevelFlow.h"
 #include "MessageDlg.h"
 #include "Moves.h"
 #include "NumberDisplay.h"
@@ -18,7 +22,8 @@
 #include "Panel.h"
 #include "Pictures.h"
 #include "Pixels.h"
-#include "Scoring.h"
+#include "LevelFlow.h"
+#include "ScoreRows.h"
 #include "WindowFrame.h"
 #include "wertung.h"
 
@@ -35,19 +40,6 @@ namespace {
 const QColor Silver(192, 192, 192);
 const QColor Grey(128, 128, 128);
 
-QLabel* MakeLabel(QWidget* parent, const QString& caption, QRect geometry, const QFont& font, QColor colour)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    return label;
-}
-
 QPushButton* MakeButton(QWidget* parent, const QString& caption, QRect geometry)
 {
     auto* button = new QPushButton(caption, parent);
@@ -62,7 +54,7 @@ TMainform::TMainform()
                            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Mainform"));
-    setWindowTitle(QStringLiteral("Velorin"));
+    setWindowTitle(QString::fromUtf8(GameTitle));
     // The client area keeps its 697 x 478 pixels whatever the frame does.
     setFixedSize(697, 478);
     QPalette palette = this->palette();
@@ -80,8 +72,8 @@ TMainform::TMainform()
     Uhr->start();
 
     InfoBoxDlg = new TInfoBoxDlg(this);
-    InfoBoxDlg->ProgramName = QStringLiteral("Velorin");
-    InfoBoxDlg->Version = QStringLiteral("1.0.2.0");
+    InfoBoxDlg->ProgramName = QString::fromUtf8(GameTitle);
+    InfoBoxDlg->Version = QString::fromUtf8(GameVersion);
     InfoBoxDlg->Left = 24;
     InfoBoxDlg->Top = 16;
 
@@ -91,8 +83,8 @@ TMainform::TMainform()
 
 void TMainform::LoadPictures()
 {
-    for (int code = 1; code <= 12; ++code)
-        Farbe[code] = LoadPicture(Resource::Farbe(code));
+    for (int code = 1; code <= ColourCount; ++code)
+        Farbe[static_cast<std::size_t>(code)] = LoadPicture(Resource::Farbe(code));
     Ring = LoadPicture(Resource::Ring);
     Klein = LoadPicture(Resource::Klein);
     Zahlen = LoadPicture(Resource::Zahlen);
@@ -106,20 +98,32 @@ void TMainform::CreateBoardSide()
     Spielfeld = new TPaintBox(Spielfeldpanel, {5, 5, BoardPixels, BoardPixels});
     Spielfeld->setObjectName(QStringLiteral("Spielfeld"));
 
-    GameOver = MakeLabel(Spielfeldpanel, QStringLiteral("GAME OVER"), {69, 121, 323, 218},
-                         PixelFont(QStringLiteral("Times New Roman"), 96, true), Qt::white);
-    GameOver->setObjectName(QStringLiteral("GameOver"));
-    GameOver->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    GameOver = MakeLabel(Spielfeldpanel, {.Name = QStringLiteral("GameOver"),
+                                          .Text = QStringLiteral("GAME OVER"),
+                                          .At = {69, 121},
+                                          .Size = {323, 218},
+                                          .Font = PixelFont(QStringLiteral("Times New Roman"), 96, true),
+                                          .Colour = Qt::white,
+                                          .Alignment = Qt::AlignHCenter | Qt::AlignTop,
+                                          .WordWrap = true});
     GameOver->hide();
 
     NextVersuchPanel = new TPanel(Spielfeldpanel, {120, 175, 220, 110}, Silver, BevelCut::Raised, BevelCut::None, 3);
     NextVersuchPanel->setObjectName(QStringLiteral("NextVersuchPanel"));
-    Kommentar = MakeLabel(NextVersuchPanel, QStringLiteral("Leider sind Deine Punkte aufge- braucht."),
-                          {8, 16, 205, 30}, DialogFont(true), QColor(64, 128, 128));
-    Kommentar->setObjectName(QStringLiteral("Kommentar"));
-    VNummer = MakeLabel(NextVersuchPanel, QStringLiteral("Auf zum Versuch Nummer 2."), {7, 48, 205, 17},
-                        DialogFont(true), QColor(128, 128, 0));
-    VNummer->setObjectName(QStringLiteral("VNummer"));
+    Kommentar = MakeLabel(NextVersuchPanel, {.Name = QStringLiteral("Kommentar"),
+                                             .Text = QStringLiteral("Leider sind Deine Punkte aufge- braucht."),
+                                             .At = {8, 16},
+                                             .Size = {205, 30},
+                                             .Font = DialogFont(true),
+                                             .Colour = QColor(64, 128, 128),
+                                             .WordWrap = true});
+    VNummer = MakeLabel(NextVersuchPanel, {.Name = QStringLiteral("VNummer"),
+                                           .Text = QStringLiteral("Auf zum Versuch Nummer 2."),
+                                           .At = {7, 48},
+                                           .Size = {205, 17},
+                                           .Font = DialogFont(true),
+                                           .Colour = QColor(128, 128, 0),
+                                           .WordWrap = true});
     OKButton = MakeButton(NextVersuchPanel, QStringLiteral("OK"), {72, 72, 75, 25});
     OKButton->setObjectName(QStringLiteral("OKButton"));
     NextVersuchPanel->hide();
@@ -216,7 +220,7 @@ void TMainform::ShowStone(std::uint8_t cell)
     if (cell == 0)
         return;
     const std::uint8_t code = CurrentRecord.Board[cell];
-    if (code >= 1 && code <= 12) {
+    if (IsStone(code)) {
         DrawTransparent(Spielfeld->Canvas, BoardCellOrigin(cell), Farbe[code]);
     } else {
         // Nothing of its own to show (an invisible block, or empty): the cell
@@ -245,7 +249,7 @@ void TMainform::ShowZiel()
     FillRect(picture, picture.rect(), qRgb(0, 0, 0));
     for (int cell = 1; cell <= CellCount; ++cell) {
         const int code = CurrentRecord.Target[cell];
-        if (code >= 1 && code <= 12) {
+        if (IsStone(code)) {
             const QRect small((code - 1) * TargetStonePixels, 0, TargetStonePixels, TargetStonePixels);
             CopyRect(picture, TargetCellOrigin(cell), Klein, small);
         }
@@ -277,9 +281,9 @@ void TMainform::SpielfeldMouseDown(Qt::MouseButton Button, int X, int Y)
     // Every left press starts the clock, wherever it lands.
     if (!Uhr->isActive())
         Uhr->start();
-    if (Y <= 45 || X <= 45 || Y >= 405 || X >= 405)
+    const int cell = BoardCellAt(X, Y);
+    if (cell == 0)
         return;
-    const int cell = ((Y - 45) / 40) * 9 + (X - 45) / 40 + 1;
     if (ReadyForStone == 1)
         StonePress(cell);
     else
@@ -328,10 +332,8 @@ void TMainform::Swap(int offset)
     std::swap(CurrentRecord.Board[SelectedCell], CurrentRecord.Board[partner]);
     ShowStone(static_cast<std::uint8_t>(SelectedCell));
     ShowStone(static_cast<std::uint8_t>(partner));
-    if (Points > 0) {
-        Points -= PointsPerMove;
-        ShowZiffer(Points, 68);
-    }
+    if (ChargeMove())
+        ShowZiffer(Points, ScoreRow::Points);
     TesteGameOver();
 }
 
@@ -347,40 +349,28 @@ void TMainform::NewLevelClick(QObject* Sender)
     NextChance->setEnabled(true);
     Spielfeld->setEnabled(true);
     Uhr->stop();
-    BeginLevel();
-    TotalScore = 0;
-    ShowZiffer(TotalScore, 109);
-    RingCell1 = 0;
-    RingCell2 = 0;
+    StartGame();
+    ShowLevelRows();
+    ShowZiffer(TotalScore, ScoreRow::Total);
     ShowZiel();
     SpielfeldPaint();
 }
 
-void TMainform::BeginLevel()
+void TMainform::ShowLevelRows()
 {
-    // The level CurrentLevel from its starting position, attempt 1.
-    CurrentRecord = LevelTable[CurrentLevel];
-    ReadyForStone = 1;
-    ShowZiffer(CurrentLevel, 11);
-    Attempt = 1;
-    ShowZiffer(Attempt, 38);
-    Points = PointsPerAttempt;
-    ShowZiffer(Points, 68);
+    ShowZiffer(CurrentLevel, ScoreRow::Level);
+    ShowZiffer(Attempt, ScoreRow::Attempt);
+    ShowZiffer(Points, ScoreRow::Points);
 }
 
 void TMainform::NextChanceClick(QObject*)
 {
-    ++Attempt;
-    NextChance->setEnabled(Attempt != AttemptsPerLevel);
+    StartNextAttempt();
+    NextChance->setEnabled(AttemptsLeft());
     Spielfeld->setEnabled(true);
     Uhr->stop();
-    CurrentRecord = LevelTable[CurrentLevel];
-    ReadyForStone = 1;
-    RingCell1 = 0;
-    RingCell2 = 0;
-    ShowZiffer(Attempt, 38);
-    Points = PointsPerAttempt;
-    ShowZiffer(Points, 68);
+    ShowZiffer(Attempt, ScoreRow::Attempt);
+    ShowZiffer(Points, ScoreRow::Points);
     SpielfeldPaint();
 }
 
@@ -392,33 +382,37 @@ void TMainform::OKButtonClick()
 
 void TMainform::UhrTimer()
 {
-    if (Points > 0) {
-        Points -= PointsPerTick;
-        ShowZiffer(Points, 68);
+    const TickOutcome outcome = ClockTick();
+    if (outcome == TickOutcome::Charged) {
+        ShowZiffer(Points, ScoreRow::Points);
         return;
     }
     // The points of this attempt are used up.
     Uhr->stop();
     NextChance->setEnabled(false);
-    switch (Attempt) {
-    case 1:
-        Kommentar->setText(QStringLiteral("Leider sind Deine Punkte aufge- braucht."));
-        VNummer->setText(QStringLiteral("Auf zum Versuch Nummer 2."));
-        NextVersuchPanel->show();
+    switch (outcome) {
+    case TickOutcome::AttemptFailed:
+        ShowNextAttemptPanel();
         break;
-    case 2:
-        Kommentar->setText(QStringLiteral("Auch der zweite Versuch war kein Erfolg."));
-        VNummer->setText(QStringLiteral(" Auf zum Versuch Nummer 3."));
-        NextVersuchPanel->show();
-        break;
-    case 3:
+    case TickOutcome::GameOver:
         EndOfGame();
         break;
-    default:
-        // Before the first game has started (a tick behind the start-up
-        // boxes) there is no attempt to fail.
+    case TickOutcome::Charged:
+    case TickOutcome::NoAttempt: // a tick behind the start-up boxes
         break;
     }
+}
+
+void TMainform::ShowNextAttemptPanel()
+{
+    if (Attempt == 1) {
+        Kommentar->setText(QStringLiteral("Leider sind Deine Punkte aufge- braucht."));
+        VNummer->setText(QStringLiteral("Auf zum Versuch Nummer 2."));
+    } else {
+        Kommentar->setText(QStringLiteral("Auch der zweite Versuch war kein Erfolg."));
+        VNummer->setText(QStringLiteral(" Auf zum Versuch Nummer 3."));
+    }
+    NextVersuchPanel->show();
 }
 
 void TMainform::TesteGameOver()
@@ -428,17 +422,15 @@ void TMainform::TesteGameOver()
     Uhr->stop();
     NextChance->setEnabled(false);
     StoreDialogPosition();
-    Wertform->exec(); // adds the attempt's bonus to Points
-    TotalScore += Points;
-    ShowZiffer(TotalScore, 109);
-    ++CurrentLevel;
-    if (CurrentLevel <= LevelCount) {
+    Wertform->exec(); // credits the attempt's bonus
+    const bool nextLevel = FinishLevel();
+    ShowZiffer(TotalScore, ScoreRow::Total);
+    if (nextLevel) {
         NextChance->setEnabled(true);
-        BeginLevel();
+        ShowLevelRows();
         ShowZiel();
         SpielfeldPaint();
     } else {
-        --CurrentLevel; // names the last level again
         EndOfGame();
     }
 }
@@ -448,10 +440,10 @@ void TMainform::EndOfGame()
     GameOver->setText(QStringLiteral("GAME OVER"));
     GameOver->show();
     Spielfeld->setEnabled(false);
-    HandOverTotal();
+    OfferTotal();
 }
 
-void TMainform::HandOverTotal()
+void TMainform::OfferTotal()
 {
     // The list may be open for viewing right now (the clock runs on behind
     // it); it is never shown twice, so the total waits until it is closed.
@@ -460,8 +452,7 @@ void TMainform::HandOverTotal()
         return;
     }
     EnterNewScore = true;
-    if (TotalScore > HighScoreMark) {
-        HighScoreMark = TotalScore;
+    if (HandOverTotal()) {
         StoreDialogPosition();
         HighScoreForm->exec();
     }
@@ -474,7 +465,7 @@ void TMainform::HighscoreClick()
     HighScoreForm->exec();
     if (HandOverPending) {
         HandOverPending = false;
-        HandOverTotal();
+        OfferTotal();
     }
 }
 

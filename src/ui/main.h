@@ -2,7 +2,7 @@
 // picture, the buttons and the score picture on the right.
 #pragma once
 
-#include "Daten.h"
+#include "StoneRules.h"
 
 #include <QImage>
 #include <QWidget>
@@ -50,7 +50,7 @@ public:
     QImage Original;
     QImage Hintergrund;
     QImage Ring;
-    std::array<QImage, 13> Farbe; // Farbe[1] .. Farbe[12]
+    std::array<QImage, ColourCount + 1> Farbe; // Farbe[1] .. Farbe[12]
     QImage Klein;
     QImage Zahlen;
 
@@ -88,9 +88,10 @@ private:
     void StonePress(int cell);
     void RingPress(int cell);
     void Swap(int offset);
-    void BeginLevel();
+    void ShowLevelRows();
+    void ShowNextAttemptPanel();
     void EndOfGame();
-    void HandOverTotal();
+    void OfferTotal();
     void StoreDialogPosition();
 
     // The game ended while the list was open for viewing; the total is

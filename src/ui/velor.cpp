@@ -1,6 +1,7 @@
 #include "velor.h"
 
 #include "Application.h"
+#include "GameIdentity.h"
 #include "HelpViewer.h"
 #include "Hscores.h"
 #include "Pictures.h"
@@ -9,17 +10,13 @@
 #include "wertung.h"
 
 #include <QApplication>
-#include <QIcon>
 
 bool CreateWindows(QApplication& app)
 {
     Application::Initialize(app);
     Application::HelpFile = QStringLiteral("velor.hlp");
-    Application::Title = QStringLiteral("Velorin");
-    QApplication::setApplicationName(QStringLiteral("Velorin"));
-    // Ties the windows to the menu entry velorin.desktop, for its name and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("velorin"));
-    QApplication::setWindowIcon(ApplicationIcon());
+    Application::Title = QString::fromUtf8(GameTitle);
+    Application::IdentifyProgram();
 
     Mainform = new TMainform();
     Application::MainWindow = Mainform;

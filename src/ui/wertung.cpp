@@ -6,7 +6,8 @@
 #include "NumberDisplay.h"
 #include "Panel.h"
 #include "Pictures.h"
-#include "Scoring.h"
+#include "LevelFlow.h"
+#include "ScoreRows.h"
 #include "WindowFrame.h"
 
 #include <QPushButton>
@@ -46,12 +47,10 @@ TWertform::TWertform(QWidget* owner)
 void TWertform::FormShow()
 {
     MoveOuter(this, {DialogLeft + 135, DialogTop + 145});
-    ShowPunkte(CurrentLevel, 11);
-    ShowPunkte(Points, 46);
-    const std::int32_t bonus = AttemptBonus(Attempt);
-    ShowPunkte(bonus, 73);
-    Points += bonus;
-    ShowPunkte(Points, 109);
+    ShowPunkte(CurrentLevel, WertungRow::Level);
+    ShowPunkte(Points, WertungRow::Points);
+    ShowPunkte(CreditBonus(), WertungRow::Bonus);
+    ShowPunkte(Points, WertungRow::Total);
 }
 
 void TWertform::ShowPunkte(std::int32_t value, int row)

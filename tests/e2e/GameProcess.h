@@ -3,7 +3,7 @@
 #pragma once
 
 #include "ChildProcess.h"
-#include "Daten.h"
+#include "LevelRecord.h"
 #include "TempDir.h"
 #include "XDisplay.h"
 

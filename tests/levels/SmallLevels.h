@@ -2,7 +2,7 @@
 // the move rule of src/core as the judge of their par.
 #pragma once
 
-#include "Daten.h"
+#include "LevelRecord.h"
 #include "Moves.h"
 #include "Search.h"
 

@@ -2,7 +2,7 @@
 // directory that holds the given level file.
 #pragma once
 
-#include "GameState.h"
+#include "Daten.h"
 #include "TempDir.h"
 #include "main.h"
 #include "velor.h"

@@ -1,7 +1,7 @@
 // Level records for tests.
 #pragma once
 
-#include "Daten.h"
+#include "LevelRecord.h"
 
 #include <cstdint>
 #include <cstring>

@@ -3,6 +3,7 @@
 #include "LevelCheck.h"
 #include "LevelInput.h"
 #include "Parallel.h"
+#include "StoneRules.h"
 
 #include <cstdio>
 #include <ostream>
@@ -12,7 +13,7 @@ namespace {
 std::string StonesText(const LevelCheck& check)
 {
     std::string text;
-    for (int code = 1; code <= 12; ++code)
+    for (int code = 1; code <= ColourCount; ++code)
         if (check.StonesPerCode[code] > 0)
             text += std::to_string(code) + "x" + std::to_string(check.StonesPerCode[code]) + " ";
     return text.empty() ? "none" : text.substr(0, text.size() - 1);

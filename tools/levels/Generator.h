@@ -4,7 +4,7 @@
 // the walk is taken.
 #pragma once
 
-#include "Daten.h"
+#include "LevelRecord.h"
 #include "DeadEnds.h"
 #include "Recipe.h"
 #include "Solver.h"

@@ -32,9 +32,9 @@ LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget)
     LevelCheck check;
     for (int cell = 1; cell <= CellCount; ++cell) {
         const int code = level.Board[cell];
-        if (code >= 1 && code <= 12)
-            ++check.StonesPerCode[code];
-        check.CodesAbove12 += (level.Board[cell] > 12) + (level.Target[cell] > 12);
+        if (IsStone(code))
+            ++check.StonesPerCode[static_cast<std::size_t>(code)];
+        check.CodesAbove12 += (level.Board[cell] > ColourCount) + (level.Target[cell] > ColourCount);
     }
     check.SameCodes = SameCodeCounts(level);
     check.SameEmptyCells = SameEmpty(level);

@@ -2,21 +2,33 @@
 // unfit to ship.
 #pragma once
 
-#include "Daten.h"
+#include "LevelRecord.h"
 #include "DeadEnds.h"
+#include "LevelFlow.h"
 #include "Solver.h"
+#include "StoneRules.h"
 
 #include <array>
 #include <cstddef>
 #include <string>
 #include <vector>
 
+// The most moves that, made at one a second, keep `points` of an attempt.
+constexpr int MostMovesKeeping(int points)
+{
+    int moves = 0;
+    while (PointsLeftAfter(moves + 1, moves) >= points)
+        ++moves;
+    return moves;
+}
+
 // A level needing more moves than this cannot be played in time by a
-// person: 80 moves at one a second already cost 800 of the 1200 points.
-inline constexpr int MaxParMoves = 80;
+// person: at one move a second it must leave a third of the attempt's
+// points for thinking (80 moves).
+inline constexpr int MaxParMoves = MostMovesKeeping(PointsPerAttempt / 3);
 
 struct LevelCheck {
-    std::array<int, 13> StonesPerCode {}; // on the board; [0] unused
+    std::array<int, ColourCount + 1> StonesPerCode {}; // on the board; [0] unused
     int CodesAbove12 = 0;                 // cells of board or target
     bool SameCodes = false;               // board and target hold the same codes
     bool SameEmptyCells = false;

@@ -2,7 +2,7 @@
 // saying in words what is wrong with it.
 #pragma once
 
-#include "Daten.h"
+#include "LevelRecord.h"
 
 #include <cstdint>
 #include <iosfwd>

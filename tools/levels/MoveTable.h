@@ -6,7 +6,7 @@
 // "items"), and the partners of an item depend only on the code it holds.
 #pragma once
 
-#include "Daten.h"
+#include "LevelRecord.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,6 +1,7 @@
 #include "Recipe.h"
 
-#include "Daten.h"
+#include "LevelRecord.h"
+#include "StoneRules.h"
 #include "Symbols.h"
 
 #include <charconv>
@@ -159,7 +160,7 @@ private:
             std::string item;
             while (std::getline(list, item, ',')) {
                 int code = 0;
-                Require(ParseNumber(item, code, 1, 12), "mix codes are stones 1 to 12; found \"" + item + "\"");
+                Require(ParseNumber(item, code, 1, ColourCount), "mix codes are stones 1 to 12; found \"" + item + "\"");
                 codes.push_back(static_cast<std::uint8_t>(code));
             }
             Require(!codes.empty(), "class '" + std::string(1, entry[0]) + "' has no codes");

@@ -1,9 +1,7 @@
 #include "Replay.h"
 
+#include "LevelFlow.h"
 #include "Moves.h"
-#include "Scoring.h"
-
-#include <algorithm>
 
 ReplayResult Replay(const TLevelRecord& level, const std::vector<Move>& moves)
 {
@@ -30,7 +28,5 @@ ReplayResult Replay(const TLevelRecord& level, const std::vector<Move>& moves)
 
 int PointsLeftAtOneMovePerSecond(int moves)
 {
-    if (moves <= 0)
-        return PointsPerAttempt;
-    return std::max(0, PointsPerAttempt - moves * PointsPerMove - (moves - 1) * PointsPerTick);
+    return moves <= 0 ? PointsPerAttempt : PointsLeftAfter(moves, moves - 1);
 }

@@ -3,7 +3,7 @@
 // show for it.
 #pragma once
 
-#include "Daten.h"
+#include "LevelRecord.h"
 #include "Search.h"
 
 #include <vector>

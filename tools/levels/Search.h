@@ -3,7 +3,7 @@
 // Heuristic; the search itself knows nothing of colours or directions.
 #pragma once
 
-#include "Daten.h"
+#include "LevelRecord.h"
 #include "Heuristic.h"
 #include "MoveTable.h"
 

@@ -1,6 +1,7 @@
 // velorin-levels show FILE N
 #include "Commands.h"
 #include "LevelInput.h"
+#include "StoneRules.h"
 #include "Symbols.h"
 
 #include <ostream>
@@ -38,7 +39,7 @@ int RunShow(const Args& args, std::ostream& out, std::ostream& err)
         if (level->Board[cell] != 0)
             codes.insert(level->Board[cell]);
     for (int code : codes) {
-        if (code <= 12)
+        if (IsStone(code))
             out << SymbolOf(static_cast<std::uint8_t>(code)) << " = code " << code << ", moves "
                 << DirectionsOf(static_cast<std::uint8_t>(code)) << "\n";
         else

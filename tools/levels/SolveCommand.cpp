@@ -52,6 +52,6 @@ int RunSolve(const Args& args, std::ostream& out, std::ostream& err)
         for (int c : clicks)
             out << " " << c;
     out << "\nPlayed at one move a second: " << PointsLeftAtOneMovePerSecond(moves)
-        << " of 1200 points left (before the attempt bonus).\n";
+        << " of " << PointsPerAttempt << " points left (before the attempt bonus).\n";
     return moves > MaxParMoves ? 1 : 0;
 }

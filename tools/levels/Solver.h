@@ -3,7 +3,7 @@
 // the level solvable and bounds its par from above.
 #pragma once
 
-#include "Daten.h"
+#include "LevelRecord.h"
 #include "Search.h"
 
 #include <cstddef>

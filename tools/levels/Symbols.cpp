@@ -24,7 +24,7 @@ char SymbolOf(std::uint8_t code)
         return '.';
     if (code <= 9)
         return static_cast<char>('0' + code);
-    if (code <= 12)
+    if (IsStone(code))
         return static_cast<char>('A' + code - 10);
     return '#';
 }
@@ -47,7 +47,7 @@ std::string DirectionsOf(std::uint8_t code)
     constexpr int Middle = 41;
     TCells board {};
     for (int cell = 1; cell <= CellCount; ++cell)
-        board[cell] = 13;
+        board[cell] = BlockCode;
     board[Middle] = code;
     const MoveOffer offer = StoneMove(board, Middle);
     if (offer.Kind == MoveKind::Swap)
