@@ -31,7 +31,7 @@ QIcon ApplicationIcon()
 {
     // The 32-pixel picture of 256 colours, and the small one for title bars.
     // The larger sizes are the desktop menu's, installed with the game.
-    QIcon icon(Resource::Icon256);
-    icon.addFile(QStringLiteral(":/icon/velorin-16.png"), QSize(16, 16));
+    QIcon icon(Resource::Icon256Colours);
+    icon.addFile(Resource::Icon16Pixels, QSize(16, 16));
     return icon;
 }

@@ -25,8 +25,9 @@ inline const QString Punktewertung = QStringLiteral(":/wertung/Punktewertung.bmp
 inline const QString Erase = QStringLiteral(":/hscores/Erase.png");
 inline const QString OkGlyph = QStringLiteral(":/common/OkGlyph.png");
 inline const QString OkGlyphDisabled = QStringLiteral(":/common/OkGlyphDisabled.png");
-inline const QString Icon16 = QStringLiteral(":/icon/Velorin16.png");
-inline const QString Icon256 = QStringLiteral(":/icon/Velorin256.png");
+// The 32 x 32 icon of at most 256 colours, and the icon at 16 x 16.
+inline const QString Icon256Colours = QStringLiteral(":/icon/Velorin32-256colours.png");
+inline const QString Icon16Pixels = QStringLiteral(":/icon/velorin-16.png");
 // The stone of colour code 1..12.
 QString Farbe(int code);
 } // namespace Resource

@@ -1,10 +1,7 @@
 #include "IoError.h"
 
-#include "DriveType.h"
-
 #include <cerrno>
 #include <gtest/gtest.h>
-#include <linux/magic.h>
 
 TEST(IoError, EveryKnownCodeHasItsGermanText)
 {
@@ -41,13 +38,4 @@ TEST(IoError, TheErrorBoxAddsAFullStopOnlyAfterCharactersThatSortAfterIt)
     EXPECT_EQ(ErrorBoxText("Wert 7"), "Wert 7."); // digits sort after "."
     EXPECT_EQ(ErrorBoxText("Größe"), "Größe.");
     EXPECT_EQ(ErrorBoxText(""), "");
-}
-
-TEST(DriveType, OnlyCdAndDvdFileSystemsCountAsCdRom)
-{
-    EXPECT_TRUE(IsCdRomFileSystem(ISOFS_SUPER_MAGIC));
-    EXPECT_TRUE(IsCdRomFileSystem(0x15013346)); // UDF
-    EXPECT_FALSE(IsCdRomFileSystem(EXT4_SUPER_MAGIC));
-    EXPECT_FALSE(IsCdRomFileSystem(TMPFS_MAGIC));
-    EXPECT_FALSE(IsOnCdRom("/tmp"));
 }

@@ -80,8 +80,10 @@ QRect Game::CellArea(int cell) const
     return {CellCentre(cell) - QPoint(20, 20), QSize(40, 40)};
 }
 
-void Game::ClickCell(int cell) const
+void Game::ClickCell(int cell)
 {
+    if (!FirstPress)
+        FirstPress = std::chrono::steady_clock::now();
     Screen.Click(CellCentre(cell));
     Screen.Settle(0.15);
 }
@@ -103,6 +105,26 @@ int Game::ScoreRow(int row) const
     if (WaitFor([&] { return (seen = ScoreRow(row)) == value; }))
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "row " << row << " shows " << seen << ", not " << value;
+}
+
+::testing::AssertionResult Game::PointsShowMoves(int moves) const
+{
+    const auto ticksAtMost = [this] {
+        if (!FirstPress)
+            return 0;
+        const std::chrono::duration<double> since = std::chrono::steady_clock::now() - *FirstPress;
+        return static_cast<int>(since.count()) + 1;
+    };
+    int seen = -1;
+    const auto fits = [&] {
+        seen = ScoreRow(68);
+        const int ticks = (1200 - 5 * moves - seen) / 5;
+        return seen % 5 == 0 && ticks >= 0 && ticks <= ticksAtMost();
+    };
+    if (WaitFor(fits))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the points show " << seen << ", not 1200 less " << moves
+                                         << " moves and at most " << ticksAtMost() << " ticks";
 }
 
 std::optional<QPoint> Game::DialogOpens(const QString& title) const

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QRect>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -42,7 +43,7 @@ public:
 
     QPoint CellCentre(int cell) const;
     QRect CellArea(int cell) const;
-    void ClickCell(int cell) const;
+    void ClickCell(int cell);
     // Presses a button of the score side by its place in the panel.
     void ClickScoreSide(QPoint inPanel) const;
 
@@ -50,6 +51,10 @@ public:
     int ScoreRow(int row) const;
     // Waits until a row of the score panel shows `value`.
     ::testing::AssertionResult ScoreRowShows(int row, int value) const;
+    // Waits until the points show an attempt's 1200 less `moves` moves and
+    // the clock's ticks since the first press on the board, however many
+    // the clock has had time for: a loaded machine may be slow to look.
+    ::testing::AssertionResult PointsShowMoves(int moves) const;
 
     // A dialog of this title, once it is open and has the keyboard: where
     // its outer corner lies relative to the main window's outer corner.
@@ -59,6 +64,7 @@ public:
     std::shared_ptr<TempDir> Dir;
     std::unique_ptr<ChildProcess> Process;
     unsigned long MainId = 0;
+    std::optional<std::chrono::steady_clock::time_point> FirstPress; // starts the clock
     QRect Main;      // the client area on the screen
     QRect MainOuter; // with the window manager's frame
 

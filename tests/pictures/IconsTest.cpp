@@ -90,7 +90,7 @@ TEST(OkGlyph, GreenMarkOnSeeThroughBackground)
 TEST(AppIcon, IndexedVersionsKeepTheirColourLimits)
 {
     struct Limit { const char* Path; int Colours; };
-    for (const Limit limit : {Limit {"icon/Velorin16.png", 16}, Limit {"icon/Velorin256.png", 256}}) {
+    for (const Limit limit : {Limit {"icon/Velorin32-16colours.png", 16}, Limit {"icon/Velorin32-256colours.png", 256}}) {
         SCOPED_TRACE(limit.Path);
         const QImage icon = LoadAsset(limit.Path);
         ASSERT_EQ(icon.size(), QSize(32, 32));
@@ -111,7 +111,7 @@ TEST(AppIcon, IndexedVersionsKeepTheirColourLimits)
 
 TEST(AppIcon, OrangeDiscWithDiamondSplitByBar)
 {
-    for (const char* path : {"icon/Velorin16.png", "icon/Velorin256.png", "icon/velorin-16.png", "icon/velorin-32.png",
+    for (const char* path : {"icon/Velorin32-16colours.png", "icon/Velorin32-256colours.png", "icon/velorin-16.png", "icon/velorin-32.png",
                              "icon/velorin-48.png", "icon/velorin-256.png"}) {
         SCOPED_TRACE(path);
         const QImage icon = LoadAsset(path).convertToFormat(QImage::Format_ARGB32);

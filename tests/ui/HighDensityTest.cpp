@@ -225,7 +225,7 @@ private slots:
         expected.fill(QColor(192, 192, 192));
         {
             QPainter painter(&expected);
-            painter.drawImage(0, 0, QImage(Resource::Icon256));
+            painter.drawImage(0, 0, QImage(Resource::Icon256Colours));
         }
         QCOMPARE(Mismatches(shownIcon, ByWholePixels(expected)), 0);
     }

@@ -104,15 +104,6 @@ QByteArray JpegBytes(const QImage& picture)
     return bytes;
 }
 
-QByteArray ResourceList(const QStringList& files)
-{
-    QByteArray list = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
-    for (const QString& file : files)
-        list += "    <file>" + file.toUtf8() + "</file>\n";
-    list += "</qresource>\n</RCC>\n";
-    return list;
-}
-
 void WriteFile(const QString& path, const QByteArray& bytes)
 {
     const QString folder = QFileInfo(path).absolutePath();

@@ -17,9 +17,6 @@ QByteArray BmpBytes(QImage picture);
 // colour resolution, quality 92.
 QByteArray JpegBytes(const QImage& picture);
 
-// The Qt resource list naming `files` (relative to the list's folder).
-QByteArray ResourceList(const QStringList& files);
-
 // Writes `bytes` to `path` all at once, making folders as needed; a
 // reader never sees half a file. Throws std::runtime_error on failure.
 void WriteFile(const QString& path, const QByteArray& bytes);

@@ -1,10 +1,10 @@
 // Every picture the game shows, each drawn from nothing but code.
 #pragma once
 
+#include "StoneRules.h"
+
 #include <QImage>
 #include <QRgb>
-
-inline constexpr int StoneCount = 12;
 
 // The colour the game leaves out when it draws a stone or the ring: it
 // takes it from the bottom-left pixel of the picture.

@@ -4,14 +4,14 @@
 #include "Disc.h"
 #include "Pictures.h"
 #include "Shading.h"
-#include "Symbols.h"
+#include "StoneMarks.h"
 
 #include <QTransform>
 #include <cmath>
 
 namespace {
 
-const QRgb BodyColours[StoneCount] = {
+const QRgb BodyColours[ColourCount] = {
     qRgb(255, 149, 76),  // 1 light orange
     qRgb(77, 149, 152),  // 2 teal
     qRgb(0, 126, 255),   // 3 blue
@@ -39,7 +39,7 @@ Colour StonePixel(int code, int size, const Coverage& symbol, int x, int y)
 Coverage SymbolCoverage(int code, int size)
 {
     const double scale = size / double(StoneSize);
-    return Coverage(QTransform::fromScale(scale, scale).map(StoneSymbol(code)), QSize(size, size));
+    return Coverage(QTransform::fromScale(scale, scale).map(StoneMark(code)), QSize(size, size));
 }
 
 } // namespace
@@ -85,9 +85,9 @@ QImage DrawSmallStones()
     // Drawn at their own size rather than shrunk, so the marks stay sharp;
     // they sit on black, so their edges may fade into it.
     constexpr int size = StoneSize / 2;
-    QImage picture(size * StoneCount, size, QImage::Format_RGB32);
+    QImage picture(size * ColourCount, size, QImage::Format_RGB32);
     picture.fill(Qt::black);
-    for (int code = 1; code <= StoneCount; ++code) {
+    for (int code = 1; code <= ColourCount; ++code) {
         const Coverage symbol = SymbolCoverage(code, size);
         for (int y = 0; y < size; ++y) {
             for (int x = 0; x < size; ++x) {

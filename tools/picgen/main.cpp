@@ -1,9 +1,9 @@
 // velorin-picgen OUTPUT_FOLDER
 //
-// Draws every picture of the game and writes it, together with the Qt
-// resource list assets.qrc, into OUTPUT_FOLDER (the build's `pictures`
-// target passes the source tree's assets/). Nothing is random: running it
-// again writes the very same bytes.
+// Draws every picture of the game and writes it into OUTPUT_FOLDER (the
+// build's `pictures` target passes the source tree's assets/, all of which
+// the build compiles into the game). Nothing is random: running it again
+// writes the very same bytes.
 #include "Files.h"
 #include "Pictures.h"
 
@@ -17,7 +17,7 @@
 namespace {
 
 struct Asset {
-    QString Path;  // relative to the output folder, and so to assets.qrc
+    QString Path;  // relative to the output folder
     std::function<QByteArray()> Encode;
 };
 
@@ -33,7 +33,7 @@ std::vector<Asset> AllAssets()
         assets.push_back({path, [draw] { return BmpBytes(draw()); }});
     };
     assets.push_back({"main/Original.jpg", [] { return JpegBytes(DrawBoard()); }});
-    for (int code = 1; code <= StoneCount; ++code)
+    for (int code = 1; code <= ColourCount; ++code)
         bmp(QStringLiteral("main/Farbe%1.bmp").arg(code), [code] { return DrawStone(code); });
     bmp("main/Ring.bmp", DrawRing);
     bmp("main/Klein.bmp", DrawSmallStones);
@@ -43,8 +43,8 @@ std::vector<Asset> AllAssets()
     png("hscores/Erase.png", DrawEraser);
     png("common/OkGlyph.png", [] { return DrawOkGlyph(true); });
     png("common/OkGlyphDisabled.png", [] { return DrawOkGlyph(false); });
-    png("icon/Velorin16.png", [] { return DrawIndexedAppIcon(16); });
-    png("icon/Velorin256.png", [] { return DrawIndexedAppIcon(256); });
+    png("icon/Velorin32-16colours.png", [] { return DrawIndexedAppIcon(16); });
+    png("icon/Velorin32-256colours.png", [] { return DrawIndexedAppIcon(256); });
     for (int size : {16, 32, 48, 256})
         png(QStringLiteral("icon/velorin-%1.png").arg(size), [size] { return DrawAppIcon(size); });
     return assets;
@@ -70,14 +70,10 @@ int main(int argc, char** argv)
         return 1;
     }
     try {
-        QStringList written;
-        for (const Asset& asset : AllAssets()) {
+        const std::vector<Asset> assets = AllAssets();
+        for (const Asset& asset : assets)
             WriteFile(folder + '/' + asset.Path, asset.Encode());
-            written << asset.Path;
-        }
-        WriteFile(folder + "/assets.qrc", ResourceList(written));
-        std::printf("velorin-picgen: wrote %lld pictures and assets.qrc to %s\n",
-                    static_cast<long long>(written.size()), argv[1]);
+        std::printf("velorin-picgen: wrote %zu pictures to %s\n", assets.size(), argv[1]);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "velorin-picgen: %s\n", error.what());
         return 1;

@@ -1,12 +1,11 @@
-#include "Symbols.h"
+#include "StoneMarks.h"
+
+#include "StoneRules.h"
 
 #include <QPolygonF>
 
 namespace {
 
-enum Direction { Left, Right, Up, Down, UpLeft, DownRight, UpRight, DownLeft };
-
-// Each mark is made of arrow heads, one for every way the stone may move.
 // Straight arrows are flat triangles whose bases sit Gap units either side
 // of the centre, so a two-way mark shows a clear slit in the middle.
 // Slanted arrows are the halves of the square from Low to High, cut along a
@@ -19,55 +18,45 @@ constexpr double Low = 12.0;
 constexpr double High = 28.0;
 constexpr double Slit = 2.0;    // how far each half moves off its diagonal
 
-QPolygonF Arrow(Direction direction)
+QPolygonF Arrow(TStep step)
 {
     const double c = Centre;
-    switch (direction) {
-    case Up:
+    if (step == StepUp)
         return QPolygonF({{c, c - Reach}, {c + Spread, c - Gap}, {c - Spread, c - Gap}});
-    case Down:
+    if (step == StepDown)
         return QPolygonF({{c, c + Reach}, {c - Spread, c + Gap}, {c + Spread, c + Gap}});
-    case Left:
+    if (step == StepLeft)
         return QPolygonF({{c - Reach, c}, {c - Gap, c - Spread}, {c - Gap, c + Spread}});
-    case Right:
+    if (step == StepRight)
         return QPolygonF({{c + Reach, c}, {c + Gap, c + Spread}, {c + Gap, c - Spread}});
-    case UpLeft:
+    if (step == StepUpLeft)
         return QPolygonF({{Low, Low}, {High - Slit, Low}, {Low, High - Slit}});
-    case DownRight:
+    if (step == StepDownRight)
         return QPolygonF({{High, High}, {Low + Slit, High}, {High, Low + Slit}});
-    case UpRight:
+    if (step == StepUpRight)
         return QPolygonF({{High, Low}, {High, High - Slit}, {Low + Slit, Low}});
-    case DownLeft:
+    if (step == StepDownLeft)
         return QPolygonF({{Low, High}, {Low, Low + Slit}, {High - Slit, High}});
-    }
     return {};
+}
+
+void AddArrow(QPainterPath& path, TStep step)
+{
+    QPolygonF arrow = Arrow(step);
+    arrow << arrow.first();
+    path.addPolygon(arrow);
 }
 
 } // namespace
 
-QPainterPath StoneSymbol(int code)
+QPainterPath StoneMark(int code)
 {
-    static const std::initializer_list<Direction> moves[] = {
-        {Left, Right},     // 1
-        {Up, Down},        // 2
-        {Up},              // 3
-        {Down},            // 4
-        {Left},            // 5
-        {Right},           // 6
-        {UpLeft, DownRight}, // 7
-        {UpRight, DownLeft}, // 8
-        {UpLeft},          // 9
-        {DownRight},       // 10
-        {UpRight},         // 11
-        {DownLeft},        // 12
-    };
     QPainterPath path;
-    if (code < 1 || code > 12)
+    if (!IsStone(code))
         return path;
-    for (Direction direction : moves[code - 1]) {
-        QPolygonF arrow = Arrow(direction);
-        arrow << arrow.first();
-        path.addPolygon(arrow);
-    }
+    const TStoneWay way = StoneWays[static_cast<std::size_t>(code)];
+    if (way.BothWays)
+        AddArrow(path, way.Forward.Reversed());
+    AddArrow(path, way.Forward);
     return path;
 }
