@@ -3,6 +3,7 @@
 #   make test   install what is missing, build, run every test
 #   make        build only (build/velorin)
 #   make bench  measure speed and memory against their targets
+#   make tidy   clang-tidy over src/ and tools/ (checks in .clang-tidy)
 #   make deb    build the Debian package build/velorin_<version>_<arch>.deb
 #   make test-sanitize  every test again, built with AddressSanitizer and
 #               UndefinedBehaviorSanitizer in build-sanitize/
@@ -14,7 +15,7 @@
 BUILD := build
 JOBS  := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build configure deps play test test-sanitize test-valgrind fuzz bench deb pictures clean
+.PHONY: all build configure deps play test tidy test-sanitize test-valgrind fuzz bench deb pictures clean
 
 all: build
 
@@ -38,6 +39,14 @@ play: deps build
 
 test: deps build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# Every finding of clang-tidy is an error (.clang-tidy); the build writes
+# the compile commands it reads. The compiler's own warnings are left to
+# the build (-w here), where GCC makes each one an error.
+tidy: deps build
+	run-clang-tidy -p $(BUILD) -quiet -j$(JOBS) -extra-arg=-w '$(CURDIR)/(src|tools)/' >$(BUILD)/tidy.log 2>&1 \
+	  || { grep -E 'error:|warning:' $(BUILD)/tidy.log; echo "tidy: findings above; all output in $(BUILD)/tidy.log"; exit 1; }
+	@echo "tidy: src/ and tools/ are clean"
 
 # Measures start-up, clicks, drawing and the level check against their
 # targets and prints one table.

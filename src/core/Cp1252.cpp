@@ -6,12 +6,16 @@
 namespace {
 
 // One conversion descriptor per direction, opened once.
+// What iconv_open returns when it cannot convert: the C library says so
+// with (iconv_t) -1.
+const iconv_t NoConverter = reinterpret_cast<iconv_t>(-1); // NOLINT(performance-no-int-to-ptr)
+
 class Converter {
 public:
     Converter(const char* to, const char* from) : Handle(iconv_open(to, from)) {}
     ~Converter()
     {
-        if (Handle != reinterpret_cast<iconv_t>(-1))
+        if (Handle != NoConverter)
             iconv_close(Handle);
     }
     Converter(const Converter&) = delete;
@@ -20,7 +24,7 @@ public:
     // Converts one piece of input; false when the converter refuses it.
     bool Convert(std::string_view in, std::string& out)
     {
-        if (Handle == reinterpret_cast<iconv_t>(-1))
+        if (Handle == NoConverter)
             return false;
         iconv(Handle, nullptr, nullptr, nullptr, nullptr); // fresh state
         char* source = const_cast<char*>(in.data());

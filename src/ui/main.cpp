@@ -233,7 +233,7 @@ void TMainform::ShowStone(std::uint8_t cell)
 
 void TMainform::ShowRing()
 {
-    for (const int cell : {RingCell1, RingCell2}) {
+    for (const int cell : {int {RingCell1}, int {RingCell2}}) {
         if (cell > 0) {
             DrawTransparent(Spielfeld->Canvas, BoardCellOrigin(cell), Ring);
             Spielfeld->Changed(BoardCellRect(cell));

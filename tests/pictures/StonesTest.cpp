@@ -171,7 +171,7 @@ TEST(Stones, OutlineIsRoundDiscOfDiameter40)
     ASSERT_EQ(stone.size(), QSize(40, 40));
     const QList<QPoint> disc = Opaque(stone);
     // The area of a circle of radius 20, give or take its ragged edge.
-    EXPECT_NEAR(disc.size(), 1257, 20);
+    EXPECT_NEAR(static_cast<double>(disc.size()), 1257, 20);
     for (const QPoint p : disc) {
         // Mirror-symmetric both ways and across the diagonal.
         EXPECT_FALSE(IsRed(stone.pixel(39 - p.x(), p.y())));

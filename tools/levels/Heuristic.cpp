@@ -9,6 +9,12 @@
 
 namespace {
 
+// The size of a table of a rows by b columns.
+constexpr std::size_t Slots(int a, int b)
+{
+    return static_cast<std::size_t>(a) * static_cast<std::size_t>(b);
+}
+
 struct Step {
     int From;
     int To;
@@ -21,7 +27,7 @@ struct Step {
 std::vector<Step> StepsOf(const MoveTable& table, int k, const std::vector<int>& counts)
 {
     const int n = table.ItemCount();
-    std::vector<int> kind(n * n, 0); // bit 1 active, bit 2 passive
+    std::vector<int> kind(Slots(n, n), 0); // bit 1 active, bit 2 passive
     for (int from = 0; from < n; ++from)
         for (int to : table.Partners(from, k))
             kind[from * n + to] |= 1;
@@ -85,10 +91,10 @@ Heuristic::Heuristic(const MoveTable& table, const std::vector<int>& targetCodes
         if (k >= 0)
             ++counts[k];
 
-    ActiveSteps.assign(palette * Items, Infinite);
-    PassiveSteps.assign(palette * Items, Infinite);
-    TotalSteps.assign(palette * Items, Infinite);
-    PairSteps.assign(palette * Items * Items, Infinite);
+    ActiveSteps.assign(Slots(palette, Items), Infinite);
+    PassiveSteps.assign(Slots(palette, Items), Infinite);
+    TotalSteps.assign(Slots(palette, Items), Infinite);
+    PairSteps.assign(Slots(palette * Items, Items), Infinite);
     for (int k = 0; k < palette; ++k) {
         std::vector<int>& goals = TargetsOf[k];
         for (int i = 0; i < Items; ++i)
@@ -102,12 +108,13 @@ Heuristic::Heuristic(const MoveTable& table, const std::vector<int>& targetCodes
         const auto active = CheapestToGoals(Items, steps, goals, [](const Step& s) { return s.Passive ? 0 : 1; });
         const auto passive = CheapestToGoals(Items, steps, goals, [](const Step& s) { return s.Active ? 0 : 1; });
         const auto total = CheapestToGoals(Items, steps, goals, [](const Step&) { return 1; });
-        std::copy(active.begin(), active.end(), ActiveSteps.begin() + k * Items);
-        std::copy(passive.begin(), passive.end(), PassiveSteps.begin() + k * Items);
-        std::copy(total.begin(), total.end(), TotalSteps.begin() + k * Items);
+        const auto row = static_cast<std::ptrdiff_t>(Slots(k, Items));
+        std::copy(active.begin(), active.end(), ActiveSteps.begin() + row);
+        std::copy(passive.begin(), passive.end(), PassiveSteps.begin() + row);
+        std::copy(total.begin(), total.end(), TotalSteps.begin() + row);
         for (int to : goals) {
             const auto steps1 = CheapestToGoals(Items, steps, {to}, [](const Step&) { return 1; });
-            std::copy(steps1.begin(), steps1.end(), PairSteps.begin() + (k * Items + to) * Items);
+            std::copy(steps1.begin(), steps1.end(), PairSteps.begin() + static_cast<std::ptrdiff_t>(Slots(k * Items + to, Items)));
         }
     }
 }
@@ -147,7 +154,7 @@ int Heuristic::MatchedTotal(int k, const ItemMask& holding) const
     if (m == 0)
         return 0;
     ItemsOf({target.Low & ~holding.Low, target.High & ~holding.High}, vacant);
-    std::array<std::int16_t, CellCount * CellCount> cost;
+    std::array<std::int16_t, Slots(CellCount, CellCount)> cost;
     for (int r = 0; r < m; ++r)
         for (int c = 0; c < m; ++c)
             cost[r * m + c] = static_cast<std::int16_t>(Steps(k, vacant[c], misplaced[r]));

@@ -13,6 +13,7 @@ void ForEachInParallel(int count, Job job)
     const int workers = std::max(1, std::min<int>(count, static_cast<int>(std::thread::hardware_concurrency())));
     std::atomic<int> next {0};
     std::vector<std::thread> threads;
+    threads.reserve(static_cast<std::size_t>(workers));
     for (int w = 0; w < workers; ++w)
         threads.emplace_back([&] {
             for (int n = next++; n < count; n = next++)

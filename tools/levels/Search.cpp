@@ -29,12 +29,12 @@ public:
           Goal(Pack(targetCodes))
     {
         // Flat copies of the partner lists and terms: the inner loop reads them.
-        PartnerOf.assign(Items * Palette, {-1, -1});
+        PartnerOf.assign(static_cast<std::size_t>(Items) * static_cast<std::size_t>(Palette), {-1, -1});
         for (int i = 0; i < Items; ++i)
             for (int k = 0; k < Palette; ++k) {
                 const auto& list = table.Partners(i, k);
                 for (std::size_t n = 0; n < list.size() && n < 2; ++n)
-                    PartnerOf[i * Palette + k][n] = static_cast<std::int8_t>(list[n]);
+                    PartnerOf[i * Palette + k][n] = static_cast<std::int16_t>(list[n]);
             }
         for (int k = 0; k < Palette; ++k)
             for (int i = 0; i < Items; ++i)
@@ -161,7 +161,9 @@ private:
             int deferred = NoPriority; // the least priority of the children left out
             for (int i = 0; i < E.Items; ++i) {
                 const int k = code[i];
-                for (const int j : E.PartnerOf[i * E.Palette + k]) {
+                const std::size_t slot =
+                    static_cast<std::size_t>(i) * static_cast<std::size_t>(E.Palette) + static_cast<std::size_t>(k);
+                for (const int j : E.PartnerOf[slot]) {
                     if (j < 0)
                         break;
                     const int kj = code[j];
@@ -344,7 +346,7 @@ private:
     int Items;
     int Palette;
     PackedState<W> Goal;
-    std::vector<std::array<std::int8_t, 2>> PartnerOf;
+    std::vector<std::array<std::int16_t, 2>> PartnerOf;
     std::vector<Term> Terms;
 };
 

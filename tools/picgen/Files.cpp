@@ -28,12 +28,12 @@ QByteArray EncodedBytes(QImage picture, const char* format)
 
 } // namespace
 
-QByteArray PngBytes(QImage picture)
+QByteArray PngBytes(const QImage& picture)
 {
-    return EncodedBytes(std::move(picture), "PNG");
+    return EncodedBytes(picture, "PNG");
 }
 
-QByteArray BmpBytes(QImage picture)
+QByteArray BmpBytes(const QImage& picture)
 {
     // Qt writes 32-bit pictures without alpha as 24-bit bitmaps.
     return EncodedBytes(picture.convertToFormat(QImage::Format_RGB32), "BMP");
@@ -99,7 +99,7 @@ QByteArray JpegBytes(const QImage& picture)
     }
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
-    const QByteArray bytes(reinterpret_cast<const char*>(state->Buffer), static_cast<qsizetype>(state->Size));
+    QByteArray bytes(reinterpret_cast<const char*>(state->Buffer), static_cast<qsizetype>(state->Size));
     std::free(state->Buffer);
     return bytes;
 }

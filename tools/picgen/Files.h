@@ -8,10 +8,10 @@
 
 // PNG bytes of `picture`: RGB for pictures without alpha, RGB with alpha
 // for those with it, a palette for indexed ones.
-QByteArray PngBytes(QImage picture);
+QByteArray PngBytes(const QImage& picture);
 
 // Uncompressed 24-bit bitmap bytes of `picture` (which has no alpha).
-QByteArray BmpBytes(QImage picture);
+QByteArray BmpBytes(const QImage& picture);
 
 // Baseline JPEG bytes of `picture`, three colour components at full
 // colour resolution, quality 92.

@@ -79,7 +79,9 @@ QImage Reduced(const QImage& picture, int colours)
         if (widest < 0)
             break;  // every box holds a single colour
         Box& box = boxes[widest];
-        std::sort(opaque.begin() + box.Begin, opaque.begin() + box.End, [widestChannel](const Rgb& a, const Rgb& b) {
+        const auto begin = opaque.begin() + static_cast<std::ptrdiff_t>(box.Begin);
+        const auto end = opaque.begin() + static_cast<std::ptrdiff_t>(box.End);
+        std::sort(begin, end, [widestChannel](const Rgb& a, const Rgb& b) {
             return a[widestChannel] != b[widestChannel] ? a[widestChannel] < b[widestChannel] : a < b;
         });
         // Cut between two different values so both halves are non-empty.

@@ -24,12 +24,12 @@ struct Asset {
 std::vector<Asset> AllAssets()
 {
     std::vector<Asset> assets;
-    const auto png = [&assets](const QString& path, std::function<QImage()> draw) {
+    const auto png = [&assets](const QString& path, const std::function<QImage()>& draw) {
         assets.push_back({path, [draw] { return PngBytes(draw()); }});
     };
     // The pictures the game draws with are plain 24-bit bitmaps: nothing to
     // unpack when the game starts.
-    const auto bmp = [&assets](const QString& path, std::function<QImage()> draw) {
+    const auto bmp = [&assets](const QString& path, const std::function<QImage()>& draw) {
         assets.push_back({path, [draw] { return BmpBytes(draw()); }});
     };
     assets.push_back({"main/Original.jpg", [] { return JpegBytes(DrawBoard()); }});
