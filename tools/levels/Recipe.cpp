@@ -1,5 +1,6 @@
 #include "Recipe.h"
 
+#include "LevelCheck.h"
 #include "LevelRecord.h"
 #include "StoneRules.h"
 #include "Symbols.h"
@@ -174,8 +175,8 @@ private:
         const auto dash = rest.find('-');
         const std::string low = dash == std::string::npos ? rest : rest.substr(0, dash);
         const std::string high = dash == std::string::npos ? rest : rest.substr(dash + 1);
-        Require(ParseNumber(low, level.ParLow, 1, 80) && ParseNumber(high, level.ParHigh, level.ParLow, 80),
-                "par reads like 8-10, within 1 to 80");
+        Require(ParseNumber(low, level.ParLow, 1, MaxParMoves) && ParseNumber(high, level.ParHigh, level.ParLow, MaxParMoves),
+                "par reads like 8-10, within 1 to " + std::to_string(MaxParMoves));
     }
 
     // dead 0, dead 3+, dead any
