@@ -2,6 +2,7 @@
 // platform, with a full board.
 #include "Daten.h"
 #include "LevelFile.h"
+#include "LevelFlow.h"
 #include "PaintBox.h"
 #include "main.h"
 #include "velor.h"
@@ -79,7 +80,7 @@ void Press(int cell)
 void BM_SpielfeldMouseDown(benchmark::State& state)
 {
     for (auto _ : state) {
-        Points = 1200;
+        Points = PointsPerAttempt;
         Press(9);
         QCoreApplication::processEvents();
     }
@@ -90,7 +91,7 @@ BENCHMARK(BM_SpielfeldMouseDown);
 void BM_RingPress(benchmark::State& state)
 {
     for (auto _ : state) {
-        Points = 1200;
+        Points = PointsPerAttempt;
         Press(41);
         QCoreApplication::processEvents();
         Press(42);
