@@ -200,3 +200,37 @@ TEST(Commands, GenWritesTheSameFileEveryTimeAndNothingForABadRecipe)
     EXPECT_TRUE(Contains(bad.Err, "line 3: the pattern needs 9 rows")) << bad.Err;
     EXPECT_FALSE(std::filesystem::exists(dir.File("c.dat")));
 }
+
+TEST(Commands, ReportFillsTheTableBetweenItsMarkersAndDrawsTheCurve)
+{
+    TempDir dir;
+    const std::string recipe = "level One\npattern\n.........\n.........\n.........\n.........\n"
+                               "a66666663\n.........\n.........\n.........\n.........\n"
+                               "mix a=5\ndepth 3\nseed 4\nend\n";
+    std::ofstream(dir.File("set.recipe")) << recipe + recipe;
+    ASSERT_EQ(RunTool({"gen", dir.File("set.recipe").string(), dir.File("set.dat").string()}).Status, 0);
+    std::ofstream(dir.File("LEVELS.md")) << "# Levels\n<!-- table of levels: made by velorin-levels report -->\n"
+                                            "| stale |\n<!-- end of the table of levels -->\nafter\n";
+    const Outcome report = RunTool({"report", dir.File("set.recipe").string(), dir.File("set.dat").string(),
+                                    dir.File("LEVELS.md").string(), dir.File("curve.svg").string()});
+    ASSERT_EQ(report.Status, 0) << report.Err;
+    std::ifstream markdown(dir.File("LEVELS.md"));
+    const std::string table((std::istreambuf_iterator<char>(markdown)), {});
+    EXPECT_FALSE(Contains(table, "stale"));
+    EXPECT_TRUE(Contains(table, "| 2 | One | 3, 5, 6 |")) << table;
+    EXPECT_TRUE(Contains(table, "|\n<!-- end of the table of levels -->\nafter\n")) << table;
+    // The summary by thirds heads the table; two levels make two thirds of one.
+    EXPECT_TRUE(Contains(table, "-->\n- levels 1-1: median par ")) << table;
+    EXPECT_TRUE(Contains(report.Out, "levels 2-2: ")) << report.Out;
+    EXPECT_FALSE(Contains(report.Out, "levels 1-0")) << report.Out;
+    std::ifstream svg(dir.File("curve.svg"));
+    const std::string plot((std::istreambuf_iterator<char>(svg)), {});
+    EXPECT_EQ(plot.rfind("<svg", 0), 0u);
+    EXPECT_TRUE(Contains(plot, "</svg>"));
+
+    std::ofstream(dir.File("plain.md")) << "no markers\n";
+    EXPECT_EQ(RunTool({"report", dir.File("set.recipe").string(), dir.File("set.dat").string(),
+                       dir.File("plain.md").string(), dir.File("curve.svg").string()})
+                  .Status,
+              2);
+}

@@ -110,6 +110,32 @@ TEST(Generator, MakesTheSameSolvableLevelWithinItsParWindowEveryTime)
     EXPECT_NE(other.Level->Record, first.Level->Record);
 }
 
+TEST(Generator, KeepsToTheDetourAndTheOneMovingColourItIsAskedFor)
+{
+    LevelRecipe deep = RecipeOf(Frame);
+    deep.DetourLow = 1;
+    deep.DetourHigh = MaxParMoves;
+    deep.Tries = 500;
+    const GenerateResult made = Generate(deep, {});
+    ASSERT_TRUE(made.Level) << made.Error;
+    const LevelSolver solver(made.Level->Record);
+    EXPECT_EQ(made.Level->Detour,
+              static_cast<int>(made.Level->Solution.Moves.size()) - solver.Bound(made.Level->Record.Board));
+    EXPECT_GE(made.Level->Detour, 1);
+    EXPECT_EQ(made.Level->Starts.Unknown, 0);
+
+    LevelRecipe teaching = RecipeOf(Frame);
+    teaching.OnlyMover = 6;
+    teaching.Pattern = {".........", ".........", ".........", ".........", "366366666",
+                        ".........", ".........", ".........", "........."};
+    teaching.Mix.clear();
+    const GenerateResult taught = Generate(teaching, {});
+    ASSERT_TRUE(taught.Level) << taught.Error;
+    const LevelSolver taughtSolver(taught.Level->Record);
+    for (const Move& move : taughtSolver.MovesFrom(taught.Level->Record.Board))
+        EXPECT_EQ(taught.Level->Record.Board[move.Cell], 6) << "cell " << move.Cell;
+}
+
 TEST(Generator, SaysWhyWhenNoWalkFits)
 {
     LevelRecipe frozen = RecipeOf(Frame);

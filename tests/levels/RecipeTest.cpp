@@ -23,8 +23,8 @@ TEST(Recipe, ReadsEveryKeywordAndSkipsCommentsAndBlankLines)
 {
     const RecipeParse parse = Parse("# a set\n\n" +
                                     Level("pattern\n" + Rows + "mix a=1,7 b=12\ndepth 9\nseed 42\npar 3-5\n"
-                                          "bias 40\ndead 2+\ntries 17\n") +
-                                    Level("pattern\n" + Rows + "mix a=2 b=3\ndepth 1\nseed 0\ndead 0\n"));
+                                          "bias 40\ndead 2+\ntries 17\ndetour 2-4\nonly 7\n") +
+                                    Level("pattern\n" + Rows + "mix a=2 b=3\ndepth 1\nseed 0\ndead 0\ndetour 3+\n"));
     ASSERT_FALSE(parse.Error) << *parse.Error;
     ASSERT_EQ(parse.Levels.size(), 2u);
     const LevelRecipe& first = parse.Levels[0];
@@ -41,9 +41,15 @@ TEST(Recipe, ReadsEveryKeywordAndSkipsCommentsAndBlankLines)
     EXPECT_EQ(first.Dead.Rule, DeadRule::Kind::AtLeast);
     EXPECT_EQ(first.Dead.Count, 2);
     EXPECT_EQ(first.Tries, 17);
+    EXPECT_EQ(first.DetourLow, 2);
+    EXPECT_EQ(first.DetourHigh, 4);
+    EXPECT_EQ(first.OnlyMover, 7);
     const LevelRecipe& second = parse.Levels[1];
     EXPECT_EQ(second.ParLow, 1);
-    EXPECT_EQ(second.ParHigh, 80);
+    EXPECT_EQ(second.ParHigh, 30); // twice the par fits into one attempt
+    EXPECT_EQ(second.DetourLow, 3);
+    EXPECT_EQ(second.DetourHigh, 30);
+    EXPECT_EQ(second.OnlyMover, 0);
     EXPECT_EQ(second.Dead.Rule, DeadRule::Kind::None);
 }
 
@@ -68,7 +74,10 @@ TEST(Recipe, NamesTheLineAndTheFaultOfABadRecipe)
         {Level("pattern\n" + Rows + mix + "depth 3x\n"), "depth must be"},
         {Level("pattern\n" + Rows + mix + "seed -1\n"), "seed must be a whole number"},
         {Level("pattern\n" + Rows + mix + "par 9-3\n"), "par reads like 8-10"},
-        {Level("pattern\n" + Rows + mix + "par 81\n"), "par reads like 8-10"},
+        {Level("pattern\n" + Rows + mix + "par 31\n"), "par reads like 8-10, within 1 to 30"},
+        {Level("pattern\n" + Rows + mix + "detour 4-2\n"), "detour reads like 3, 2-5 or 3+"},
+        {Level("pattern\n" + Rows + mix + "detour 2-3+\n"), "detour reads like 3, 2-5 or 3+"},
+        {Level("pattern\n" + Rows + mix + "only 13\n"), "only names the one colour"},
         {Level("pattern\n" + Rows + mix + "dead some\n"), "dead reads like 0, 3+ or any"},
         {Level("pattern\n" + Rows + mix + "speed 3\n"), "unknown keyword \"speed\""},
         {Level("pattern\n" + Rows + mix + "depth 3\ndepth 4\n"), "\"depth\" given twice"},

@@ -1,114 +1,190 @@
-// The level file the game ships: enough levels, rising, each solvable in
-// time, and exactly what its recipe makes.
+// The level file the game ships: ninety-nine levels, each proved, replayed
+// and within the points; rising in difficulty; teaching each colour alone
+// before the colours mix; exactly what its recipe makes; and LEVELS.md
+// saying what the check finds.
 #include "Generator.h"
 #include "LevelCheck.h"
 #include "LevelInput.h"
+#include "Moves.h"
+#include "Parallel.h"
 #include "Recipe.h"
 #include "Replay.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
-#include <set>
+#include <regex>
+#include <sstream>
 
 namespace {
 
 const std::string DataDir = VELORIN_DATA_DIR;
+constexpr int TeachingLevels = 24; // each colour is met alone within these
 
-std::vector<TLevelRecord> ShippedLevels()
+struct ShippedSet {
+    std::vector<TLevelRecord> Levels;
+    std::vector<LevelCheck> Checks;
+    std::vector<LevelRecipe> Recipes;
+};
+
+const ShippedSet& Shipped()
 {
-    std::string error;
-    const auto input = LoadLevels(DataDir + "/velor.dat", error);
-    EXPECT_TRUE(input) << error;
-    if (!input)
-        return {};
-    EXPECT_TRUE(input->Faults.empty());
-    return input->Levels;
+    static const ShippedSet set = [] {
+        ShippedSet s;
+        std::string error;
+        if (const auto input = LoadLevels(DataDir + "/velor.dat", error); input && input->Faults.empty())
+            s.Levels = input->Levels;
+        std::ifstream in(DataDir + "/levels.recipe");
+        s.Recipes = ParseRecipe(in).Levels;
+        s.Checks.resize(s.Levels.size());
+        ForEachInParallel(static_cast<int>(s.Levels.size()), [&](int n) { s.Checks[n] = CheckLevel(s.Levels[n]); });
+        return s;
+    }();
+    return set;
 }
 
-std::set<int> CodesOf(const TCells& cells)
+int Par(const LevelCheck& check)
 {
-    std::set<int> codes;
+    return static_cast<int>(check.Solution.Moves.size());
+}
+
+// The medians of `measure` over the three thirds of the set.
+template <typename Measure>
+std::vector<double> MediansByThird(Measure measure)
+{
+    const auto& checks = Shipped().Checks;
+    std::vector<double> medians;
+    for (std::size_t third = 0; third < 3; ++third) {
+        std::vector<double> values;
+        for (std::size_t n = checks.size() * third / 3; n < checks.size() * (third + 1) / 3; ++n)
+            values.push_back(static_cast<double>(measure(checks[n])));
+        std::sort(values.begin(), values.end());
+        medians.push_back(values[values.size() / 2]);
+    }
+    return medians;
+}
+
+bool OnlyColourMoves(const TCells& board, int code)
+{
+    bool any = false;
+    for (int cell = 1; cell <= CellCount; ++cell) {
+        const MoveOffer offer = StoneMove(board, cell);
+        const bool changes = (offer.Kind == MoveKind::Swap && board[cell + offer.Offset] != board[cell])
+            || offer.Kind == MoveKind::Ring;
+        if (changes && board[cell] != code)
+            return false;
+        any = any || changes;
+    }
+    return any;
+}
+
+bool OffersARing(const TCells& board, int code)
+{
     for (int cell = 1; cell <= CellCount; ++cell)
-        if (cells[cell] != 0)
-            codes.insert(cells[cell]);
-    return codes;
+        if (board[cell] == code && StoneMove(board, cell).Kind == MoveKind::Ring)
+            return true;
+    return false;
 }
 
 } // namespace
 
-TEST(ShippedLevels, AtLeastThirtyVisibleLevelsWhoseParRisesAndFitsThePoints)
+TEST(ShippedLevels, NinetyNineLevelsEachProvedReplayedSettledAndWithinThePoints)
 {
-    const auto levels = ShippedLevels();
-    ASSERT_GE(levels.size(), 30u);
-    std::vector<int> pars;
-    std::vector<StartMoves> starts;
-    for (std::size_t n = 0; n < levels.size(); ++n) {
+    const ShippedSet& set = Shipped();
+    ASSERT_EQ(set.Levels.size(), static_cast<std::size_t>(MaxLevels));
+    for (std::size_t n = 0; n < set.Levels.size(); ++n) {
         SCOPED_TRACE("level " + std::to_string(n + 1));
-        const TLevelRecord& level = levels[n];
-        const std::set<int> codes = CodesOf(level.Target);
-        EXPECT_GE(codes.size(), 2u) << "one colour alone cannot be scrambled";
-        EXPECT_LE(*codes.rbegin(), 12) << "codes above 12 would be invisible";
-
-        const LevelCheck check = CheckLevel(level);
+        const LevelCheck& check = set.Checks[n];
         EXPECT_TRUE(check.Problems.empty()) << check.Problems.front();
-        ASSERT_FALSE(check.Solution.Moves.empty());
-        const int par = static_cast<int>(check.Solution.Moves.size());
-        if (par <= ParProvedUpTo)
-            EXPECT_EQ(check.Solution.Status, SolveStatus::Optimal);
-        else
-            EXPECT_GT(check.Solution.LowerBound, ParProvedUpTo);
-        EXPECT_TRUE(Replay(level, check.Solution.Moves).Solved);
-        pars.push_back(par);
-        starts.push_back(check.Starts);
+        EXPECT_EQ(check.Solution.Status, SolveStatus::Optimal);
+        EXPECT_LE(Par(check), MaxParMoves);
+        EXPECT_EQ(check.Starts.Unknown, 0);
+        EXPECT_TRUE(Replay(set.Levels[n], check.Solution.Moves).Solved);
     }
-    EXPECT_EQ(pars.front(), 1);
-    EXPECT_GE(pars.back(), 35);
-    EXPECT_LE(pars.back(), 40);
-    for (std::size_t n = 1; n < pars.size(); ++n)
-        EXPECT_GE(pars[n], pars[n - 1]) << "level " << n + 1 << " is easier than level " << n;
-
-    // The first levels forgive anything; later ones may set traps.
-    for (std::size_t n = 0; n < 12; ++n)
-        EXPECT_EQ(starts[n].Dead + starts[n].Unknown, 0) << "level " << n + 1;
-    int trapped = 0;
-    for (const StartMoves& s : starts)
-        trapped += s.Dead > 0;
-    EXPECT_GE(trapped, 1) << "no level has a start move proved fatal";
 }
 
-TEST(ShippedLevels, EarlyLevelsTeachOneColourAtATimeAndLaterOnesMixAllTwelve)
+TEST(ShippedLevels, DifficultyRisesAndTheLastThirdNeedsDetours)
 {
-    const auto levels = ShippedLevels();
-    ASSERT_GE(levels.size(), 30u);
-    std::set<int> seen;
-    for (std::size_t n = 0; n < 6; ++n) {
-        const std::set<int> codes = CodesOf(levels[n].Target);
-        int fresh = 0;
-        for (int code : codes)
-            fresh += !seen.contains(code);
-        EXPECT_LE(fresh, 2) << "level " << n + 1;
-        for (int code : codes)
-            EXPECT_TRUE(code >= 3 && code <= 12 && code != 7 && code != 8) << "level " << n + 1 << ": one-way first";
-        seen.insert(codes.begin(), codes.end());
+    const auto par = MediansByThird([](const LevelCheck& c) { return Par(c); });
+    const auto detour = MediansByThird([](const LevelCheck& c) { return c.Detour; });
+    const auto positions = MediansByThird([](const LevelCheck& c) { return c.Solution.Nodes; });
+    for (std::size_t third = 1; third < 3; ++third) {
+        EXPECT_GT(par[third], par[third - 1]) << "third " << third + 1;
+        EXPECT_GE(detour[third], detour[third - 1]) << "third " << third + 1;
+        EXPECT_GT(positions[third], positions[third - 1]) << "third " << third + 1;
     }
-    int allTwelve = 0;
-    for (const TLevelRecord& level : levels)
-        allTwelve += CodesOf(level.Target).size() == 12;
-    EXPECT_GE(allTwelve, 5);
+    EXPECT_GE(detour[2], 3);
+    const auto& checks = Shipped().Checks;
+    for (std::size_t n = checks.size() * 2 / 3; n < checks.size(); ++n)
+        EXPECT_GT(checks[n].Detour, 0) << "level " << n + 1 << " has no detour";
+}
+
+TEST(ShippedLevels, EachColourIsMetAloneBeforeTheColoursMixAndTrapsComeLater)
+{
+    const ShippedSet& set = Shipped();
+    ASSERT_GE(set.Levels.size(), static_cast<std::size_t>(TeachingLevels));
+    for (int code = 1; code <= ColourCount; ++code) {
+        bool taught = false;
+        for (int n = 0; n < TeachingLevels; ++n)
+            taught = taught || OnlyColourMoves(set.Levels[n].Board, code);
+        EXPECT_TRUE(taught) << "colour " << code << " is never the only one to move at a start";
+    }
+    const auto firstTrap = std::find_if(set.Checks.begin(), set.Checks.end(),
+                                        [](const LevelCheck& c) { return c.Starts.Dead > 0; }) - set.Checks.begin();
+    EXPECT_GE(firstTrap, TeachingLevels) << "an early level can be lost in one move";
+    for (const int twoWay : {1, 2, 7, 8}) {
+        bool ringed = false;
+        for (std::ptrdiff_t n = 0; n < firstTrap; ++n)
+            ringed = ringed || OffersARing(set.Levels[static_cast<std::size_t>(n)].Board, twoWay);
+        EXPECT_TRUE(ringed) << "colour " << twoWay << " shows its two rings only after the first trap";
+    }
+    const auto trapped = std::count_if(set.Checks.begin(), set.Checks.end(),
+                                       [](const LevelCheck& c) { return c.Starts.Dead > 0; });
+    EXPECT_GE(trapped, 10);
+}
+
+TEST(ShippedLevels, StonesThatNeverMoveAreAtMostALittleFraming)
+{
+    for (std::size_t n = 0; n < Shipped().Checks.size(); ++n)
+        EXPECT_LE(Shipped().Checks[n].FrozenStones, 4) << "level " << n + 1;
+}
+
+TEST(ShippedLevels, LevelsMdShowsWhatTheCheckFinds)
+{
+    std::ifstream in(DataDir + "/LEVELS.md");
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string markdown = text.str();
+    // | Level | Pattern | Colours | Par | Detour | Positions | Start moves | Dead | Frozen | Players |
+    const std::regex row(R"(\n\| (\d+) \| ([^|]+) \| [^|]+ \| (\d+) \| (\d+) \| (\d+) \| (\d+) \| (\d+) \| (\d+) \|)");
+    const ShippedSet& set = Shipped();
+    std::size_t rows = 0;
+    for (auto it = std::sregex_iterator(markdown.begin(), markdown.end(), row); it != std::sregex_iterator(); ++it) {
+        const std::size_t n = std::stoul((*it)[1]) - 1;
+        ASSERT_LT(n, set.Checks.size());
+        const LevelCheck& check = set.Checks[n];
+        SCOPED_TRACE("level " + std::to_string(n + 1));
+        EXPECT_EQ((*it)[2].str(), set.Recipes[n].Title);
+        EXPECT_EQ(std::stoi((*it)[3]), Par(check));
+        EXPECT_EQ(std::stoi((*it)[4]), check.Detour);
+        EXPECT_EQ(std::stoul((*it)[5]), check.Solution.Nodes);
+        EXPECT_EQ(std::stoi((*it)[6]), check.Starts.Moves);
+        EXPECT_EQ(std::stoi((*it)[7]), check.Starts.Dead);
+        EXPECT_EQ(std::stoi((*it)[8]), check.FrozenStones);
+        ++rows;
+    }
+    EXPECT_EQ(rows, set.Checks.size());
 }
 
 TEST(ShippedLevels, TheRecipeRebuildsTheLevelFileByteForByte)
 {
-    std::ifstream in(DataDir + "/levels.recipe");
-    ASSERT_TRUE(in);
-    const RecipeParse recipe = ParseRecipe(in);
-    ASSERT_FALSE(recipe.Error) << *recipe.Error;
-    const auto levels = ShippedLevels();
-    ASSERT_EQ(recipe.Levels.size(), levels.size());
-    for (std::size_t n = 0; n < levels.size(); ++n) {
-        const GenerateResult made = Generate(recipe.Levels[n], {});
-        ASSERT_TRUE(made.Level) << "level " << n + 1 << ": " << made.Error;
-        EXPECT_EQ(made.Level->Record, levels[n]) << "level " << n + 1;
+    const ShippedSet& set = Shipped();
+    ASSERT_EQ(set.Recipes.size(), set.Levels.size());
+    std::vector<GenerateResult> made(set.Levels.size());
+    ForEachInParallel(static_cast<int>(made.size()), [&](int n) { made[n] = Generate(set.Recipes[n], {}); });
+    for (std::size_t n = 0; n < made.size(); ++n) {
+        ASSERT_TRUE(made[n].Level) << "level " << n + 1 << ": " << made[n].Error;
+        EXPECT_EQ(made[n].Level->Record, set.Levels[n]) << "level " << n + 1;
     }
 }

@@ -1,4 +1,4 @@
-// velorin-levels check FILE
+// velorin-levels check FILE [--players N]
 #include "Commands.h"
 #include "LevelCheck.h"
 #include "LevelInput.h"
@@ -39,12 +39,18 @@ std::string DeadText(const LevelCheck& check)
     return text;
 }
 
+std::string PlayersText(const LevelCheck& check)
+{
+    return check.Players ? std::to_string(check.Players->Percent()) + " %" : "";
+}
+
 void PrintRow(std::ostream& out, int number, const LevelCheck& check)
 {
-    char row[200];
-    std::snprintf(row, sizeof row, "%3d  %-52s %-5s %4d  %-6s  %-14s %5d  %s\n", number, StonesText(check).c_str(),
-                  check.SameCodes ? "same" : "DIFF", check.CodesAbove12, check.Solved ? "YES" : "no",
-                  ParText(check).c_str(), check.Starts.Moves, DeadText(check).c_str());
+    char row[240];
+    std::snprintf(row, sizeof row, "%3d  %-52s %-5s %4d  %-6s  %-14s %6d %9zu %5d  %-14s %6d  %s\n", number,
+                  StonesText(check).c_str(), check.SameCodes ? "same" : "DIFF", check.CodesAbove12,
+                  check.Solved ? "YES" : "no", ParText(check).c_str(), check.Detour, check.Solution.Nodes,
+                  check.Starts.Moves, DeadText(check).c_str(), check.FrozenStones, PlayersText(check).c_str());
     out << row;
 }
 
@@ -52,8 +58,16 @@ void PrintRow(std::ostream& out, int number, const LevelCheck& check)
 
 int RunCheck(const Args& args, std::ostream& out, std::ostream& err)
 {
-    if (args.size() != 1) {
-        err << "usage: velorin-levels check FILE\n";
+    int players = 0;
+    if (args.size() == 3 && args[1] == "--players") {
+        const auto runs = LevelNumber(args[2], 100000);
+        if (!runs) {
+            err << "velorin-levels: --players takes a number of players from 1 to 100000\n";
+            return 2;
+        }
+        players = *runs;
+    } else if (args.size() != 1) {
+        err << "usage: velorin-levels check FILE [--players N]\n";
         return 2;
     }
     std::string error;
@@ -72,10 +86,12 @@ int RunCheck(const Args& args, std::ostream& out, std::ostream& err)
 
     const int count = static_cast<int>(input->Levels.size());
     std::vector<LevelCheck> checks(count);
-    ForEachInParallel(count, [&](int n) { checks[n] = CheckLevel(input->Levels[n]); });
+    ForEachInParallel(count, [&](int n) {
+        checks[n] = CheckLevel(input->Levels[n], {}, players, static_cast<std::uint64_t>(n) + 1);
+    });
 
     if (count > 0)
-        out << "\nLvl  Stones per colour (code x count)                     Codes  >12  Solved  Par            Start  Dead\n";
+        out << "\nLvl  Stones per colour (code x count)                     Codes  >12  Solved  Par            Detour Positions Start  Dead           Frozen  Players\n";
     int optimal = 0, bounded = 0;
     for (int n = 0; n < count; ++n) {
         PrintRow(out, n + 1, checks[n]);

@@ -13,6 +13,7 @@ int RunCheck(const Args& args, std::ostream& out, std::ostream& err);
 int RunSolve(const Args& args, std::ostream& out, std::ostream& err);
 int RunShow(const Args& args, std::ostream& out, std::ostream& err);
 int RunGen(const Args& args, std::ostream& out, std::ostream& err);
+int RunReport(const Args& args, std::ostream& out, std::ostream& err);
 
 // The whole tool: `args` without the program name.
 int RunLevelTool(const Args& args, std::ostream& out, std::ostream& err);

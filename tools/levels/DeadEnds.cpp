@@ -15,24 +15,36 @@ bool CanUndo(const LevelSearch& search, const TCells& after, const Move& move)
 
 } // namespace
 
-StartMoves CountDeadStarts(const LevelSearch& search, const TCells& start, const std::vector<Move>& solution,
+StartMoves CountDeadStarts(const LevelSolver& solver, const TCells& start, const std::vector<Move>& solution,
                            std::size_t maxNodes)
 {
+    // The solution goes group by group; the first move in each group starts
+    // a way to the target.
+    std::vector<Move> opening;
+    std::vector<const LevelGroup*> opened;
+    for (const Move& move : solution) {
+        const LevelGroup* group = &solver.GroupOf(move.Cell);
+        if (std::find(opened.begin(), opened.end(), group) == opened.end()) {
+            opened.push_back(group);
+            opening.push_back(move);
+        }
+    }
     StartMoves report;
-    for (const Move& move : search.MovesFrom(start)) {
+    for (const Move& move : solver.MovesFrom(start)) {
         ++report.Moves;
-        TCells after = start;
-        ApplyMove(after, move);
-        if (!solution.empty() && solution.front() == move)
+        if (std::find(opening.begin(), opening.end(), move) != opening.end())
             continue;
+        const LevelSearch& search = solver.SearchOf(move.Cell);
+        TCells after = Restricted(start, solver.GroupOf(move.Cell));
+        ApplyMove(after, move);
         if (CanUndo(search, after, move))
             continue;
         if (search.Bound(after) >= Heuristic::Infinite) {
             ++report.Dead;
             continue;
         }
-        // Any way to the target will do, so search greedily; only a dead
-        // position makes it look at everything it can reach.
+        // Any way to the group's target will do, so search greedily; only a
+        // dead position makes it look at everything it can reach.
         const SearchResult found = search.Run(after, {maxNodes, 4, 1, true});
         if (found.Outcome == SearchOutcome::Exhausted)
             ++report.Dead;

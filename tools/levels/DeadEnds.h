@@ -1,8 +1,10 @@
 // Which of the moves at the start of a level lead into a dead end: a
-// position from which the target can no longer be reached.
+// position from which the target can no longer be reached. A move changes
+// only its own group, so each is settled by searching that group alone.
 #pragma once
 
 #include "Search.h"
+#include "Solver.h"
 
 #include <cstddef>
 #include <vector>
@@ -15,5 +17,5 @@ struct StartMoves {
 
 // `solution`, if known, spares the search for its first move. `maxNodes`
 // bounds each search from a position after a start move.
-StartMoves CountDeadStarts(const LevelSearch& search, const TCells& start, const std::vector<Move>& solution,
+StartMoves CountDeadStarts(const LevelSolver& solver, const TCells& start, const std::vector<Move>& solution,
                            std::size_t maxNodes);

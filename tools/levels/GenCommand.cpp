@@ -3,25 +3,13 @@
 #include "Generator.h"
 #include "Parallel.h"
 #include "Recipe.h"
+#include "Symbols.h"
 
 #include <fstream>
 #include <mutex>
 #include <ostream>
-#include <set>
 
 namespace {
-
-std::string ColoursOf(const TCells& target)
-{
-    std::set<int> codes;
-    for (int cell = 1; cell <= CellCount; ++cell)
-        if (target[cell] != 0)
-            codes.insert(target[cell]);
-    std::string text;
-    for (int code : codes)
-        text += (text.empty() ? "" : ", ") + std::to_string(code);
-    return text;
-}
 
 std::string ParOf(const SolveResult& s)
 {

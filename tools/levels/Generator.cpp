@@ -41,15 +41,24 @@ TCells WalkBack(const LevelSearch& search, const TCells& target, const LevelReci
 
 bool MeetsDeadRule(const DeadRule& rule, const StartMoves& starts)
 {
+    if (starts.Unknown > 0)
+        return false;
     switch (rule.Rule) {
     case DeadRule::Kind::Any:
         return true;
     case DeadRule::Kind::None:
-        return starts.Dead == 0 && starts.Unknown == 0;
+        return starts.Dead == 0;
     case DeadRule::Kind::AtLeast:
         return starts.Dead >= rule.Count;
     }
     return false;
+}
+
+// Whether every stone that can move at the start has the colour `code`.
+bool OnlyColourMoves(const LevelSolver& solver, const TCells& start, int code)
+{
+    const auto moves = solver.MovesFrom(start);
+    return std::all_of(moves.begin(), moves.end(), [&](const Move& move) { return start[move.Cell] == code; });
 }
 
 } // namespace
@@ -94,38 +103,53 @@ GenerateResult Generate(const LevelRecipe& recipe, const SolveBudget& budget)
 {
     GenerateResult result;
     const TCells target = TargetOf(recipe);
-    const LevelSearch search(TLevelRecord {target, target});
-    if (!search.Searchable()) {
+    const LevelSolver solver(TLevelRecord {target, target});
+    const LevelSearch search(TLevelRecord {target, target}); // for the walks: whole-board moves and bound
+    if (!solver.Searchable()) {
         result.Error = "its pattern holds more than 16 different codes";
         return result;
     }
     bool everMoved = false;
-    int lowest = 1 << 30, highest = -1, deadRuleFailed = 0; // what the rejected walks gave, for the author
+    // What the rejected walks gave, for the author.
+    int lowest = 1 << 30, highest = -1, tooFar = 0, detourFailed = 0, deadRuleFailed = 0, moverFailed = 0;
     for (int attempt = recipe.FirstWalk; attempt < recipe.FirstWalk + recipe.Tries; ++attempt) {
         Dice dice(recipe.Seed, static_cast<std::uint64_t>(attempt));
         const TCells start = WalkBack(search, target, recipe, dice);
         if (start == target)
             continue;
         everMoved = true;
-        const SolveResult solution = Solve(search, start, budget);
-        const bool solved = solution.Status == SolveStatus::Optimal || solution.Status == SolveStatus::Bound;
-        if (solution.Status == SolveStatus::Optimal) {
-            lowest = std::min(lowest, static_cast<int>(solution.Moves.size()));
-            highest = std::max(highest, static_cast<int>(solution.Moves.size()));
+        // The par lies at least at the bound: a start whose bound leaves no
+        // room for the detour asked for within the window is no candidate.
+        const int bound = solver.Bound(start);
+        if (bound > recipe.ParHigh - recipe.DetourLow) {
+            ++tooFar;
+            continue;
         }
-        // Up to ParProvedUpTo only a proved par will do; above it a bound
-        // serves, once the search has shown that the par lies above it too.
-        const bool proved = solution.Status == SolveStatus::Optimal || solution.LowerBound > ParProvedUpTo;
-        if (!solved || !proved || solution.LowerBound < recipe.ParLow ||
-            static_cast<int>(solution.Moves.size()) > recipe.ParHigh)
+        // Only a proved par will do.
+        SolveBudget exact = budget;
+        exact.FallbackNodes = 0;
+        const SolveResult solution = solver.Solve(start, exact);
+        if (solution.Status != SolveStatus::Optimal)
+            continue;
+        const int par = static_cast<int>(solution.Moves.size());
+        lowest = std::min(lowest, par);
+        highest = std::max(highest, par);
+        if (par < recipe.ParLow || par > recipe.ParHigh)
             continue;
         GeneratedLevel level;
-        if (recipe.Dead.Rule != DeadRule::Kind::Any) {
-            level.Starts = CountDeadStarts(search, start, solution.Moves, budget.DeadEndNodes);
-            if (!MeetsDeadRule(recipe.Dead, level.Starts)) {
-                ++deadRuleFailed;
-                continue;
-            }
+        level.Detour = par - bound;
+        if (level.Detour < recipe.DetourLow || level.Detour > recipe.DetourHigh) {
+            ++detourFailed;
+            continue;
+        }
+        if (recipe.OnlyMover != 0 && !OnlyColourMoves(solver, start, recipe.OnlyMover)) {
+            ++moverFailed;
+            continue;
+        }
+        level.Starts = CountDeadStarts(solver, start, solution.Moves, budget.DeadEndNodes);
+        if (!MeetsDeadRule(recipe.Dead, level.Starts)) {
+            ++deadRuleFailed;
+            continue;
         }
         level.Record = {target, start};
         level.Solution = solution;
@@ -137,11 +161,14 @@ GenerateResult Generate(const LevelRecipe& recipe, const SolveBudget& budget)
         result.Error = "no stone of its pattern can move, so it cannot be scrambled";
         return result;
     }
-    result.Error = "no walk of " + std::to_string(recipe.Tries) + " met its par and dead-end rules (";
+    result.Error = "no walk of " + std::to_string(recipe.Tries) + " met its rules (";
     if (highest >= 0)
         result.Error += "proved pars " + std::to_string(lowest) + " to " + std::to_string(highest);
     else
         result.Error += "no par proved";
-    result.Error += ", " + std::to_string(deadRuleFailed) + " in the window failed the dead-end rule)";
+    result.Error += ", " + std::to_string(tooFar) + " too far for the window by the bound alone";
+    result.Error += "; in the par window " + std::to_string(detourFailed) + " failed the detour, " +
+                    std::to_string(moverFailed) + " the one moving colour, " + std::to_string(deadRuleFailed) +
+                    " the dead ends)";
     return result;
 }

@@ -1,7 +1,9 @@
 // Turns one level of a recipe into a level record: the target from the
 // pattern, the start by a random walk backwards from it, so that every
-// start is solvable by construction; then the solver's par decides whether
-// the walk is taken.
+// start is solvable by construction; then the solver decides whether the
+// walk is taken: its par proved and in the recipe's window, its detour too,
+// every start move settled and as many dead as the recipe says, and only
+// the recipe's colour movable at the start if it names one.
 #pragma once
 
 #include "LevelRecord.h"
@@ -13,13 +15,11 @@
 #include <string>
 #include <vector>
 
-// Levels up to this par must have it proved optimal.
-inline constexpr int ParProvedUpTo = 30;
-
 struct GeneratedLevel {
     TLevelRecord Record {};
     SolveResult Solution;
-    StartMoves Starts; // counted only when the recipe asks about dead ends
+    StartMoves Starts; // every start move settled as dead or alive
+    int Detour = 0;    // par less the lower bound at the start
     int Attempt = 0;   // which walk was taken, from 1
 };
 

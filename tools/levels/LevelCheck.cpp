@@ -27,7 +27,7 @@ bool SameEmpty(const TLevelRecord& level)
 
 } // namespace
 
-LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget)
+LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget, int playerRuns, std::uint64_t playerSeed)
 {
     LevelCheck check;
     for (int cell = 1; cell <= CellCount; ++cell) {
@@ -53,8 +53,8 @@ LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget)
         return check;
     }
 
-    const LevelSearch search(level);
-    check.Solution = Solve(search, level.Board, budget);
+    const LevelSolver solver(level);
+    check.Solution = solver.Solve(level.Board, budget);
     const int moves = static_cast<int>(check.Solution.Moves.size());
     switch (check.Solution.Status) {
     case SolveStatus::Unsolvable:
@@ -74,6 +74,16 @@ LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget)
     if (moves > MaxParMoves)
         check.Problems.push_back("over budget: needs " + std::string(check.Solution.Status == SolveStatus::Bound ? "up to " : "") +
                                  std::to_string(moves) + " moves, more than " + std::to_string(MaxParMoves));
-    check.Starts = CountDeadStarts(search, level.Board, check.Solution.Moves, budget.DeadEndNodes);
+    if (check.Solution.Status == SolveStatus::Bound)
+        check.Problems.push_back("par not proved: the shortest solution may lie anywhere from " +
+                                 std::to_string(check.Solution.LowerBound) + " to " + std::to_string(moves) + " moves");
+    check.Detour = moves - solver.Bound(level.Board);
+    check.FrozenStones = solver.FrozenStones();
+    check.Starts = CountDeadStarts(solver, level.Board, check.Solution.Moves, budget.DeadEndNodes);
+    if (check.Starts.Unknown > 0)
+        check.Problems.push_back("unsettled: " + std::to_string(check.Starts.Unknown) +
+                                 " start moves neither proved dead nor shown to lead on to the target");
+    if (playerRuns > 0)
+        check.Players = SimulatePlayers(solver, level, playerRuns, playerSeed);
     return check;
 }

@@ -4,28 +4,15 @@
 
 #include "LevelRecord.h"
 #include "DeadEnds.h"
-#include "LevelFlow.h"
+#include "Player.h"
 #include "Solver.h"
 #include "StoneRules.h"
 
 #include <array>
+#include <optional>
 #include <cstddef>
 #include <string>
 #include <vector>
-
-// The most moves that, made at one a second, keep `points` of an attempt.
-constexpr int MostMovesKeeping(int points)
-{
-    int moves = 0;
-    while (PointsLeftAfter(moves + 1, moves) >= points)
-        ++moves;
-    return moves;
-}
-
-// A level needing more moves than this cannot be played in time by a
-// person: at one move a second it must leave a third of the attempt's
-// points for thinking (80 moves).
-inline constexpr int MaxParMoves = MostMovesKeeping(PointsPerAttempt / 3);
 
 struct LevelCheck {
     std::array<int, ColourCount + 1> StonesPerCode {}; // on the board; [0] unused
@@ -36,7 +23,14 @@ struct LevelCheck {
     SolveResult Solution;
     bool SolutionReplays = false; // the solution was played through the move rule to the target
     StartMoves Starts;
+    // Measures of difficulty beside par.
+    int Detour = 0;       // par less the lower bound at the start: moves the bound does not foresee
+    int FrozenStones = 0; // stones that can never move
+    std::optional<PlayerTrials> Players; // when asked for
     std::vector<std::string> Problems; // each one makes `check` fail
 };
 
-LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget = {});
+// `playerRuns` simulated players try the level when it is above 0; their
+// dice come from `playerSeed`.
+LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget = {}, int playerRuns = 0,
+                      std::uint64_t playerSeed = 0);

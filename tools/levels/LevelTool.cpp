@@ -6,10 +6,13 @@ namespace {
 
 void Usage(std::ostream& err)
 {
-    err << "usage: velorin-levels check FILE       check every level of a level file\n"
+    err << "usage: velorin-levels check FILE [--players N]  check every level of a level file\n"
            "       velorin-levels solve FILE N     shortest solution of level N\n"
            "       velorin-levels show FILE N      board and target of level N\n"
-           "       velorin-levels gen RECIPE OUT   write the level file of a recipe\n";
+           "       velorin-levels gen RECIPE OUT   write the level file of a recipe\n"
+           "       velorin-levels report RECIPE FILE MARKDOWN SVG\n"
+           "                                       the measures of every level into the table of\n"
+           "                                       MARKDOWN and a plot of their curve\n";
 }
 
 } // namespace
@@ -30,6 +33,8 @@ int RunLevelTool(const Args& args, std::ostream& out, std::ostream& err)
         return RunShow(rest, out, err);
     if (command == "gen")
         return RunGen(rest, out, err);
+    if (command == "report")
+        return RunReport(rest, out, err);
     err << "velorin-levels: unknown command \"" << command << "\"\n";
     Usage(err);
     return 2;

@@ -1,6 +1,6 @@
 #include "Recipe.h"
 
-#include "LevelCheck.h"
+#include "Budget.h"
 #include "LevelRecord.h"
 #include "StoneRules.h"
 #include "Symbols.h"
@@ -117,6 +117,11 @@ private:
                 Require(ParseNumber(rest, level.FirstWalk, 1, 1000000), "walk must be a number from 1 to 1000000");
             else if (keyword == "dead")
                 ParseDead(level, rest);
+            else if (keyword == "detour")
+                ParseDetour(level, rest);
+            else if (keyword == "only")
+                Require(ParseNumber(rest, level.OnlyMover, 1, ColourCount),
+                        "only names the one colour that may move at the start, 1 to " + std::to_string(ColourCount));
             else
                 Fail("unknown keyword \"" + keyword + "\"");
         }
@@ -177,6 +182,21 @@ private:
         const std::string high = dash == std::string::npos ? rest : rest.substr(dash + 1);
         Require(ParseNumber(low, level.ParLow, 1, MaxParMoves) && ParseNumber(high, level.ParHigh, level.ParLow, MaxParMoves),
                 "par reads like 8-10, within 1 to " + std::to_string(MaxParMoves));
+    }
+
+    // detour 3, detour 2-5, detour 3+
+    void ParseDetour(LevelRecipe& level, const std::string& rest)
+    {
+        const bool orMore = !rest.empty() && rest.back() == '+';
+        const std::string range = orMore ? rest.substr(0, rest.size() - 1) : rest;
+        const auto dash = range.find('-');
+        const std::string low = dash == std::string::npos ? range : range.substr(0, dash);
+        const std::string high = dash == std::string::npos ? range : range.substr(dash + 1);
+        Require(ParseNumber(low, level.DetourLow, 0, MaxParMoves) &&
+                    (orMore ? dash == std::string::npos : ParseNumber(high, level.DetourHigh, level.DetourLow, MaxParMoves)),
+                "detour reads like 3, 2-5 or 3+");
+        if (orMore)
+            level.DetourHigh = MaxParMoves;
     }
 
     // dead 0, dead 3+, dead any

@@ -10,10 +10,14 @@
 //   mix a=1,2 b=6               class a: codes 1 or 2 at random, b: 6
 //   depth 12                    random steps backwards from the target
 //   seed 7
-//   par 8-10                    optional: the par window (default 1-80)
+//   par 8-10                    optional: the par window (default 1-30)
 //   bias 50                     optional: % of steps that must raise the
 //                                 heuristic when such a step exists
 //   dead 0 | dead 3+            optional: start moves into dead ends
+//   detour 3 | 2-5 | 3+         optional: moves of the par beyond the
+//                                 solver's lower bound at the start
+//   only 6                      optional: the one colour whose stones may
+//                                 move at the start (a level that teaches it)
 //   tries 200                   optional: walks tried before giving up
 //   walk 17                     optional: the first walk to try (default 1);
 //                                 pinning the walk that gen took makes a
@@ -21,6 +25,8 @@
 //   end
 // Lines starting with '#' are comments.
 #pragma once
+
+#include "Budget.h"
 
 #include <array>
 #include <cstdint>
@@ -43,7 +49,10 @@ struct LevelRecipe {
     int Depth = 0;
     std::uint64_t Seed = 0;
     int ParLow = 1;
-    int ParHigh = 80;
+    int ParHigh = MaxParMoves;
+    int DetourLow = 0;
+    int DetourHigh = MaxParMoves;
+    int OnlyMover = 0; // 0: any colour
     int Bias = 0;
     DeadRule Dead;
     int Tries = 200;

@@ -2,6 +2,8 @@
 
 #include "Moves.h"
 
+#include <set>
+
 namespace {
 
 const char* ScreenDirection(int from, int to)
@@ -55,4 +57,16 @@ std::string DirectionsOf(std::uint8_t code)
     if (offer.Kind == MoveKind::Ring)
         return std::string(ScreenDirection(Middle, offer.Ring1)) + " or " + ScreenDirection(Middle, offer.Ring2);
     return "cannot move";
+}
+
+std::string ColoursOf(const TCells& board)
+{
+    std::set<int> codes;
+    for (int cell = 1; cell <= CellCount; ++cell)
+        if (board[cell] != 0)
+            codes.insert(board[cell]);
+    std::string text;
+    for (int code : codes)
+        text += (text.empty() ? "" : ", ") + std::to_string(code);
+    return text;
 }

@@ -3,6 +3,8 @@
 // invisible block above 12.
 #pragma once
 
+#include "LevelRecord.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,3 +18,6 @@ std::optional<std::uint8_t> CodeOfSymbol(char symbol);
 // How a stone of `code` moves, in words, read from the move rule:
 // "right", "up or down", "cannot move" ...
 std::string DirectionsOf(std::uint8_t code);
+
+// The codes on `board`, ascending: "1, 5, 12".
+std::string ColoursOf(const TCells& board);

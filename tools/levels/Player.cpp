@@ -1,0 +1,87 @@
+#include "Player.h"
+
+#include "Random.h"
+
+#include <algorithm>
+#include <array>
+#include <set>
+
+namespace {
+
+using BoardKey = std::array<std::uint8_t, CellCount>;
+
+BoardKey KeyOf(const TCells& board)
+{
+    return std::to_array(board.Item);
+}
+
+TCells After(const TCells& board, const Move& move)
+{
+    TCells next = board;
+    ApplyMove(next, move);
+    return next;
+}
+
+// The best bound one more move can reach from `board`.
+int BestNextBound(const LevelSolver& solver, const TCells& board)
+{
+    int best = Heuristic::Infinite;
+    for (const Move& move : solver.MovesFrom(board))
+        best = std::min(best, solver.Bound(After(board, move)));
+    return best;
+}
+
+bool PlayOnce(const LevelSolver& solver, const TLevelRecord& level, Dice& dice)
+{
+    TCells board = level.Board;
+    std::set<BoardKey> seen {KeyOf(board)};
+    int here = solver.Bound(board);
+    for (int made = 0; made < PlayerMoveBudget; ++made) {
+        if (here >= Heuristic::Infinite)
+            return false; // into a dead end
+        // The moves to boards not seen yet, by the bound they leave.
+        std::vector<std::pair<int, TCells>> choices;
+        for (const Move& move : solver.MovesFrom(board)) {
+            TCells next = After(board, move);
+            if (!seen.contains(KeyOf(next)))
+                choices.emplace_back(solver.Bound(next), next);
+        }
+        if (choices.empty())
+            return false;
+        int best = std::min_element(choices.begin(), choices.end(),
+                                    [](const auto& a, const auto& b) { return a.first < b.first; })
+                       ->first;
+        if (best >= here) {
+            // Nothing brings the target closer: look one move further.
+            for (auto& [bound, next] : choices)
+                if (bound < Heuristic::Infinite)
+                    bound = std::min(bound, BestNextBound(solver, next) + 1);
+            best = std::min_element(choices.begin(), choices.end(),
+                                    [](const auto& a, const auto& b) { return a.first < b.first; })
+                       ->first;
+        }
+        std::vector<const TCells*> ties;
+        for (const auto& [bound, next] : choices)
+            if (bound == best)
+                ties.push_back(&next);
+        board = *ties[dice.Below(ties.size())];
+        if (board == level.Target)
+            return true;
+        seen.insert(KeyOf(board));
+        here = solver.Bound(board);
+    }
+    return false;
+}
+
+} // namespace
+
+PlayerTrials SimulatePlayers(const LevelSolver& solver, const TLevelRecord& level, int runs, std::uint64_t seed)
+{
+    PlayerTrials trials;
+    for (int run = 0; run < runs; ++run) {
+        Dice dice(seed, static_cast<std::uint64_t>(run));
+        trials.Solved += PlayOnce(solver, level, dice);
+        ++trials.Runs;
+    }
+    return trials;
+}

@@ -1,0 +1,19 @@
+// A simulated player, for a measure of difficulty beside par: greedy on the
+// solver's lower bound, a short look-ahead when no move brings it closer,
+// random among equal choices, and only as many moves as one attempt pays
+// for at three seconds a move. Many such players try each level; the share
+// that solves it falls as the level needs detours the bound does not see.
+#pragma once
+
+#include "Budget.h"
+#include "Solver.h"
+
+struct PlayerTrials {
+    int Runs = 0;
+    int Solved = 0;
+    int Percent() const { return Runs == 0 ? 0 : (Solved * 100 + Runs / 2) / Runs; }
+};
+
+// `runs` players, each with dice of its own from `seed`: the same trials
+// every time.
+PlayerTrials SimulatePlayers(const LevelSolver& solver, const TLevelRecord& level, int runs, std::uint64_t seed);
