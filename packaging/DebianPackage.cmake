@@ -22,9 +22,10 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries the game is linked with (glibc 2.34 for its newest symbol
 # versions, Qt 6.4 as the build requires; libqt6gui6 also brings the plugin
 # that opens windows on X11; libxcb1, through which the game asks the
-# window manager itself) and the fonts it draws its text with. The
+# window manager itself), Qt's own texts in German (context menus, standard
+# buttons) and the fonts it draws its text with. The
 # package test checks this list against the game's libraries and files.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libc6 (>= 2.34), libgcc-s1, libstdc++6, libjpeg62-turbo, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libxcb1, fonts-liberation2")
+  "libc6 (>= 2.34), libgcc-s1, libstdc++6, libjpeg62-turbo, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libxcb1, qt6-translations-l10n, fonts-liberation2")
 
 include(CPack)

@@ -6,6 +6,7 @@
 #include "IoError.h"
 #include "MessageDlg.h"
 #include "Pictures.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -54,6 +55,7 @@ QPalette ClassicPalette()
 void Initialize(QApplication& app)
 {
     TerminateRequested = false;
+    InstallGermanTranslations(app);
     InstallFontSubstitutes();
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))
         app.setStyle(style);

@@ -76,11 +76,13 @@ the_c_library_version_covers_the_games_symbols() {
     dpkg --compare-versions "$bound" ge "$needed" || fail "the game needs glibc $needed, Depends says libc6 (>= $bound)"
 }
 
-the_window_plugin_and_the_fonts_are_declared() {
-    # Qt opens the game's windows on X11 with its xcb plugin; the game's
-    # text uses Liberation Sans and Serif.
+the_window_plugin_the_translation_and_the_fonts_are_declared() {
+    # Qt opens the game's windows on X11 with its xcb plugin and speaks
+    # German through its translation; the game's text uses Liberation Sans
+    # and Serif.
     local file
     for file in "$(find /usr/lib -name libqxcb.so | head -n1)" \
+        "$(find /usr/share -name qtbase_de.qm | head -n1)" \
         "$(fc-match -f '%{file}' 'Liberation Sans')" "$(fc-match -f '%{file}' 'Liberation Serif')"; do
         [ -f "$file" ] || fail "a file the game needs at run time is missing here: '$file'"
         declared "$(package_of "$file")" "$file"
@@ -105,7 +107,7 @@ run_case the_package_holds_the_installed_tree
 run_case the_fields_name_the_game
 run_case every_linked_library_is_declared
 run_case the_c_library_version_covers_the_games_symbols
-run_case the_window_plugin_and_the_fonts_are_declared
+run_case the_window_plugin_the_translation_and_the_fonts_are_declared
 run_case the_game_is_stripped
 run_case the_unpacked_launcher_starts_the_game
 finish_cases

@@ -6,14 +6,18 @@
 #include "BitBtn.h"
 #include "HelpViewer.h"
 #include "Image.h"
+#include "Hscores.h"
 #include "InfoBoxDlg.h"
 #include "Infobox.h"
+#include "LLevel.h"
 #include "PaintBox.h"
 #include "Panel.h"
 #include "Shell.h"
 #include "main.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QtTest>
@@ -46,6 +50,24 @@ AboutWindowSeen Read(QWidget* shown)
     seen.Position = box->pos();
     seen.HasIcon = !box->ProgramIcon->Picture.isNull() && box->ProgramIcon->Picture.size() == QSize(32, 32);
     return seen;
+}
+
+// The texts of the menu a right click opens, without accelerators and keys.
+QStringList ContextMenuOf(QWidget* widget)
+{
+    QMenu* menu = nullptr;
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        menu = edit->createStandardContextMenu();
+    else if (auto* browser = qobject_cast<QTextBrowser*>(widget))
+        menu = browser->createStandardContextMenu();
+    QStringList texts;
+    if (!menu)
+        return texts;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator())
+            texts << action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+    delete menu;
+    return texts;
 }
 
 } // namespace
@@ -165,6 +187,24 @@ private slots:
         QCOMPARE(HelpBrowser(), browser); // the same window, not a second one
         QCOMPARE(browser->verticalScrollBar()->value(), 0);
         QVERIFY(QTest::qWaitForWindowActive(browser->window()));
+    }
+
+    // Qt's own texts are German whatever the desktop's language (this test
+    // runs in the C locale): the menus of the name field, the level number
+    // field and the help window.
+    void qtsOwnTextsAreGerman()
+    {
+        GameFixture game(LevelFileOf({AnyLevel()}), [](const TempDir& dir) {
+            std::filesystem::copy_file(VELORIN_HELP_FILE, dir.File("velor.hlp"));
+        });
+        Mainform->show();
+        Mainform->HilfeButton->click();
+        QVERIFY(HelpBrowser());
+        QCOMPARE(ContextMenuOf(HighScoreForm->Neuer_Eintrag),
+                 (QStringList {"Rückgängig", "Wiederherstellen", "Ausschneiden", "Kopieren", "Einfügen", "Löschen",
+                               "Alles auswählen"}));
+        QCOMPARE(ContextMenuOf(LoadLevelForm->EditLevel), ContextMenuOf(HighScoreForm->Neuer_Eintrag));
+        QCOMPARE(ContextMenuOf(HelpBrowser()), (QStringList {"Kopieren", "Link-Adresse kopieren", "Alles auswählen"}));
     }
 
     void helpClosesWithTheGame()
