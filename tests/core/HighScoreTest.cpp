@@ -132,6 +132,24 @@ TEST(HighScoreFile, ShortFilesFillWhatTheyHoldAndLongOnesOnlyTheRecord)
     EXPECT_EQ(table.Scores[10] & 0x00FFFFFF, 0); // the last byte was not there
     EXPECT_FALSE(ParseHighScoreTable({}, table));
 
+    // A file that ends inside the fourth name: the name shows the two
+    // characters that were read; the names before it are whole, and a
+    // damaged length byte of a whole record is left as the file has it.
+    std::vector<std::uint8_t> cut(3 * 11 + 3, 0);
+    for (int slot = 0; slot < 4; ++slot) {
+        cut[static_cast<std::size_t>(slot) * 11] = 8;
+        std::memset(&cut[static_cast<std::size_t>(slot) * 11 + 1], 'A' + slot, std::min(10, 35 - slot * 11));
+    }
+    THighScoreTable read {};
+    EXPECT_FALSE(ParseHighScoreTable(cut, read));
+    EXPECT_EQ(NameText(read, 3), "CCCCCCCC");
+    EXPECT_EQ(NameText(read, 4), "DD");
+    EXPECT_EQ(NameText(read, 5), "");
+    std::vector<std::uint8_t> whole(HighScoreRecordSize, 0);
+    whole[0] = 15;
+    EXPECT_TRUE(ParseHighScoreTable(whole, read));
+    EXPECT_EQ(read.Names[1].Length, 15);
+
     std::vector<std::uint8_t> longer(4096, 0xAB);
     THighScoreTable other {};
     EXPECT_TRUE(ParseHighScoreTable(longer, other));
