@@ -81,6 +81,8 @@ TInfoBox::TInfoBox(QWidget* owner)
                         BoxLabel(QStringLiteral("Hompage"), QStringLiteral("Homepage :"), {70, 160}, {}, 11, black));
     Homepageadresse = ApplyLabelSpec(new TLinkLabel(MainPanel, [this] { HomepageadresseClick(); }),
                                      BoxLabel(QStringLiteral("Homepageadresse"), MakerWebAddress, {130, 160}, {}, 11, blue));
+    KeepClearOf(EMail, EMailAdresse);
+    KeepClearOf(Hompage, Homepageadresse);
     Bevel1 = new TBevel(MainPanel, {13, 182, 234, 5}, BevelShape::TopLine, BevelCut::Raised);
 
     OKButton = TBitBtn::OkButton(this, {94, 230, 80, 25}, 15);

@@ -30,3 +30,12 @@ QLabel* ApplyLabelSpec(QLabel* label, const TLabelSpec& spec);
 
 // A new label on `parent` as `spec` describes it.
 QLabel* MakeLabel(QWidget* parent, const TLabelSpec& spec);
+
+// Room left between a label and the next one on its line.
+inline constexpr int LabelGap = 3;
+
+// Sets the letters of `label`, a label sized to its text, just close enough
+// that it ends at least LabelGap pixels before `next`. The stand-in fonts
+// are a little wider than the faces the windows were laid out with, and a
+// caption must not run into the text it introduces.
+void KeepClearOf(QLabel* label, const QWidget* next);

@@ -8,8 +8,10 @@
 #include "Image.h"
 #include "Hscores.h"
 #include "InfoBoxDlg.h"
+#include "Label.h"
 #include "Infobox.h"
 #include "LLevel.h"
+#include "wertung.h"
 #include "PaintBox.h"
 #include "Panel.h"
 #include "Shell.h"
@@ -68,6 +70,22 @@ QStringList ContextMenuOf(QWidget* widget)
             texts << action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
     delete menu;
     return texts;
+}
+
+// Blank columns between the last dark pixel of the caption in `band` (left
+// of `linkX`) and the first blue pixel of its link, as drawn.
+int DrawnGap(const QImage& drawn, QRect band, int linkX)
+{
+    int captionEnd = -1, linkStart = drawn.width();
+    for (int y = band.top(); y <= band.bottom(); ++y)
+        for (int x = band.left(); x <= band.right(); ++x) {
+            const QColor pixel = drawn.pixelColor(x, y);
+            if (x < linkX && pixel.lightness() < 128)
+                captionEnd = std::max(captionEnd, x);
+            if (pixel.blue() > 128 && pixel.red() < 128)
+                linkStart = std::min(linkStart, x);
+        }
+    return linkStart - captionEnd - 1;
 }
 
 } // namespace
@@ -135,11 +153,41 @@ private slots:
         QCOMPARE(box.Hompage->text(), QStringLiteral("Homepage :"));
         QCOMPARE(box.EMailAdresse->pos(), QPoint(107, 145));
         QCOMPARE(box.Homepageadresse->pos(), QPoint(130, 160));
+        // The captions end clear of their links, on the labels and as drawn.
+        const QImage drawn = box.MainPanel->grab().toImage();
+        for (const auto& [caption, link] : {std::pair {box.EMail, box.EMailAdresse}, {box.Hompage, box.Homepageadresse}}) {
+            QVERIFY2(caption->geometry().right() + LabelGap < link->x(), qPrintable(caption->text()));
+            QVERIFY2(DrawnGap(drawn, QRect(caption->x(), link->y(), 100, link->height()), link->x()) >= LabelGap,
+                     qPrintable(caption->text()));
+        }
         QCOMPARE(box.ProgramName->palette().color(QPalette::WindowText), QColor(0, 0, 128));
         QVERIFY(box.ProgramName->font().bold());
         QCOMPARE(box.EMailAdresse->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QCOMPARE(box.EMailAdresse->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(box.Homepageadresse->cursor().shape(), Qt::PointingHandCursor);
+    }
+
+    // No label of any window cuts its text short with the stand-in fonts.
+    void everyLabelHoldsItsText()
+    {
+        GameFixture game(LevelFileOf({AnyLevel()}));
+        TInfoBox box(nullptr);
+        int checked = 0;
+        for (const QWidget* window : std::initializer_list<const QWidget*> {Mainform, LoadLevelForm, HighScoreForm, Wertform, &box})
+            for (const QLabel* label : window->findChildren<QLabel*>()) {
+                // Columns that wrap their text, one entry a line, are left out.
+                const bool wraps = label->wordWrap() || label->height() >= 2 * QFontMetrics(label->font()).height();
+                if (wraps || label->text().isEmpty())
+                    continue;
+                const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
+                QVERIFY2(needed <= label->contentsRect().width(),
+                         qPrintable(QStringLiteral("%1 \"%2\": %3 of %4 pixels")
+                                        .arg(label->objectName(), label->text())
+                                        .arg(needed)
+                                        .arg(label->contentsRect().width())));
+                ++checked;
+            }
+        QVERIFY(checked >= 10);
     }
 
     void theLinksHandTheirAddressesToTheDesktopAndTheBoxStaysOpen()
