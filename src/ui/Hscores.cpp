@@ -24,6 +24,12 @@ THighScoreForm* HighScoreForm = nullptr;
 namespace {
 
 constexpr int LinePitch = 16;
+// The level and score columns on the panel; their headings end where they do.
+struct TColumn {
+    int Left, Width;
+    constexpr int Right() const { return Left + Width; }
+};
+constexpr TColumn LevelColumn {214, 17}, ScoreColumn {239, 47};
 
 int LineTop(int place)
 {
@@ -86,15 +92,17 @@ THighScoreForm::THighScoreForm(QWidget* owner)
                                .Size = {place == 10 ? 58 : 50, LinePitch}});
         MakeLabel(ScorePanel, {.Name = QStringLiteral("L%1").arg(place),
                                .Text = QStringLiteral("0"),
-                               .At = {214, top},
-                               .Size = {17, LinePitch},
+                               .At = {LevelColumn.Left, top},
+                               .Size = {LevelColumn.Width, LinePitch},
                                .Alignment = Qt::AlignRight | Qt::AlignTop});
         MakeLabel(ScorePanel, {.Name = QStringLiteral("P%1").arg(place),
                                .Text = QStringLiteral("0"),
-                               .At = {239, top},
-                               .Size = {47, LinePitch},
+                               .At = {ScoreColumn.Left, top},
+                               .Size = {ScoreColumn.Width, LinePitch},
                                .Alignment = Qt::AlignRight | Qt::AlignTop});
     }
+
+    AlignHeadingOver(Headline, {QStringLiteral("Level"), LevelColumn.Right()}, {QStringLiteral("Punkte"), ScoreColumn.Right()});
 
     Neuer_Eintrag = new QLineEdit(QStringLiteral("Neuer Eintrag"), ScorePanel);
     Neuer_Eintrag->setObjectName(QStringLiteral("Neuer_Eintrag"));

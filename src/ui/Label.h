@@ -39,3 +39,16 @@ inline constexpr int LabelGap = 3;
 // are a little wider than the faces the windows were laid out with, and a
 // caption must not run into the text it introduces.
 void KeepClearOf(QLabel* label, const QWidget* next);
+
+// A word of a heading and the x (in the heading's parent) where the column
+// below it ends.
+struct THeadingColumn {
+    QString Word;
+    int RightEdge;
+};
+
+// Sets the spacing of `heading`'s letters and blanks so that the two words
+// end where their columns end; the text itself stays as it is. A heading
+// laid out with blanks for one face would otherwise drift off its columns
+// in the stand-in font.
+void AlignHeadingOver(QLabel* heading, const THeadingColumn& first, const THeadingColumn& second);

@@ -12,6 +12,7 @@
 #include "HighScore.h"
 #include "Hscores.h"
 #include "PaintBox.h"
+#include "Panel.h"
 #include "main.h"
 
 #include <QLabel>
@@ -188,6 +189,44 @@ private slots:
         QCOMPARE(LabelText("P", 3), QStringLiteral("970"));
         QVERIFY(!form.Neuer_Eintrag->isVisible());
         QCOMPARE(EntryPlace, std::uint8_t(0));
+    }
+
+    // "Level" and "Punkte" end where the numbers below them end, as drawn
+    // (also run at twice the size).
+    void theHeadingsStandOverTheirColumns()
+    {
+        GameFixture game(LevelFileOf({OneMoveLevel()}), WithScoreFile(BytesOf(FullTable())));
+        ModalCatcher catcher([](QWidget* shown) { qobject_cast<THighScoreForm*>(shown)->OKButton->click(); });
+        Mainform->ShowLevel->click();
+        const THighScoreForm& form = *HighScoreForm;
+        const QImage drawn = form.ScorePanel->grab().toImage();
+        const qreal scale = drawn.devicePixelRatio();
+        // The rightmost dark pixel within `area` (logical pixels), in device pixels.
+        const auto inkEnd = [&drawn, scale](QRect area) {
+            int end = -1;
+            for (int y = qRound(area.top() * scale); y < qRound((area.bottom() + 1) * scale); ++y)
+                for (int x = qRound(area.left() * scale); x < qRound((area.right() + 1) * scale); ++x)
+                    if (qGray(drawn.pixel(x, y)) < 100)
+                        end = std::max(end, x);
+            return end;
+        };
+        const QLabel* level = form.findChild<QLabel*>(QStringLiteral("L1"));
+        const QLabel* score = form.findChild<QLabel*>(QStringLiteral("P1"));
+        const int lines = 10 * level->height();
+        const QRect levelColumn(level->x(), level->y(), level->width(), lines);
+        const QRect scoreColumn(score->x(), score->y(), score->width(), lines);
+        // The heading's letters above its underline, split halfway between the columns.
+        const int letters = QFontMetrics(form.Headline->font()).ascent();
+        const int between = (levelColumn.right() + scoreColumn.left()) / 2;
+        const int top = form.Headline->y();
+        const int levelHeading = inkEnd(QRect(QPoint(0, top), QPoint(between, top + letters - 1)));
+        const int scoreHeading = inkEnd(QRect(0, top, form.ScorePanel->width(), letters));
+        const int levelNumbers = inkEnd(levelColumn), scoreNumbers = inkEnd(scoreColumn);
+        QVERIFY2(std::abs(levelHeading - levelNumbers) <= 2 * scale,
+                 qPrintable(QStringLiteral("Level ends at %1, its numbers at %2").arg(levelHeading).arg(levelNumbers)));
+        QVERIFY2(std::abs(scoreHeading - scoreNumbers) <= 2 * scale,
+                 qPrintable(QStringLiteral("Punkte ends at %1, its numbers at %2").arg(scoreHeading).arg(scoreNumbers)));
+        QCOMPARE(form.Headline->text(), QStringLiteral("Platz  Name                         Level  Punkte"));
     }
 
     void placesOfNewEntries_data()
