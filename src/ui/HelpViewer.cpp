@@ -1,9 +1,13 @@
 #include "HelpViewer.h"
 
 #include "Pixels.h"
+#include "WindowFrame.h"
+
+#include <algorithm>
 
 #include <QFile>
 #include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -11,6 +15,8 @@
 namespace {
 
 QPointer<QWidget> Window;
+
+constexpr int HelpPageMargin = 14; // around the text of the page
 
 // Shows the game's stone and ring pictures as the board does: without the
 // colour of their bottom-left pixel.
@@ -42,10 +48,9 @@ QWidget* CreateWindow(QWidget* owner)
     window->setObjectName(QStringLiteral("HelpWindow"));
     window->setWindowTitle(QStringLiteral("Velorin - Hilfe"));
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->resize(560, 520);
-    if (owner) // beside the game rather than over the board
-        window->move(owner->frameGeometry().topLeft() + QPoint(60, 30));
+    window->resize(HelpWindowSize);
     auto* browser = new THelpBrowser(window);
+    browser->document()->setDocumentMargin(HelpPageMargin);
     browser->setObjectName(QStringLiteral("HelpBrowser"));
     browser->setOpenLinks(true);
     browser->setOpenExternalLinks(false);
@@ -78,8 +83,12 @@ bool WinHelp(QWidget* owner, const QString& file, unsigned command, unsigned lon
 {
     switch (command) {
     case HELP_CONTENTS:
-        if (!Window)
+        if (!Window) {
             Window = CreateWindow(owner);
+            if (owner && owner->screen()) // beside the game rather than over the board
+                MoveOuter(Window, HelpWindowPlace(owner->frameGeometry(), owner->screen()->availableGeometry(),
+                                                  OuterSize(Window)));
+        }
         ShowContents(BrowserOf(Window), file);
         Window->show();
         Window->raise();
@@ -92,6 +101,18 @@ bool WinHelp(QWidget* owner, const QString& file, unsigned command, unsigned lon
     default:
         return false;
     }
+}
+
+QPoint HelpWindowPlace(const QRect& gameFrame, const QRect& screen, QSize helpFrame)
+{
+    const int top = std::clamp(gameFrame.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - helpFrame.height()));
+    const int right = gameFrame.right() + 1 + HelpWindowGap;
+    if (right + helpFrame.width() <= screen.right() + 1)
+        return {right, top};
+    const int left = gameFrame.left() - HelpWindowGap - helpFrame.width();
+    if (left >= screen.left())
+        return {left, top};
+    return {std::max(screen.left(), screen.right() + 1 - helpFrame.width()), top};
 }
 
 QTextBrowser* HelpBrowser()

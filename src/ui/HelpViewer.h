@@ -3,6 +3,7 @@
 // closes when the game ends.
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 class QTextBrowser;
@@ -20,3 +21,13 @@ QTextBrowser* HelpBrowser();
 
 // The line shown in place of a help file that cannot be read.
 QString HelpFileMissingText(const QString& file);
+
+// The help window's size: lines of a comfortable length, and about as tall
+// as the game.
+inline constexpr QSize HelpWindowSize {600, 520};
+inline constexpr int HelpWindowGap = 8; // between the game and the help
+
+// Where the help window's outer frame goes: beside the game's frame on the
+// right, else on the left, where it fits on `screen`; else over the right
+// part of the game, kept on the screen.
+QPoint HelpWindowPlace(const QRect& gameFrame, const QRect& screen, QSize helpFrame);

@@ -255,6 +255,20 @@ private slots:
         QCOMPARE(ContextMenuOf(HelpBrowser()), (QStringList {"Kopieren", "Link-Adresse kopieren", "Alles auswählen"}));
     }
 
+    // The help window goes beside the game: right, else left, else kept on
+    // the screen over the game's right part.
+    void theHelpWindowGoesBesideTheGame()
+    {
+        const QRect game(100, 50, 700, 500);
+        const QSize help(600, 540);
+        QCOMPARE(HelpWindowPlace(game, QRect(0, 0, 1920, 1080), help), QPoint(800 + HelpWindowGap, 50));
+        QCOMPARE(HelpWindowPlace(game.translated(1100, 0), QRect(0, 0, 1920, 1080), help),
+                 QPoint(1200 - HelpWindowGap - 600, 50));
+        QCOMPARE(HelpWindowPlace(game, QRect(0, 0, 1024, 768), help), QPoint(1024 - 600, 50));
+        // Low on a small screen: moved up so that it fits.
+        QCOMPARE(HelpWindowPlace(game.translated(0, 400), QRect(0, 0, 1024, 768), help), QPoint(424, 768 - 540));
+    }
+
     void helpClosesWithTheGame()
     {
         {
