@@ -3,6 +3,8 @@
 #   make test   install what is missing, build, run every test
 #   make        build only (build/velorin)
 #   make bench  measure speed and memory against their targets
+#   make screenshots  every window and state as PNG pictures in
+#               build/screenshots/, drawn by the game itself
 #   make tidy   clang-tidy over src/ and tools/ (checks in .clang-tidy)
 #   make deb    build the Debian package build/velorin_<version>_<arch>.deb
 #   make test-sanitize  every test of the code again, built with AddressSanitizer and
@@ -15,7 +17,7 @@
 BUILD := build
 JOBS  := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build configure deps play test tidy test-sanitize test-valgrind fuzz bench deb pictures clean
+.PHONY: all build configure deps play test tidy test-sanitize test-valgrind fuzz bench deb pictures screenshots clean
 
 all: build
 
@@ -52,6 +54,13 @@ tidy: deps build
 # targets and prints one table.
 bench: deps build
 	bench/bench.py $(BUILD) .
+
+# The gallery plays the shipped levels offscreen; the main window once more
+# at twice the size. docs/screenshot.png is its hauptfenster-start.png.
+screenshots: deps build
+	rm -rf $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/velorin-gallery $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/velorin-gallery --main-only $(BUILD)/screenshots/hauptfenster-doppelt.png
 
 deb: deps build
 	cd $(BUILD) && cpack
