@@ -8,6 +8,7 @@
 #include "Fonts.h"
 #include "HighScore.h"
 #include "Label.h"
+#include "LabelFit.h"
 #include "IoError.h"
 #include "MessageDlg.h"
 #include "Panel.h"

@@ -5,6 +5,7 @@
 #include "Fonts.h"
 #include "Image.h"
 #include "Label.h"
+#include "LabelFit.h"
 #include "Panel.h"
 #include "Shell.h"
 

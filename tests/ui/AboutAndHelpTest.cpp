@@ -8,7 +8,7 @@
 #include "Image.h"
 #include "Hscores.h"
 #include "InfoBoxDlg.h"
-#include "Label.h"
+#include "LabelFit.h"
 #include "Infobox.h"
 #include "LLevel.h"
 #include "wertung.h"
