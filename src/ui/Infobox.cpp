@@ -35,7 +35,7 @@ private:
 };
 
 // A label of the box: "MS Sans Serif", the text centred on its height.
-TLabelSpec BoxLabel(const QString& name, const QString& text, QPoint at, QSize size, int pixels, QColor colour,
+TLabelLayout BoxLabel(const QString& name, const QString& text, QPoint at, QSize size, int pixels, QColor colour,
                     bool bold = false)
 {
     return {.Name = name,
@@ -76,11 +76,11 @@ TInfoBox::TInfoBox(QWidget* owner)
     Telefon = MakeLabel(MainPanel, BoxLabel(QStringLiteral("Telefon"), QStringLiteral("Tel. : 0123 4567890"),
                                             {70, 122}, {170, 13}, 11, black));
     EMail = MakeLabel(MainPanel, BoxLabel(QStringLiteral("EMail"), QStringLiteral("EMail :"), {70, 145}, {}, 11, black));
-    EMailAdresse = ApplyLabelSpec(new TLinkLabel(MainPanel, [this] { EMailAdresseClick(); }),
+    EMailAdresse = ApplyLabelLayout(new TLinkLabel(MainPanel, [this] { EMailAdresseClick(); }),
                                   BoxLabel(QStringLiteral("EMailAdresse"), MakerMailAddress, {107, 145}, {}, 11, blue));
     Hompage = MakeLabel(MainPanel,
                         BoxLabel(QStringLiteral("Hompage"), QStringLiteral("Homepage :"), {70, 160}, {}, 11, black));
-    Homepageadresse = ApplyLabelSpec(new TLinkLabel(MainPanel, [this] { HomepageadresseClick(); }),
+    Homepageadresse = ApplyLabelLayout(new TLinkLabel(MainPanel, [this] { HomepageadresseClick(); }),
                                      BoxLabel(QStringLiteral("Homepageadresse"), MakerWebAddress, {130, 160}, {}, 11, blue));
     KeepClearOf(EMail, EMailAdresse);
     KeepClearOf(Hompage, Homepageadresse);

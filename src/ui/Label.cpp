@@ -2,28 +2,28 @@
 
 #include <QLabel>
 
-QLabel* ApplyLabelSpec(QLabel* label, const TLabelSpec& spec)
+QLabel* ApplyLabelLayout(QLabel* label, const TLabelLayout& layout)
 {
-    label->setObjectName(spec.Name);
-    label->setText(spec.Text);
-    if (spec.Font)
-        label->setFont(*spec.Font);
-    if (spec.Colour) {
+    label->setObjectName(layout.Name);
+    label->setText(layout.Text);
+    if (layout.Font)
+        label->setFont(*layout.Font);
+    if (layout.Colour) {
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, *spec.Colour);
+        palette.setColor(QPalette::WindowText, *layout.Colour);
         label->setPalette(palette);
     }
-    label->setAlignment(spec.Alignment);
-    label->setWordWrap(spec.WordWrap);
-    label->move(spec.At);
-    if (spec.Size.isValid())
-        label->resize(spec.Size);
+    label->setAlignment(layout.Alignment);
+    label->setWordWrap(layout.WordWrap);
+    label->move(layout.At);
+    if (layout.Size.isValid())
+        label->resize(layout.Size);
     else
         label->adjustSize();
     return label;
 }
 
-QLabel* MakeLabel(QWidget* parent, const TLabelSpec& spec)
+QLabel* MakeLabel(QWidget* parent, const TLabelLayout& layout)
 {
-    return ApplyLabelSpec(new QLabel(parent), spec);
+    return ApplyLabelLayout(new QLabel(parent), layout);
 }

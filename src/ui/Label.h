@@ -14,7 +14,7 @@
 class QLabel;
 class QWidget;
 
-struct TLabelSpec {
+struct TLabelLayout {
     QString Name {};
     QString Text {};
     QPoint At {};
@@ -25,9 +25,9 @@ struct TLabelSpec {
     bool WordWrap = false;
 };
 
-// Gives `label` (a QLabel or a subclass) what `spec` describes.
-QLabel* ApplyLabelSpec(QLabel* label, const TLabelSpec& spec);
+// Gives `label` (a QLabel or a subclass) what `layout` describes.
+QLabel* ApplyLabelLayout(QLabel* label, const TLabelLayout& layout);
 
-// A new label on `parent` as `spec` describes it.
-QLabel* MakeLabel(QWidget* parent, const TLabelSpec& spec);
+// A new label on `parent` as `layout` describes it.
+QLabel* MakeLabel(QWidget* parent, const TLabelLayout& layout);
 
