@@ -68,6 +68,10 @@ TEST(Generator, RefusesBadArgumentsWithAMessage)
     EXPECT_NE(two.ExitCode, 0);
     EXPECT_TRUE(two.Errors.contains(QStringLiteral("usage"))) << two.Errors.toStdString();
 
+    const Outcome option = Generate({QStringLiteral("--fast")});
+    EXPECT_EQ(option.ExitCode, 2);
+    EXPECT_TRUE(option.Errors.contains(QStringLiteral("usage"))) << option.Errors.toStdString();
+
     // A file where the folder should be.
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());

@@ -98,6 +98,37 @@ TEST(ScorePanels, EachCaptionFillsItsRowsInItsColour)
     }
 }
 
+// Upright stems stand on whole columns: each is at least two columns of
+// full colour through the caption's middle rows, not a smear over three.
+TEST(ScorePanels, UprightStemsAreCrisp)
+{
+    const auto stemsOf = [](char letter) {
+        switch (letter) {
+        case 'H': case 'M': case 'N': case 'U': return 2;
+        case 'B': case 'E': case 'K': case 'L': case 'P': case 'R': case 'T': return 1;
+        default: return 0;
+        }
+    };
+    for (const Panel& panel : Panels) {
+        const QImage picture = LoadAsset(panel.Path);
+        ASSERT_FALSE(picture.isNull());
+        for (const Caption& caption : panel.Captions) {
+            SCOPED_TRACE(testing::Message() << panel.Path << " " << caption.Text);
+            int stems = 0;
+            for (const char* letter = caption.Text; *letter != '\0'; ++letter)
+                stems += stemsOf(*letter);
+            int fullColumns = 0;
+            for (int x = 0; x < panel.NumbersFrom; ++x) {
+                bool full = true;
+                for (int y = caption.FirstRow + 3; y <= caption.LastRow - 3; ++y)
+                    full = full && SameRgb(picture.pixel(x, y), caption.Ink);
+                fullColumns += full;
+            }
+            EXPECT_GE(fullColumns, 2 * stems);
+        }
+    }
+}
+
 TEST(ScorePanels, CaptionColoursAppearOnlyInTheirOwnRows)
 {
     for (const Panel& panel : Panels) {

@@ -21,6 +21,12 @@ QPainterPath PlaceText(const QPainterPath& outline, int firstRow, int lastRow, d
 // Width in pixels that PlaceText gives `outline` on `rows` rows, unsqueezed.
 double NaturalWidth(const QPainterPath& outline, int rows);
 
+// `text` placed like PlaceText, but each letter on whole pixels: it starts
+// on a pixel edge, the gap before it and its width are rounded to whole
+// pixels. Upright stems then fill whole columns, so small lettering stays
+// crisp and every letter looks equally heavy.
+QPainterPath PlaceLetters(const QString& text, int firstRow, int lastRow, double squeeze, int left);
+
 // Blends `ink` into `picture` wherever `shape` covers it, only within
 // `clip`; fully covered pixels get exactly `ink`.
 void Ink(QImage& picture, const QPainterPath& shape, QColor ink, const QRectF& clip);

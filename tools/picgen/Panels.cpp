@@ -33,14 +33,22 @@ QImage DrawPanel(const std::vector<Caption>& captions, int left, int numbersFrom
         const QPainterPath outline = TextOutline(QString::fromLatin1(caption.Text));
         squeeze = std::min(squeeze, room / NaturalWidth(outline, caption.LastRow + 1 - caption.FirstRow));
     }
+    const auto place = [&](const Caption& caption) {
+        return PlaceLetters(QString::fromLatin1(caption.Text), caption.FirstRow, caption.LastRow, squeeze, left);
+    };
+    // Letters on whole pixels may end up to a pixel wider than the room.
+    constexpr double SqueezeStep = 0.005;
+    while (std::any_of(captions.begin(), captions.end(), [&](const Caption& caption) {
+        return place(caption).boundingRect().right() > numbersFrom - 1;
+    }))
+        squeeze -= SqueezeStep;
+
     for (const Caption& caption : captions) {
-        const QPainterPath outline = TextOutline(QString::fromLatin1(caption.Text));
-        const QPainterPath placed = PlaceText(outline, caption.FirstRow, caption.LastRow, squeeze, left);
         // Round letters overshoot the capital height by a fraction of a
         // pixel; cutting that off keeps every caption's top and bottom row
         // crisp and inside its own rows.
         const QRectF rows(0, caption.FirstRow, numbersFrom - 1, caption.LastRow + 1 - caption.FirstRow);
-        Ink(picture, placed, QColor(caption.Ink), rows);
+        Ink(picture, place(caption), QColor(caption.Ink), rows);
     }
     return picture;
 }

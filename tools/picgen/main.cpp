@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <functional>
 #include <vector>
@@ -54,10 +55,13 @@ std::vector<Asset> AllAssets()
 
 int main(int argc, char** argv)
 {
-    if (argc != 2 || argv[1][0] == '\0') {
-        std::fprintf(stderr, "usage: velorin-picgen OUTPUT_FOLDER\n"
-                             "Draws the game's pictures into OUTPUT_FOLDER.\n");
-        return 2;
+    // An option is never taken for the folder: "--help" would otherwise
+    // become a folder full of pictures.
+    if (argc != 2 || argv[1][0] == '\0' || argv[1][0] == '-') {
+        const bool asked = argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0);
+        std::fprintf(asked ? stdout : stderr, "usage: velorin-picgen OUTPUT_FOLDER\n"
+                                              "Draws the game's pictures into OUTPUT_FOLDER.\n");
+        return asked ? 0 : 2;
     }
     // Text needs Qt's font machinery, which needs an application; no window
     // is ever shown, so no display is needed either.
