@@ -32,8 +32,31 @@ void TPaintBox::mousePressEvent(QMouseEvent* event)
     emit MouseDown(event->button(), event->modifiers(), x, y);
 }
 
+void TPaintBox::SetFrame(QRect area)
+{
+    if (area == FrameArea)
+        return;
+    update(FrameArea);
+    FrameArea = area;
+    update(FrameArea);
+}
+
 void TPaintBox::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.drawImage(event->rect(), Canvas, event->rect());
+    if (FrameArea.isEmpty() || !isEnabled() || !event->rect().intersects(FrameArea))
+        return;
+    // White between two black lines: it stands out on every stone colour,
+    // on the rings and on the grey board alike.
+    constexpr int Edge = 1;
+    constexpr int Middle = 2;
+    const QRect outer = FrameArea;
+    const QRect middle = outer.adjusted(Edge, Edge, -Edge, -Edge);
+    const QRect inner = middle.adjusted(Middle, Middle, -Middle, -Middle);
+    painter.fillRect(outer, Qt::black);
+    painter.fillRect(middle, Qt::white);
+    painter.fillRect(inner, Qt::black);
+    const QRect hole = inner.adjusted(Edge, Edge, -Edge, -Edge);
+    painter.drawImage(hole, Canvas, hole);
 }

@@ -17,6 +17,11 @@ public:
     void Changed(QRect area) { update(area); }
     void Changed() { update(); }
 
+    // A frame drawn over the canvas, never into it, around `area`; an
+    // empty area shows none. Only the old and the new place are redrawn.
+    void SetFrame(QRect area);
+    QRect Frame() const { return FrameArea; }
+
 signals:
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
 
@@ -27,4 +32,5 @@ protected:
 
 private:
     class TExactPress* ExactPress;
+    QRect FrameArea;
 };

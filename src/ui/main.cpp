@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "BoardGeometry.h"
+#include "BoardKeyboard.h"
 #include "Daten.h"
 #include "DriveType.h"
 #include "Fonts.h"
@@ -130,6 +131,8 @@ void TMainform::CreateBoardSide()
 
     connect(Spielfeld, &TPaintBox::MouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) { SpielfeldMouseDown(button, x, y); });
+    Keyboard = new TBoardKeyboard(this, Spielfeld,
+                                  [this](QPoint centre) { SpielfeldMouseDown(Qt::LeftButton, centre.x(), centre.y()); });
     connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
 }
 
@@ -378,6 +381,9 @@ void TMainform::OKButtonClick()
 {
     NextVersuchPanel->hide();
     NextChanceClick(this);
+    // A player at the keyboard plays on where the board was left.
+    if (Keyboard->Showing())
+        Keyboard->TakeKeyboard();
 }
 
 void TMainform::UhrTimer()
@@ -413,6 +419,9 @@ void TMainform::ShowNextAttemptPanel()
         VNummer->setText(QStringLiteral(" Auf zum Versuch Nummer 3."));
     }
     NextVersuchPanel->show();
+    // Return then answers the panel, for a player at the keyboard.
+    if (Keyboard->Showing())
+        OKButton->setFocus();
 }
 
 void TMainform::TesteGameOver()

@@ -13,6 +13,7 @@
 class QLabel;
 class QPushButton;
 class QTimer;
+class TBoardKeyboard;
 class TImage;
 class TInfoBoxDlg;
 class TPaintBox;
@@ -31,6 +32,7 @@ public:
     QLabel* Kommentar;
     QLabel* VNummer;
     QPushButton* OKButton;
+    TBoardKeyboard* Keyboard; // the board played from the keyboard
 
     // Score side.
     TPanel* Auswertungspanel;

@@ -69,7 +69,8 @@ private slots:
         document.setHtml(Text);
         const QString plain = document.toPlainText();
         for (const char* fact : {"1200 Punkten", "5 Punkte", "drei Versuche", "500 Punkte", "250 Punkte",
-                                 "Bestenliste", "Alt+N", "Alt+B", "Alt+V", "Alt+I", "Alt+H", "Alt+E", "Ring"})
+                                 "Bestenliste", "Alt+N", "Alt+B", "Alt+V", "Alt+I", "Alt+H", "Alt+E", "Ring",
+                                 "Pfeiltasten", "Leertaste"})
             QVERIFY2(plain.contains(QString::fromUtf8(fact)), fact);
         QVERIFY(!plain.contains(QChar::ReplacementCharacter));
     }

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 
 class Playing : public OnDesktop {};
@@ -57,6 +58,46 @@ TEST_P(Playing, ATwoWayStoneWithTwoPartnersShowsTwoRingsAndTheChoiceSwaps)
     EXPECT_TRUE(CellShows(game, 40, Asset("main/Farbe3.bmp")));
     EXPECT_FALSE(CellShowsNow(game, 40, ring));
     EXPECT_TRUE(game.PointsShowMoves(1));
+}
+
+// The keyboard's cursor on a cell: white between black lines at its corner.
+bool CursorOn(const Game& game, int cell)
+{
+    return WaitFor([&] {
+        const QImage shown = game.Screen.Grab(game.CellArea(cell));
+        return shown.pixel(0, 0) == qRgb(0, 0, 0) && shown.pixel(1, 1) == qRgb(255, 255, 255)
+            && shown.pixel(3, 3) == qRgb(0, 0, 0);
+    }, 2);
+}
+
+TEST_P(Playing, TheBoardPlaysFromTheKeyboardAlone)
+{
+    Game game(*Screen, LevelFileOf({RingLevel()}));
+    ASSERT_TRUE(game.WaitForMainWindow());
+    ASSERT_TRUE(game.Focus());
+    Screen->Key("Down"); // only shows the cursor, on the centre cell
+    EXPECT_TRUE(CursorOn(game, 41));
+    for (const char* key : {"Down", "Down", "Right"})
+        Screen->Key(key);
+    ASSERT_TRUE(CursorOn(game, 60));
+    game.FirstPress = std::chrono::steady_clock::now(); // the key starts the clock
+    Screen->Key("space"); // the code 4 stone moves down
+    EXPECT_TRUE(game.PointsShowMoves(1));
+    EXPECT_TRUE(CellShows(game, 69, Asset("main/Farbe4.bmp")));
+
+    for (const char* key : {"Up", "Up", "Left", "Return"}) // the two-way stone on 41
+        Screen->Key(key);
+    EXPECT_TRUE(CellShows(game, 40, Asset("main/Ring.bmp")));
+    Screen->Key("Right");
+    Screen->Key("Return"); // the right-hand ring
+    EXPECT_TRUE(CellShows(game, 41, Asset("main/Farbe5.bmp")));
+    EXPECT_TRUE(CellShows(game, 40, Asset("main/Farbe3.bmp")));
+    EXPECT_TRUE(CursorOn(game, 42));
+    EXPECT_TRUE(game.PointsShowMoves(2));
+
+    // The buttons' Alt keys still work while the board has the keyboard.
+    Screen->Key("n", true);
+    EXPECT_TRUE(game.DialogOpens(QStringLiteral("Startlevel ")));
 }
 
 TEST_P(Playing, ASolvedLevelShowsWertungBesideTheMainWindowThenTheNextLevel)
