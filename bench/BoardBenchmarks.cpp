@@ -3,11 +3,15 @@
 #include "Daten.h"
 #include "LevelFile.h"
 #include "LevelFlow.h"
+#include "Image.h"
 #include "PaintBox.h"
+#include "Pixels.h"
 #include "main.h"
 #include "velor.h"
 
 #include <QApplication>
+#include <QPaintEvent>
+#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
@@ -127,6 +131,79 @@ void BM_ShowZiffer(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ShowZiffer);
+
+// Yardsticks, measured in the same run so that the figures above can be
+// held to ratios whatever the machine: the bare pixel work of each figure,
+// done with the game's own primitives and pictures, and for the figures
+// that include showing it, shown by the plainest widget there is.
+
+// One widget, its own picture, painted where it was drawn on.
+class TBareCanvas : public QWidget {
+public:
+    TBareCanvas() : Picture(697, 478, QImage::Format_RGB32)
+    {
+        Picture.fill(Qt::black);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFixedSize(Picture.size());
+        show();
+        QCoreApplication::processEvents();
+    }
+    QImage Picture;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter painter(this);
+        painter.drawImage(event->rect(), Picture, event->rect());
+    }
+};
+
+// A move: two stones drawn, the points field copied, all three shown.
+void BM_YardstickMove(benchmark::State& state)
+{
+    TBareCanvas bare;
+    const QImage& panel = Mainform->Auswertung->Picture;
+    const QRect first(365, 45, 40, 40), second(325, 45, 40, 40), field(500, 400, 80, 14);
+    for (auto _ : state) {
+        DrawTransparent(bare.Picture, first.topLeft(), Mainform->Farbe[1]);
+        DrawTransparent(bare.Picture, second.topLeft(), Mainform->Farbe[2]);
+        CopyRect(bare.Picture, field.topLeft(), panel, QRect(100, 85, 80, 14));
+        bare.update(first);
+        bare.update(second);
+        bare.update(field);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_YardstickMove);
+
+// A full repaint: the background copied, 81 stones drawn, all shown.
+void BM_YardstickPaint(benchmark::State& state)
+{
+    TBareCanvas bare;
+    for (auto _ : state) {
+        CopyRect(bare.Picture, {0, 0}, Mainform->Hintergrund, QRect(0, 0, 450, 450));
+        for (int cell = 1; cell <= CellCount; ++cell)
+            DrawTransparent(bare.Picture, CentreOf(cell) - QPoint(20, 20), Mainform->Farbe[static_cast<std::size_t>(1 + cell % 12)]);
+        bare.update(0, 0, 450, 450);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_YardstickPaint);
+
+// A number: the field wiped, four digits set, the field copied back.
+void BM_YardstickZiffer(benchmark::State& state)
+{
+    QImage& panel = Mainform->Auswertung->Picture;
+    QImage& strip = Mainform->Zahlen;
+    for (auto _ : state) {
+        CopyRect(strip, {120, 0}, panel, QRect(100, 85, 80, 14));
+        for (int digit = 0; digit < 4; ++digit)
+            CopyRect(strip, {152 + digit * 12, 0}, strip, QRect(digit * 12, 0, 12, 14));
+        CopyRect(panel, {100, 68}, strip, QRect(120, 0, 80, 14));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_YardstickZiffer);
 
 void BM_LoadFile99Levels(benchmark::State& state)
 {

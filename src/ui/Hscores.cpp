@@ -129,13 +129,6 @@ THighScoreForm::THighScoreForm(QWidget* owner)
 
     connect(EraseButton, &QPushButton::clicked, this, [this] { DelListeClick(); });
     connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
-
-    FormCreate();
-}
-
-void THighScoreForm::FormCreate()
-{
-    LoadListe();
 }
 
 QLabel* THighScoreForm::Label(const char* family, int place) const

@@ -22,9 +22,10 @@ public:
     TBitBtn* EraseButton;
     TBitBtn* OKButton;
 
-    void FormCreate();
     void FormShow() override;
-    void LoadListe();
+    // Reads "VScore.dat" into the game's list. The game does it at
+    // start-up, before its window shows and before this dialog is built.
+    static void LoadListe();
     bool SaveListe();
     void ShowListe();
     void TesteSpiel();

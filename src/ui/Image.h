@@ -13,8 +13,14 @@ public:
 
     QImage Picture;
 
-    void Changed() { update(); }
+    void Changed();
+    void Changed(QRect area);
 
 protected:
-    void paintEvent(QPaintEvent*) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // A picture without see-through pixels that covers the whole control
+    // hides what lies behind it, which then need not be painted.
+    void KeepOpacity();
 };

@@ -18,5 +18,5 @@ void ShowNumber(QImage& picture, QRect blank, QImage& strip, std::int32_t value,
         CopyRect(strip, {x, 0}, strip, QRect((digit - '0') * DigitWidth, 0, DigitWidth, DigitHeight));
         x += DigitWidth;
     }
-    CopyRect(picture, {FieldLeft, row}, strip, ScratchArea);
+    CopyRect(picture, NumberField(row).topLeft(), strip, ScratchArea);
 }

@@ -23,7 +23,13 @@ inline constexpr std::int32_t LargestShownNumber = 999999;
 // written outside the scratch area or the field.
 std::string DigitsShown(std::int32_t value);
 
+// The field of a number in the score picture whose top row is `row`.
+inline constexpr QRect NumberField(int row)
+{
+    return {FieldLeft, row, ScratchArea.width(), ScratchArea.height()};
+}
+
 // Composes `value` in `strip`'s scratch area, right-aligned, over a copy of
 // the picture's blank rectangle `blank`, then copies the scratch area into
-// `picture` at columns 95..174, rows row..row+13.
+// `picture`'s NumberField(row).
 void ShowNumber(QImage& picture, QRect blank, QImage& strip, std::int32_t value, int row);

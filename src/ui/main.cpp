@@ -274,7 +274,7 @@ void TMainform::ShowZiffer(std::int32_t value, int row)
     // Left empty in the score picture; the number fields are wiped with it.
     constexpr QRect blankBackground {100, 85, 80, 14};
     ShowNumber(Auswertung->Picture, blankBackground, Zahlen, value, row);
-    Auswertung->Changed();
+    Auswertung->Changed(NumberField(row));
 }
 
 void TMainform::SpielfeldMouseDown(Qt::MouseButton Button, int X, int Y)

@@ -1,5 +1,6 @@
 // The game's entry point.
 #include "DirectoryLock.h"
+#include "FirstFrame.h"
 #include "Platform.h"
 #include "SingleGame.h"
 #include "main.h"
@@ -22,8 +23,9 @@ int main(int argc, char* argv[])
     }
 
     int status = 1; // the level file is missing
-    if (CreateWindows(app)) {
+    if (CreateMainWindow(app)) {
         Mainform->show();
+        AfterFirstFrame(Mainform, CreateDialogs);
         status = app.exec();
     }
     DestroyWindows();

@@ -13,6 +13,13 @@
 
 bool CreateWindows(QApplication& app)
 {
+    const bool started = CreateMainWindow(app);
+    CreateDialogs();
+    return started;
+}
+
+bool CreateMainWindow(QApplication& app)
+{
     Application::Initialize(app);
     Application::HelpFile = QStringLiteral("velor.hlp");
     Application::Title = QString::fromUtf8(GameTitle);
@@ -20,10 +27,17 @@ bool CreateWindows(QApplication& app)
 
     Mainform = new TMainform();
     Application::MainWindow = Mainform;
+    THighScoreForm::LoadListe();
+    return !Application::Terminated();
+}
+
+void CreateDialogs()
+{
+    if (LoadLevelForm != nullptr)
+        return;
     LoadLevelForm = new TLoadLevelForm(Mainform);
     HighScoreForm = new THighScoreForm(Mainform);
     Wertform = new TWertform(Mainform);
-    return !Application::Terminated();
 }
 
 void DestroyWindows()

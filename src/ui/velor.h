@@ -8,5 +8,13 @@ class QApplication;
 // been asked to end already (no level file).
 bool CreateWindows(QApplication& app);
 
+// The same in two steps, so that the first frame comes sooner: first what
+// it shows (the main window with the game started, after the level file
+// and the high-score file have been read and any of their message boxes
+// answered), ...
+bool CreateMainWindow(QApplication& app);
+// ... then the three dialogs; once only, a second call does nothing.
+void CreateDialogs();
+
 // Destroys the windows again.
 void DestroyWindows();

@@ -56,5 +56,5 @@ void TWertform::FormShow()
 void TWertform::ShowPunkte(std::int32_t value, int row)
 {
     ShowNumber(Punktewertung->Picture, BlankBackground, Zahlen, value, row);
-    Punktewertung->Changed();
+    Punktewertung->Changed(NumberField(row));
 }
