@@ -1,0 +1,24 @@
+// A start for a drawn target, made by the level generator: random walks
+// backwards from the target until one has a proved par in the wished range.
+#pragma once
+
+#include "LevelRecord.h"
+#include "SearchWatch.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+struct ParRange {
+    int Low = 1;
+    int High = 30;
+};
+
+struct ScrambleResult {
+    std::optional<TCells> Start;
+    int Par = 0;
+    std::string Error; // German, when Start is empty
+};
+
+// `seed` picks the walks: the same seed gives the same start.
+ScrambleResult ScrambleTarget(const TCells& target, ParRange wished, std::uint64_t seed, SearchWatch* watch = nullptr);
