@@ -83,6 +83,6 @@ std::string ShortFacts(const AnalysisReport& report)
     if (report.Detour)
         facts += " · Umweg " + std::to_string(*report.Detour);
     if (report.PlayersPercent)
-        facts += "\nSpieler schaffen es: " + std::to_string(*report.PlayersPercent) + " %";
+        facts += "\nSpieler: " + std::to_string(*report.PlayersPercent) + " %";
     return facts;
 }

@@ -41,6 +41,8 @@ namespace {
 constexpr int AnalysisPollMs = 100;     // how often the window looks at the running analysis
 constexpr std::size_t KnownLimit = 5000; // analyses kept before the store starts afresh
 constexpr int DefaultParLow = 8, DefaultParHigh = 14;
+constexpr int MeasureLinesShown = 5;
+constexpr int ProgressWidth = 380; // the progress box, wide enough for its title
 
 QString FileFilter()
 {
@@ -182,6 +184,8 @@ QWidget* EditorWindow::BuildCentre()
     VerdictText = new QLabel(analysis);
     VerdictText->setStyleSheet(QStringLiteral("font-weight: bold"));
     MeasuresText = new QLabel(analysis);
+    // Room for every measure from the start, so that the window keeps its size as they come in.
+    MeasuresText->setMinimumHeight(MeasureLinesShown * MeasuresText->fontMetrics().lineSpacing());
     SolutionButton = new QPushButton(QStringLiteral("Lösung zeigen"), analysis);
     connect(SolutionButton, &QPushButton::clicked, this, &EditorWindow::ShowSolution);
     analysisColumn->addWidget(VerdictText);
@@ -384,6 +388,7 @@ void EditorWindow::MakeCollection()
                                          count, this);
     progress->setWindowTitle(QStringLiteral("Sammlung erzeugen"));
     progress->setMinimumDuration(0);
+    progress->setMinimumWidth(ProgressWidth);
     progress->setValue(0);
     connect(progress, &QProgressDialog::canceled, this, [watch = Busy] { watch->Cancel(); });
     auto* watcher = new QFutureWatcher<MadeCollection>(this);

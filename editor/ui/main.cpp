@@ -6,12 +6,15 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velorin-Editor"));
     QApplication::setDesktopFileName(QStringLiteral("velorin-editor"));
+    // German also where Qt asks the locale: numbers, file types in the file dialogs.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     InstallGermanTranslations(app);
 
     QCommandLineParser parser;
