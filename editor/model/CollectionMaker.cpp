@@ -7,11 +7,23 @@
 #include "StoneRules.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 // Patterns tried per level before the collection is given up.
 constexpr int PatternsPerLevel = 8;
+// The patterns grow from 3 to 6 cells wide and from 2 to 4 colours.
+constexpr int SmallestSide = 3, SideGrowth = 3;
+constexpr int FewestColours = 2, ColourGrowth = 2;
+// Few walks are tried per pattern: another pattern is quicker to try.
+constexpr int WalksPerPattern = 60;
+
+// `from` at the first level, `from + growth` at the last.
+int Grown(int from, int growth, double share)
+{
+    return from + static_cast<int>(std::lround(share * growth));
+}
 
 // A rectangle of one class in the middle of the board, `side` wide and a
 // little less high, coloured with `colours` different codes.
@@ -34,11 +46,11 @@ LevelRecipe RecipeFor(int side, int colours, ParRange window, Dice& dice, std::u
     }
     recipe.Mix['a'] = codes;
     recipe.Seed = seed;
-    recipe.Depth = window.High * 2;
+    recipe.Depth = window.High * StepsPerParMove;
     recipe.ParLow = window.Low;
     recipe.ParHigh = window.High;
-    recipe.Bias = 60;
-    recipe.Tries = 60;
+    recipe.Bias = AwayBias;
+    recipe.Tries = WalksPerPattern;
     return recipe;
 }
 
@@ -54,10 +66,10 @@ MadeCollection MakeCollection(int count, std::uint64_t seed, SearchWatch* watch,
     for (int n = 0; n < count; ++n) {
         // 0 for the first level, 1 for the last.
         const double share = count == 1 ? 0.0 : static_cast<double>(n) / (count - 1);
-        const int par = EasiestPar + static_cast<int>(share * (HardestPar - EasiestPar) + 0.5);
+        const int par = Grown(EasiestPar, HardestPar - EasiestPar, share);
         const ParRange window {std::max(1, par - 1), par + 1};
-        const int side = 3 + static_cast<int>(share * 3 + 0.5);    // 3 .. 6 cells wide
-        const int colours = 2 + static_cast<int>(share * 2 + 0.5); // 2 .. 4 colours
+        const int side = Grown(SmallestSide, SideGrowth, share);
+        const int colours = Grown(FewestColours, ColourGrowth, share);
         bool done = false;
         for (int attempt = 0; attempt < PatternsPerLevel && !done; ++attempt) {
             if (StopRequested(watch)) {

@@ -3,16 +3,6 @@
 #include "Generator.h"
 #include "Recipe.h"
 
-namespace {
-
-// Steps of the walk per move of par wished: a walk undoes some of its own
-// steps, so it goes further than the par it aims at.
-constexpr int StepsPerParMove = 2;
-// Share of the steps that must lead away from the target when one can.
-constexpr int AwayBias = 60;
-
-} // namespace
-
 ScrambleResult ScrambleTarget(const TCells& target, ParRange wished, std::uint64_t seed, SearchWatch* watch)
 {
     ScrambleResult result;

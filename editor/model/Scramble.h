@@ -9,6 +9,12 @@
 #include <optional>
 #include <string>
 
+// Steps of a backward walk per move of par wished: a walk undoes some of
+// its own steps, so it goes further than the par it aims at.
+inline constexpr int StepsPerParMove = 2;
+// Share (%) of the steps that must lead away from the target when one can.
+inline constexpr int AwayBias = 60;
+
 struct ParRange {
     int Low = 1;
     int High = 30;

@@ -42,6 +42,7 @@ constexpr int AnalysisPollMs = 100;     // how often the window looks at the run
 constexpr std::size_t KnownLimit = 5000; // analyses kept before the store starts afresh
 constexpr int DefaultParLow = 8, DefaultParHigh = 14;
 constexpr int MeasureLinesShown = 5;
+constexpr int DefaultCollectionSize = 10;
 constexpr int ProgressWidth = 380; // the progress box, wide enough for its title
 
 QString FileFilter()
@@ -380,7 +381,7 @@ void EditorWindow::MakeCollection()
                                                           "Sie werden vom ersten zum letzten schwerer (Par %1 bis %2).")
                                                .arg(EasiestPar)
                                                .arg(HardestPar),
-                                           10, 1, MaxLevels, 1, &ok);
+                                           DefaultCollectionSize, 1, MaxLevels, 1, &ok);
     if (!ok)
         return;
     Busy = std::make_shared<SearchWatch>();

@@ -7,6 +7,7 @@
 namespace {
 
 constexpr int PreviewPixels = 60; // the target picture at a third of its size
+constexpr int ListPixels = 210;   // wide enough for a preview and its lines of par and difficulty
 
 } // namespace
 
@@ -14,7 +15,7 @@ LevelList::LevelList(const BoardPictures& pictures, QWidget* parent) : QListWidg
 {
     setIconSize({PreviewPixels, PreviewPixels});
     setUniformItemSizes(true);
-    setFixedWidth(210);
+    setFixedWidth(ListPixels);
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
             emit LevelChosen(row);
