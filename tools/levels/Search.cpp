@@ -138,7 +138,7 @@ private:
 
     private:
         static constexpr int NoPriority = 1 << 30;
-        static constexpr std::size_t WatchInterval = 4096; // expansions between looks at the watch
+        static constexpr std::size_t WatchInterval = 512; // expansions between looks at the watch: a stop within milliseconds
 
         // Reports the progress; true when the search is to stop.
         bool Tell(SearchWatch& watch) const

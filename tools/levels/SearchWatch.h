@@ -1,6 +1,6 @@
 // A window into a running search for whoever started it on another thread:
 // a flag that stops it early, and how far it has got. The search looks at
-// it only every few thousand positions, so watching costs next to nothing.
+// it only every few hundred positions, so watching costs next to nothing.
 #pragma once
 
 #include <atomic>
