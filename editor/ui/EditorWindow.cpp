@@ -358,9 +358,14 @@ void EditorWindow::ShowSolution()
     const AnalysisReport* known = level ? KnownReport(*level) : nullptr;
     if (known == nullptr || !known->Optimal)
         return;
-    auto* dialog = new SolutionDialog(Pictures, *level, known->Solution, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
+    if (Solution) { // already open: a second press only brings it forward
+        Solution->raise();
+        Solution->activateWindow();
+        return;
+    }
+    Solution = new SolutionDialog(Pictures, *level, known->Solution, this);
+    Solution->setAttribute(Qt::WA_DeleteOnClose);
+    Solution->open();
 }
 
 void EditorWindow::TestLevel()

@@ -7,6 +7,7 @@
 #include "Document.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <map>
@@ -15,6 +16,7 @@
 class BoardView;
 class LevelList;
 class QAction;
+class SolutionDialog;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -71,6 +73,7 @@ private:
     std::map<LevelKey, AnalysisReport> Known; // finished analyses, by level
     int PickedCell = 0;                        // a start stone waiting for its swap partner
     std::shared_ptr<SearchWatch> Busy;         // a scramble or a collection being made
+    QPointer<SolutionDialog> Solution;         // the one solution shown, while it is open
 
     LevelList* List = nullptr;
     StonePalette* Palette = nullptr;

@@ -81,7 +81,8 @@ TEST(EditorOnScreen, OpensPaintsAStoneWaitsForParAndSaves)
     const auto path = dir.Write("levels.dat", CollectionBytes({Level()}));
     ChildProcess editor({VELORIN_EDITOR_BINARY, path.string()}, dir.Path.string(),
                         {"DISPLAY=" + screen.Name(), "QT_QPA_PLATFORM=xcb"});
-    ASSERT_TRUE(screen.FindWindow(QStringLiteral("Velorin-Editor – levels.dat"), 15));
+    const auto window = screen.FindWindow(QStringLiteral("Velorin-Editor – levels.dat"), 15);
+    ASSERT_TRUE(window);
     std::optional<QPoint> anchor;
     ASSERT_TRUE(WaitFor([&] { return (anchor = TargetAnchor(screen.Grab())).has_value(); }));
     const QPoint target = *anchor - QPoint(BoardMarginPixels, BoardMarginPixels);
@@ -103,8 +104,10 @@ TEST(EditorOnScreen, OpensPaintsAStoneWaitsForParAndSaves)
     }, 20));
     screen.Key("Escape");
     ASSERT_TRUE(screen.WindowGone(solution));
+    EXPECT_EQ(screen.CountWindows(solution), 0); // the shortcut pressed again opened no second one
 
     screen.Click(target + QPoint(10, 10)); // the board's frame, outside the cells: the window takes the keyboard back
+    ASSERT_TRUE(screen.WaitForFocus(*window));
     screen.ControlKey("s");
     ASSERT_TRUE(screen.FindWindow(QStringLiteral("Velorin-Editor – levels.dat"), 5));
     std::ifstream in(path, std::ios::binary);
