@@ -5,7 +5,7 @@
 #   make bench  measure speed and memory against their targets
 #   make screenshots  every window and state as PNG pictures in
 #               build/screenshots/, drawn by the game itself
-#   make tidy   clang-tidy over src/ and tools/ (checks in .clang-tidy)
+#   make tidy   clang-tidy over src/, tools/ and editor/ (checks in .clang-tidy)
 #   make deb    build the Debian package build/velorin_<version>_<arch>.deb
 #   make test-sanitize  every test of the code again, built with AddressSanitizer and
 #               UndefinedBehaviorSanitizer in build-sanitize/
@@ -46,9 +46,9 @@ test: deps build
 # the compile commands it reads. The compiler's own warnings are left to
 # the build (-w here), where GCC makes each one an error.
 tidy: deps build
-	run-clang-tidy -p $(BUILD) -quiet -j$(JOBS) -extra-arg=-w '$(CURDIR)/(src|tools)/' >$(BUILD)/tidy.log 2>&1 \
+	run-clang-tidy -p $(BUILD) -quiet -j$(JOBS) -extra-arg=-w '$(CURDIR)/(src|tools|editor)/' >$(BUILD)/tidy.log 2>&1 \
 	  || { grep -E 'error:|warning:' $(BUILD)/tidy.log; echo "tidy: findings above; all output in $(BUILD)/tidy.log"; exit 1; }
-	@echo "tidy: src/ and tools/ are clean"
+	@echo "tidy: src/, tools/ and editor/ are clean"
 
 # Measures start-up, clicks, drawing and the level check against their
 # targets and prints one table.

@@ -9,7 +9,8 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "Beside the board a small picture shows the target pattern. Each colour"
   "fixes the direction in which its stone may swap with a neighbour. Move"
   "the stones until the board equals the target, before the points of an"
-  "attempt run out. The game speaks German.")
+  "attempt run out. The game speaks German. Its level editor,"
+  "velorin-editor, draws levels while a solver proves their par.")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://velorin.example/)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

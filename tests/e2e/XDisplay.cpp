@@ -325,6 +325,11 @@ void XDisplay::Key(const char* keyName, bool alt) const
     Press(KeycodeFor(XStringToKeysym(keyName)), alt ? XK_Alt_L : 0);
 }
 
+void XDisplay::ControlKey(const char* keyName) const
+{
+    Press(KeycodeFor(XStringToKeysym(keyName)), XK_Control_L);
+}
+
 void XDisplay::Type(const QString& text) const
 {
     for (const QChar character : text) {

@@ -61,6 +61,8 @@ public:
     void Click(QPoint at, int button = 1) const;
     // A key by its X key name ("Return", "Escape", "n"), with Alt held if asked.
     void Key(const char* keyName, bool alt = false) const;
+    // The same with Ctrl held: a program's keyboard shortcut.
+    void ControlKey(const char* keyName) const;
     // Types text character by character, umlauts included.
     void Type(const QString& text) const;
 

@@ -14,6 +14,7 @@ deb=$scratch/out/velorin_${version}_$(dpkg --print-architecture).deb
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 game=$root/usr/share/velorin/velorin
+editor=$root/usr/bin/velorin-editor
 
 field() { dpkg-deb -f "$deb" "$1"; }
 
@@ -35,10 +36,16 @@ declared() { depends | grep -qx "$1" || fail "$2 comes from $1, which Depends do
 the_package_holds_the_installed_tree() {
     diff <(cd "$root" && find . ! -type d | sort) - <<'LIST' || fail "the package's files differ from the list above"
 ./usr/bin/velorin
+./usr/bin/velorin-editor
+./usr/share/applications/velorin-editor.desktop
 ./usr/share/applications/velorin.desktop
+./usr/share/icons/hicolor/16x16/apps/velorin-editor.png
 ./usr/share/icons/hicolor/16x16/apps/velorin.png
+./usr/share/icons/hicolor/256x256/apps/velorin-editor.png
 ./usr/share/icons/hicolor/256x256/apps/velorin.png
+./usr/share/icons/hicolor/32x32/apps/velorin-editor.png
 ./usr/share/icons/hicolor/32x32/apps/velorin.png
+./usr/share/icons/hicolor/48x48/apps/velorin-editor.png
 ./usr/share/icons/hicolor/48x48/apps/velorin.png
 ./usr/share/metainfo/example.velorin.velorin.metainfo.xml
 ./usr/share/velorin/velor.dat
@@ -60,11 +67,13 @@ the_fields_name_the_game() {
 }
 
 every_linked_library_is_declared() {
-    local library path
-    for library in $(readelf -d "$game" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
-        path=$(ldd "$game" | awk -v name="$library" '$1 == name { print $3 }')
-        [ -n "$path" ] || fail "$library is not found on this system"
-        declared "$(package_of "$path")" "$library"
+    local program library path
+    for program in "$game" "$editor"; do
+        for library in $(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+            path=$(ldd "$program" | awk -v name="$library" '$1 == name { print $3 }')
+            [ -n "$path" ] || fail "$library is not found on this system"
+            declared "$(package_of "$path")" "$library"
+        done
     done
 }
 

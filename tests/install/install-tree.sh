@@ -1,6 +1,6 @@
 #!/bin/bash
-# The installed tree holds exactly the game's files, each where the
-# launcher, the desktop and the icon theme look for it.
+# The installed tree holds exactly the files of the game and its level
+# editor, each where the launcher, the desktop and the icon theme look for it.
 #   install-tree.sh SOURCE_DIR PREFIX
 source "$(dirname "$0")/lib.sh"
 source_dir=$1 prefix=$2
@@ -18,10 +18,16 @@ everything_and_nothing_else() {
     listed=$(cd "$prefix" && find . ! -type d | sort)
     diff <(echo "$listed") - <<'LIST' || fail "the installed files differ from the list above"
 ./bin/velorin
+./bin/velorin-editor
+./share/applications/velorin-editor.desktop
 ./share/applications/velorin.desktop
+./share/icons/hicolor/16x16/apps/velorin-editor.png
 ./share/icons/hicolor/16x16/apps/velorin.png
+./share/icons/hicolor/256x256/apps/velorin-editor.png
 ./share/icons/hicolor/256x256/apps/velorin.png
+./share/icons/hicolor/32x32/apps/velorin-editor.png
 ./share/icons/hicolor/32x32/apps/velorin.png
+./share/icons/hicolor/48x48/apps/velorin-editor.png
 ./share/icons/hicolor/48x48/apps/velorin.png
 ./share/metainfo/example.velorin.velorin.metainfo.xml
 ./share/velorin/velor.dat
@@ -36,6 +42,7 @@ the_launcher_and_the_game_run() {
     head -c2 "$prefix/bin/velorin" | grep -q '^#!' || fail "the launcher is no script"
     [ -x "$prefix/share/velorin/velorin" ] || fail "the game is not executable"
     [ "$(od -An -c -N4 "$prefix/share/velorin/velorin" | tr -d ' ')" = '177ELF' ] || fail "the game is no program"
+    [ "$(od -An -c -N4 "$prefix/bin/velorin-editor" | tr -d ' ')" = '177ELF' ] || fail "the editor is no program"
 }
 
 the_shipped_files_are_the_sources() {
@@ -44,29 +51,35 @@ the_shipped_files_are_the_sources() {
 }
 
 each_icon_has_its_size() {
-    local size icon
+    local size icon name
     for size in 16 32 48 256; do
-        icon=$prefix/share/icons/hicolor/${size}x${size}/apps/velorin.png
-        same_file "$icon" "$source_dir/assets/icon/velorin-$size.png"
-        [ "$(png_size "$icon")" = "${size}x${size}" ] || fail "$icon is $(png_size "$icon")"
+        for name in velorin velorin-editor; do # the editor shows the game's icon
+            icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$name.png
+            same_file "$icon" "$source_dir/assets/icon/velorin-$size.png"
+            [ "$(png_size "$icon")" = "${size}x${size}" ] || fail "$icon is $(png_size "$icon")"
+        done
     done
 }
 
-# The value of KEY in the desktop entry's main group.
+# The value of KEY in the main group of the desktop entry NAME.desktop.
 desktop_value() {
-    sed -n '/^\[Desktop Entry\]/,/^\[/p' "$prefix/share/applications/velorin.desktop" \
-        | sed -n "s/^$1=//p" | head -n1
+    sed -n '/^\[Desktop Entry\]/,/^\[/p' "$prefix/share/applications/$1.desktop" \
+        | sed -n "s/^$2=//p" | head -n1
 }
 
-the_menu_entry_names_what_is_installed() {
-    [ -x "$prefix/bin/$(desktop_value Exec)" ] || fail "Exec=$(desktop_value Exec) is not in bin/"
-    [ -x "$prefix/bin/$(desktop_value TryExec)" ] || fail "TryExec=$(desktop_value TryExec) is not in bin/"
-    [ -f "$prefix/share/icons/hicolor/48x48/apps/$(desktop_value Icon).png" ] || fail "no icon $(desktop_value Icon)"
-    local key
-    for key in Name 'Name\[de\]' Comment 'Comment\[de\]'; do
-        [ -n "$(desktop_value "$key")" ] || fail "the entry has no $key"
+the_menu_entries_name_what_is_installed() {
+    local entry key program
+    for entry in velorin velorin-editor; do
+        program=$(desktop_value $entry Exec)
+        program=${program%% *} # without the field code of a file to open
+        [ -x "$prefix/bin/$program" ] || fail "$entry: Exec=$program is not in bin/"
+        [ -x "$prefix/bin/$(desktop_value $entry TryExec)" ] || fail "$entry: TryExec is not in bin/"
+        [ -f "$prefix/share/icons/hicolor/48x48/apps/$(desktop_value $entry Icon).png" ] || fail "$entry: no icon"
+        for key in Name 'Name\[de\]' Comment 'Comment\[de\]'; do
+            [ -n "$(desktop_value $entry "$key")" ] || fail "$entry has no $key"
+        done
+        [ "$(desktop_value $entry Categories)" = 'Game;LogicGame;' ] || fail "$entry: Categories=$(desktop_value $entry Categories)"
     done
-    [ "$(desktop_value Categories)" = 'Game;LogicGame;' ] || fail "Categories=$(desktop_value Categories)"
 }
 
 the_metainfo_names_the_menu_entry() {
@@ -81,6 +94,6 @@ run_case everything_and_nothing_else
 run_case the_launcher_and_the_game_run
 run_case the_shipped_files_are_the_sources
 run_case each_icon_has_its_size
-run_case the_menu_entry_names_what_is_installed
+run_case the_menu_entries_name_what_is_installed
 run_case the_metainfo_names_the_menu_entry
 finish_cases

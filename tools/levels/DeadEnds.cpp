@@ -16,7 +16,7 @@ bool CanUndo(const LevelSearch& search, const TCells& after, const Move& move)
 } // namespace
 
 StartMoves CountDeadStarts(const LevelSolver& solver, const TCells& start, const std::vector<Move>& solution,
-                           std::size_t maxNodes)
+                           std::size_t maxNodes, SearchWatch* watch)
 {
     // The solution goes group by group; the first move in each group starts
     // a way to the target.
@@ -45,7 +45,7 @@ StartMoves CountDeadStarts(const LevelSolver& solver, const TCells& start, const
         }
         // Any way to the group's target will do, so search greedily; only a
         // dead position makes it look at everything it can reach.
-        const SearchResult found = search.Run(after, {maxNodes, 4, 1, true});
+        const SearchResult found = search.Run(after, {maxNodes, 4, 1, true, watch});
         if (found.Outcome == SearchOutcome::Exhausted)
             ++report.Dead;
         else if (found.Outcome == SearchOutcome::OverBudget)

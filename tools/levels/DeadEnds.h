@@ -17,5 +17,6 @@ struct StartMoves {
 
 // `solution`, if known, spares the search for its first move. `maxNodes`
 // bounds each search from a position after a start move.
+// A stop request on `watch` ends the count early, the rest counted as unknown.
 StartMoves CountDeadStarts(const LevelSolver& solver, const TCells& start, const std::vector<Move>& solution,
-                           std::size_t maxNodes);
+                           std::size_t maxNodes, SearchWatch* watch = nullptr);

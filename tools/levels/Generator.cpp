@@ -101,11 +101,15 @@ std::vector<Move> MovesInto(const MoveTable& table, const TCells& board)
 
 GenerateResult Generate(const LevelRecipe& recipe, const SolveBudget& budget)
 {
+    return GenerateFrom(TargetOf(recipe), recipe, budget);
+}
+
+GenerateResult GenerateFrom(const TCells& target, const LevelRecipe& recipe, const SolveBudget& budget)
+{
     GenerateResult result;
-    const TCells target = TargetOf(recipe);
     const LevelSolver solver(TLevelRecord {target, target});
     const LevelSearch search(TLevelRecord {target, target}); // for the walks: whole-board moves and bound
-    if (!solver.Searchable()) {
+    if (!solver.Searchable() || !search.Searchable()) {
         result.Error = "its pattern holds more than 16 different codes";
         return result;
     }
@@ -113,6 +117,10 @@ GenerateResult Generate(const LevelRecipe& recipe, const SolveBudget& budget)
     // What the rejected walks gave, for the author.
     int lowest = 1 << 30, highest = -1, tooFar = 0, detourFailed = 0, deadRuleFailed = 0, moverFailed = 0;
     for (int attempt = recipe.FirstWalk; attempt < recipe.FirstWalk + recipe.Tries; ++attempt) {
+        if (StopRequested(budget.Watch)) {
+            result.Error = "stopped";
+            return result;
+        }
         Dice dice(recipe.Seed, static_cast<std::uint64_t>(attempt));
         const TCells start = WalkBack(search, target, recipe, dice);
         if (start == target)
@@ -146,7 +154,7 @@ GenerateResult Generate(const LevelRecipe& recipe, const SolveBudget& budget)
             ++moverFailed;
             continue;
         }
-        level.Starts = CountDeadStarts(solver, start, solution.Moves, budget.DeadEndNodes);
+        level.Starts = CountDeadStarts(solver, start, solution.Moves, budget.DeadEndNodes, budget.Watch);
         if (!MeetsDeadRule(recipe.Dead, level.Starts)) {
             ++deadRuleFailed;
             continue;

@@ -38,3 +38,8 @@ TCells TargetOf(const LevelRecipe& recipe);
 std::vector<Move> MovesInto(const MoveTable& table, const TCells& board);
 
 GenerateResult Generate(const LevelRecipe& recipe, const SolveBudget& budget);
+
+// The same for a target drawn elsewhere: the recipe gives only the rules of
+// the walk and of the solver (its pattern and mix are not read). A stop
+// request on the budget's watch ends it with an error.
+GenerateResult GenerateFrom(const TCells& target, const LevelRecipe& rules, const SolveBudget& budget);

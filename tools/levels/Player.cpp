@@ -75,10 +75,11 @@ bool PlayOnce(const LevelSolver& solver, const TLevelRecord& level, Dice& dice)
 
 } // namespace
 
-PlayerTrials SimulatePlayers(const LevelSolver& solver, const TLevelRecord& level, int runs, std::uint64_t seed)
+PlayerTrials SimulatePlayers(const LevelSolver& solver, const TLevelRecord& level, int runs, std::uint64_t seed,
+                             const SearchWatch* watch)
 {
     PlayerTrials trials;
-    for (int run = 0; run < runs; ++run) {
+    for (int run = 0; run < runs && !StopRequested(watch); ++run) {
         Dice dice(seed, static_cast<std::uint64_t>(run));
         trials.Solved += PlayOnce(solver, level, dice);
         ++trials.Runs;

@@ -15,5 +15,6 @@ struct PlayerTrials {
 };
 
 // `runs` players, each with dice of its own from `seed`: the same trials
-// every time.
-PlayerTrials SimulatePlayers(const LevelSolver& solver, const TLevelRecord& level, int runs, std::uint64_t seed);
+// every time. A stop request on `watch` ends the trials early.
+PlayerTrials SimulatePlayers(const LevelSolver& solver, const TLevelRecord& level, int runs, std::uint64_t seed,
+                             const SearchWatch* watch = nullptr);

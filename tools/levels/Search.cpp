@@ -113,6 +113,12 @@ private:
                 }
                 LowestOpenF = f;
                 ++Expansions;
+                if (Limits.Watch != nullptr && (Expansions % WatchInterval) == 0 && Tell(*Limits.Watch)) {
+                    result.Outcome = SearchOutcome::OverBudget;
+                    result.Nodes = States.size();
+                    result.Expansions = Expansions;
+                    return result;
+                }
                 if (const auto found = Expand(id, f); found != NoParent)
                     return Finish(result, found);
                 if (States.size() > Limits.MaxNodes) {
@@ -132,6 +138,16 @@ private:
 
     private:
         static constexpr int NoPriority = 1 << 30;
+        static constexpr std::size_t WatchInterval = 512; // expansions between looks at the watch: a stop within milliseconds
+
+        // Reports the progress; true when the search is to stop.
+        bool Tell(SearchWatch& watch) const
+        {
+            if (Partial)
+                watch.GroupBound.store(LowestOpenF, std::memory_order_relaxed);
+            watch.Nodes.store(States.size(), std::memory_order_relaxed);
+            return watch.Stopped();
+        }
 
         // Generates the children of node `id`, queued with priority `f`.
         // Returns the goal's id when StopAtFirst and it was generated,

@@ -6,6 +6,7 @@
 #include "LevelRecord.h"
 #include "Heuristic.h"
 #include "MoveTable.h"
+#include "SearchWatch.h"
 
 #include <cstddef>
 #include <memory>
@@ -24,6 +25,7 @@ struct SearchLimits {
     int WeightNum = 1;                // priority g + h * WeightNum / WeightDen
     int WeightDen = 1;
     bool StopAtFirst = false; // stop as soon as the target is generated
+    SearchWatch* Watch = nullptr; // told the progress; a stop request ends the search as OverBudget
 };
 
 enum class SearchOutcome {

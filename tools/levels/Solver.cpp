@@ -11,7 +11,7 @@ SolveResult Solve(const LevelSearch& search, const TCells& from, const SolveBudg
         result.Status = search.StonesMatch() ? SolveStatus::Unknown : SolveStatus::Unsolvable;
         return result;
     }
-    const SearchResult exact = search.Run(from, {budget.OptimalNodes, 1, 1, false});
+    const SearchResult exact = search.Run(from, {budget.OptimalNodes, 1, 1, false, budget.Watch});
     result.Nodes = exact.Nodes;
     result.LowerBound = exact.LowerBound;
     if (exact.Outcome == SearchOutcome::Found) {
@@ -23,10 +23,10 @@ SolveResult Solve(const LevelSearch& search, const TCells& from, const SolveBudg
         result.Status = SolveStatus::Unsolvable;
         return result;
     }
-    if (budget.FallbackNodes == 0)
+    if (budget.FallbackNodes == 0 || StopRequested(budget.Watch))
         return result;
     // Weight 3/2: solutions at most half as long again as the shortest.
-    const SearchResult rough = search.Run(from, {budget.FallbackNodes, 3, 2, false});
+    const SearchResult rough = search.Run(from, {budget.FallbackNodes, 3, 2, false, budget.Watch});
     result.Nodes += rough.Nodes;
     if (rough.Outcome == SearchOutcome::Found) {
         result.Status = SolveStatus::Bound;
@@ -63,10 +63,23 @@ SolveResult LevelSolver::Solve(const TCells& from, const SolveBudget& budget) co
         return result;
     }
     result.Status = SolveStatus::Optimal;
+    // The bounds of the groups not yet searched, for the progress the watch shows.
+    const auto boundOf = [](const Part& part, const TCells& board) {
+        return part.Search->Searchable() ? std::min(part.Search->Bound(board), Heuristic::Infinite) : 0;
+    };
+    int boundsAhead = 0;
+    if (budget.Watch != nullptr)
+        for (const Part& part : Parts)
+            boundsAhead += boundOf(part, Restricted(from, part.Group));
     for (const Part& part : Parts) {
         const TCells start = Restricted(from, part.Group);
         if (start == Restricted(Target, part.Group))
             continue;
+        if (budget.Watch != nullptr) {
+            boundsAhead -= boundOf(part, start);
+            budget.Watch->BaseBound.store(result.LowerBound + boundsAhead, std::memory_order_relaxed);
+            budget.Watch->GroupBound.store(0, std::memory_order_relaxed);
+        }
         const SolveResult piece = ::Solve(*part.Search, start, budget);
         result.Nodes += piece.Nodes;
         result.LowerBound += piece.LowerBound;

@@ -17,6 +17,7 @@ struct SolveBudget {
     std::size_t OptimalNodes = 250'000;
     std::size_t FallbackNodes = 200'000; // 0: no fallback, the par is proved or nothing
     std::size_t DeadEndNodes = 100'000; // per start move that may lead into a dead end
+    SearchWatch* Watch = nullptr;       // progress and a stop request from another thread; may be null
 };
 
 enum class SolveStatus {

@@ -1,0 +1,55 @@
+// What the editor finds out about a level while it is being drawn: the
+// level tool's measures, worked out step by step so that each shows as
+// soon as it is known.
+#pragma once
+
+#include "DeadEnds.h"
+#include "LevelRecord.h"
+#include "Search.h"
+#include "SearchWatch.h"
+#include "Solver.h"
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <vector>
+
+enum class Verdict {
+    Running,         // nothing decided yet
+    Empty,           // no stone that could move: nothing to solve
+    AlreadySolved,   // the start equals the target
+    DifferentStones, // start and target do not hold the same stones
+    Unsolvable,      // proved: no sequence of moves reaches the target
+    Solvable,        // a solution is known (Optimal says whether it is a shortest one)
+    Unknown,         // the search ran out of its budget (or was stopped)
+};
+
+struct AnalysisReport {
+    Verdict Result = Verdict::Running;
+    bool Optimal = false;        // Solution is a shortest one: its length is the par
+    std::vector<Move> Solution;
+    int LowerBound = 0;          // no solution is shorter; while running: proved so far
+    std::size_t Positions = 0;   // searched for the par
+    std::optional<int> Detour;   // par less the lower bound at the start
+    std::optional<StartMoves> Starts;
+    std::optional<int> PlayersPercent; // simulated players who solve it
+    bool Finished = false;
+
+    int Par() const { return static_cast<int>(Solution.size()); }
+};
+
+// The budget of the editor's solver: larger than the level tool's, since
+// the editor has time while the author looks, and the next edit stops it.
+SolveBudget EditorBudget(SearchWatch* watch);
+
+// How many simulated players try a level, and their dice.
+inline constexpr int EditorPlayers = 100;
+inline constexpr std::uint64_t EditorPlayerSeed = 1;
+
+// Works out the report for `level`, calling `publish` after each step
+// with what is known so far. A stop request on `watch` ends it early; the
+// report is then not Finished.
+void Analyse(const TLevelRecord& level, SearchWatch& watch, const std::function<void(const AnalysisReport&)>& publish);
+
+// Without the steps: the finished report (for tests and the benchmark).
+AnalysisReport AnalyseLevel(const TLevelRecord& level, SearchWatch& watch);

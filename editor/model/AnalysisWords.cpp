@@ -1,0 +1,88 @@
+#include "AnalysisWords.h"
+
+#include "Budget.h"
+
+std::string Grouped(std::size_t number)
+{
+    std::string digits = std::to_string(number);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<std::size_t>(at), "\u202F");
+    return digits;
+}
+
+std::string VerdictLine(const AnalysisReport& report)
+{
+    switch (report.Result) {
+    case Verdict::Running:
+        return "Suche läuft: Par mindestens " + std::to_string(report.LowerBound) + ", " + Grouped(report.Positions) +
+               " Stellungen …";
+    case Verdict::Empty:
+        return "Kein Stein kann ziehen: nichts zu lösen.";
+    case Verdict::AlreadySolved:
+        return "Der Start gleicht dem Ziel: Mischen oder Steine tauschen.";
+    case Verdict::DifferentStones:
+        return "Unlösbar: Start und Ziel haben verschiedene Steine.";
+    case Verdict::Unsolvable:
+        return "Unlösbar (bewiesen): keine Zugfolge führt zum Ziel.";
+    case Verdict::Solvable:
+        if (report.Optimal)
+            return "Lösbar, Par " + std::to_string(report.Par()) + " (bewiesen).";
+        return "Lösbar, Par zwischen " + std::to_string(report.LowerBound) + " und " + std::to_string(report.Par()) +
+               " (nicht bewiesen).";
+    case Verdict::Unknown:
+        return report.Finished ? "Unentschieden: die Suche gab nach " + Grouped(report.Positions) +
+                                     " Stellungen auf; Par mindestens " + std::to_string(report.LowerBound) + "."
+                               : "Abgebrochen.";
+    }
+    return {};
+}
+
+std::vector<std::string> MeasureLines(const AnalysisReport& report)
+{
+    std::vector<std::string> lines;
+    if (report.Result != Verdict::Solvable)
+        return lines;
+    if (report.Par() > MaxParMoves)
+        lines.push_back("Mehr als " + std::to_string(MaxParMoves) + " Züge: dafür reicht ein Versuch nicht.");
+    lines.push_back("Durchsuchte Stellungen: " + Grouped(report.Positions));
+    if (report.Detour)
+        lines.push_back("Umweg über die untere Schranke: " + std::to_string(*report.Detour) + " Züge");
+    if (report.Starts) {
+        std::string dead = "Tote Startzüge: " + std::to_string(report.Starts->Dead) + " von " +
+                           std::to_string(report.Starts->Moves);
+        if (report.Starts->Unknown > 0)
+            dead += ", " + std::to_string(report.Starts->Unknown) + " ungeklärt";
+        lines.push_back(dead);
+    } else {
+        lines.push_back("Tote Startzüge: werden gesucht …");
+    }
+    if (report.PlayersPercent)
+        lines.push_back("Simulierte Spieler, die es schaffen: " + std::to_string(*report.PlayersPercent) + " %");
+    else if (report.Starts)
+        lines.push_back("Simulierte Spieler: spielen …");
+    return lines;
+}
+
+std::string ShortFacts(const AnalysisReport& report)
+{
+    switch (report.Result) {
+    case Verdict::Running:
+        return "…";
+    case Verdict::Empty:
+    case Verdict::AlreadySolved:
+        return "nichts zu lösen";
+    case Verdict::DifferentStones:
+    case Verdict::Unsolvable:
+        return "unlösbar";
+    case Verdict::Unknown:
+        return "Par unbekannt";
+    case Verdict::Solvable:
+        break;
+    }
+    std::string facts = report.Optimal ? "Par " + std::to_string(report.Par()) : "Par ≤ " + std::to_string(report.Par());
+    if (report.Detour)
+        facts += " · Umweg " + std::to_string(*report.Detour);
+    if (report.PlayersPercent)
+        facts += "\nSpieler: " + std::to_string(*report.PlayersPercent) + " %";
+    return facts;
+}

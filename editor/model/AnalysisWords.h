@@ -1,0 +1,20 @@
+// The analysis in German words, for the editor's panel and level list.
+#pragma once
+
+#include "Analysis.h"
+
+#include <string>
+#include <vector>
+
+// The verdict in one line: "Lösbar, Par 12 (bewiesen)", or the progress of
+// the proof while it runs.
+std::string VerdictLine(const AnalysisReport& report);
+
+// The measures known so far, one line each.
+std::vector<std::string> MeasureLines(const AnalysisReport& report);
+
+// Par and difficulty in a few words, for the list of levels.
+std::string ShortFacts(const AnalysisReport& report);
+
+// A number with a thin space between thousands: "1 234 567".
+std::string Grouped(std::size_t number);

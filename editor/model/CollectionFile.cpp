@@ -1,0 +1,102 @@
+#include "CollectionFile.h"
+
+#include "FileIo.h"
+#include "IoError.h"
+#include "StoneRules.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+std::string ErrnoText(int error)
+{
+    return IoErrorText(IoErrorFromErrno(error));
+}
+
+// The cells of every level whose code the game shows as an invisible block
+// although it is not the block the tools write.
+std::optional<std::string> ForeignCodes(const std::vector<TLevelRecord>& levels)
+{
+    int cells = 0, first = 0;
+    for (std::size_t n = 0; n < levels.size(); ++n)
+        for (int cell = 1; cell <= CellCount; ++cell)
+            for (const std::uint8_t code : {levels[n].Target[cell], levels[n].Board[cell]})
+                if (code > BlockCode) {
+                    ++cells;
+                    if (first == 0)
+                        first = static_cast<int>(n) + 1;
+                }
+    if (cells == 0)
+        return std::nullopt;
+    return std::to_string(cells) + " Felder tragen Codes über 12 (zuerst in Level " + std::to_string(first) +
+           "). Das Spiel zeigt sie als unsichtbare Blöcke; der Editor zeigt sie als Block und behält ihre Codes.";
+}
+
+} // namespace
+
+std::optional<LoadedCollection> LoadCollection(const std::string& path, std::string& error)
+{
+    // One byte more than the largest file read tells a too large one.
+    const std::size_t limit = MaxRecordsRead * LevelRecordSize;
+    const FileRead read = ReadFilePrefix(path.c_str(), limit + 1);
+    if (!read.Opened || read.Error != 0) {
+        error = "Die Datei „" + path + "“ kann nicht gelesen werden: " + ErrnoText(read.Error != 0 ? read.Error : ENOENT) + ".";
+        return std::nullopt;
+    }
+    if (read.Bytes.size() > limit) {
+        error = "Die Datei „" + path + "“ ist keine Level-Datei: sie ist größer als " + std::to_string(MaxRecordsRead) +
+                " Level.";
+        return std::nullopt;
+    }
+    LoadedCollection loaded;
+    const std::size_t whole = read.Bytes.size() / LevelRecordSize;
+    const std::size_t rest = read.Bytes.size() % LevelRecordSize;
+    loaded.Levels.resize(whole + (rest != 0 ? 1 : 0)); // a partial record is kept, filled up with empty cells
+    if (!read.Bytes.empty())
+        std::memcpy(loaded.Levels.data(), read.Bytes.data(), read.Bytes.size());
+
+    if (read.Bytes.empty())
+        loaded.Problems.push_back("Die Datei ist leer: sie enthält keinen Level.");
+    if (rest != 0)
+        loaded.Problems.push_back("Der letzte Level (Nummer " + std::to_string(loaded.Levels.size()) + ") ist unvollständig: nur " +
+                                  std::to_string(rest) + " von " + std::to_string(LevelRecordSize) +
+                                  " Bytes. Der Editor füllt ihn mit leeren Feldern auf; das Spiel lässt ihn weg.");
+    if (loaded.Levels.size() > MaxLevels)
+        loaded.Problems.push_back("Die Datei enthält " + std::to_string(loaded.Levels.size()) + " Level, das Spiel liest nur die ersten " +
+                                  std::to_string(MaxLevels) + ". Zum Speichern müssen " +
+                                  std::to_string(loaded.Levels.size() - MaxLevels) + " gelöscht werden.");
+    if (const auto foreign = ForeignCodes(loaded.Levels))
+        loaded.Problems.push_back(*foreign);
+    return loaded;
+}
+
+std::vector<std::uint8_t> CollectionBytes(const std::vector<TLevelRecord>& levels)
+{
+    std::vector<std::uint8_t> bytes(levels.size() * LevelRecordSize);
+    if (!levels.empty())
+        std::memcpy(bytes.data(), levels.data(), bytes.size());
+    return bytes;
+}
+
+std::optional<std::string> SaveRefusal(const std::vector<TLevelRecord>& levels)
+{
+    if (levels.empty())
+        return "Eine Sammlung ohne Level kann das Spiel nicht spielen: bitte erst einen Level anlegen.";
+    if (levels.size() > MaxLevels)
+        return "Die Sammlung hat " + std::to_string(levels.size()) + " Level, das Spiel liest höchstens " +
+               std::to_string(MaxLevels) + ": bitte " + std::to_string(levels.size() - MaxLevels) + " löschen.";
+    return std::nullopt;
+}
+
+std::optional<std::string> SaveCollection(const std::string& path, const std::vector<TLevelRecord>& levels)
+{
+    if (auto refusal = SaveRefusal(levels))
+        return refusal;
+    const std::vector<std::uint8_t> bytes = CollectionBytes(levels);
+    if (const int error = WriteFileAtomically(path.c_str(), bytes); error != 0)
+        return "Die Datei „" + path + "“ kann nicht gespeichert werden: " + ErrnoText(error) +
+               ". Die bisherige Datei ist unverändert.";
+    return std::nullopt;
+}

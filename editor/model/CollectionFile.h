@@ -1,0 +1,34 @@
+// A collection of levels on disk: the game's level file, a plain sequence
+// of 162-byte records. Reading keeps everything a damaged file holds and
+// says in German what is wrong; writing replaces the file atomically.
+#pragma once
+
+#include "LevelRecord.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A file larger than this many records is no level file: it is not opened.
+inline constexpr std::size_t MaxRecordsRead = 1000;
+
+struct LoadedCollection {
+    std::vector<TLevelRecord> Levels; // every record, also past the 99th and a partial last one
+    std::vector<std::string> Problems; // German sentences, one per fault of the file
+};
+
+// Nullopt when the file cannot be read at all; `error` then says why, in German.
+std::optional<LoadedCollection> LoadCollection(const std::string& path, std::string& error);
+
+// The bytes of the file for `levels`.
+std::vector<std::uint8_t> CollectionBytes(const std::vector<TLevelRecord>& levels);
+
+// Why `levels` cannot be saved as a level file the game reads, in German;
+// nullopt when they can.
+std::optional<std::string> SaveRefusal(const std::vector<TLevelRecord>& levels);
+
+// Writes `levels` to `path` atomically (temporary file, rename, directory
+// flush). Nullopt on success, else the German reason; the old file is then
+// as it was.
+std::optional<std::string> SaveCollection(const std::string& path, const std::vector<TLevelRecord>& levels);

@@ -1,0 +1,70 @@
+#include "BoardView.h"
+
+#include "BoardGeometry.h"
+#include "BoardPictures.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+BoardView::BoardView(const BoardPictures& pictures, QWidget* parent) : QWidget(parent), Pictures(pictures)
+{
+    setFixedSize(BoardPixels, BoardPixels);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void BoardView::Show(const TCells& cells)
+{
+    Picture = Pictures.Board(cells);
+    update();
+}
+
+void BoardView::Mark(std::vector<int> cells)
+{
+    Marked = std::move(cells);
+    update();
+}
+
+QSize BoardView::sizeHint() const
+{
+    return {BoardPixels, BoardPixels};
+}
+
+void BoardView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, Picture);
+    painter.setPen(QPen(QColor(255, 220, 0), 3));
+    painter.setBrush(Qt::NoBrush);
+    for (const int cell : Marked)
+        painter.drawRect(BoardCellRect(cell).adjusted(1, 1, -2, -2));
+}
+
+int BoardView::CellUnder(QPoint at) const
+{
+    return BoardCellAt(at.x(), at.y());
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    LastCell = CellUnder(event->position().toPoint());
+    if (LastCell != 0)
+        emit CellPressed(LastCell);
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!(event->buttons() & Qt::LeftButton))
+        return;
+    const int cell = CellUnder(event->position().toPoint());
+    if (cell != 0 && cell != LastCell)
+        emit CellEntered(cell);
+    LastCell = cell;
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit Released();
+}

@@ -1,0 +1,519 @@
+#include "EditorWindow.h"
+
+#include "AnalysisWords.h"
+#include "BoardView.h"
+#include "Budget.h"
+#include "CollectionFile.h"
+#include "CollectionMaker.h"
+#include "GameTrial.h"
+#include "LevelList.h"
+#include "Pictures.h"
+#include "Scramble.h"
+#include "SolutionDialog.h"
+#include "StonePalette.h"
+#include "StoneRules.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <cstring>
+
+namespace {
+
+constexpr int AnalysisPollMs = 100;     // how often the window looks at the running analysis
+constexpr std::size_t KnownLimit = 5000; // analyses kept before the store starts afresh
+constexpr int DefaultParLow = 8, DefaultParHigh = 14;
+constexpr int MeasureLinesShown = 5;
+constexpr int DefaultCollectionSize = 10;
+constexpr int ProgressWidth = 380; // the progress box, wide enough for its title
+
+QString FileFilter()
+{
+    return QStringLiteral("Level-Dateien (*.dat);;Alle Dateien (*)");
+}
+
+} // namespace
+
+EditorWindow::EditorWindow()
+{
+    setWindowIcon(ApplicationIcon());
+    BuildMenus();
+    setCentralWidget(BuildCentre());
+    Progress = new QLabel(this);
+    statusBar()->addWidget(Progress, 1);
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &EditorWindow::FollowAnalysis);
+    timer->start(AnalysisPollMs);
+    Refresh();
+}
+
+EditorWindow::~EditorWindow()
+{
+    if (Busy)
+        Busy->Cancel();
+}
+
+EditorWindow::LevelKey EditorWindow::KeyOf(const TLevelRecord& level)
+{
+    LevelKey key;
+    std::memcpy(key.data(), &level, key.size());
+    return key;
+}
+
+void EditorWindow::BuildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
+    file->addAction(QStringLiteral("&Neu"), QKeySequence::New, this, &EditorWindow::NewCollection);
+    file->addAction(QStringLiteral("Ö&ffnen …"), QKeySequence::Open, this, &EditorWindow::Open);
+    file->addAction(QStringLiteral("&Speichern"), QKeySequence::Save, this, &EditorWindow::Save);
+    file->addAction(QStringLiteral("Speichern &unter …"), QKeySequence::SaveAs, this, &EditorWindow::SaveAs);
+    file->addSeparator();
+    file->addAction(QStringLiteral("Sammlung &erzeugen …"), this, &EditorWindow::MakeCollection);
+    file->addSeparator();
+    file->addAction(QStringLiteral("&Beenden"), QKeySequence::Quit, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    UndoAction = edit->addAction(QStringLiteral("&Rückgängig"), QKeySequence::Undo, this, [this] {
+        Doc.Undo();
+        Refresh();
+    });
+    RedoAction = edit->addAction(QStringLiteral("&Wiederholen"), QKeySequence::Redo, this, [this] {
+        Doc.Redo();
+        Refresh();
+    });
+
+    QMenu* level = menuBar()->addMenu(QStringLiteral("&Level"));
+    const auto edit1 = [this](bool (Document::*change)()) {
+        return [this, change] {
+            (Doc.*change)();
+            Refresh();
+        };
+    };
+    AddAction = level->addAction(QStringLiteral("&Neuer Level"), QKeySequence(QStringLiteral("Ctrl+Shift+N")), this,
+                                 edit1(&Document::AddLevel));
+    DuplicateAction = level->addAction(QStringLiteral("&Duplizieren"), QKeySequence(QStringLiteral("Ctrl+D")), this,
+                                       edit1(&Document::DuplicateLevel));
+    DeleteAction = level->addAction(QStringLiteral("&Löschen"), QKeySequence(QStringLiteral("Ctrl+Del")), this,
+                                    edit1(&Document::DeleteLevel));
+    UpAction = level->addAction(QStringLiteral("Nach &oben"), QKeySequence(QStringLiteral("Ctrl+Up")), this, [this] {
+        Doc.MoveLevel(-1);
+        Refresh();
+    });
+    DownAction = level->addAction(QStringLiteral("Nach &unten"), QKeySequence(QStringLiteral("Ctrl+Down")), this, [this] {
+        Doc.MoveLevel(+1);
+        Refresh();
+    });
+    level->addSeparator();
+    MixAction = level->addAction(QStringLiteral("&Mischen"), QKeySequence(QStringLiteral("Ctrl+M")), this, &EditorWindow::Scramble);
+    SolutionAction = level->addAction(QStringLiteral("Lösung &zeigen"), QKeySequence(QStringLiteral("Ctrl+L")), this,
+                                      &EditorWindow::ShowSolution);
+    TestAction = level->addAction(QStringLiteral("&Testen"), QKeySequence(QStringLiteral("Ctrl+T")), this, &EditorWindow::TestLevel);
+}
+
+QWidget* EditorWindow::BuildCentre()
+{
+    auto* centre = new QWidget(this);
+    auto* columns = new QHBoxLayout(centre);
+    List = new LevelList(Pictures, centre);
+    connect(List, &LevelList::LevelChosen, this, [this](int index) {
+        Doc.Choose(index);
+        PickedCell = 0;
+        Refresh();
+    });
+    columns->addWidget(List);
+
+    auto* work = new QVBoxLayout;
+    columns->addLayout(work);
+    Palette = new StonePalette(Pictures, centre);
+    work->addWidget(Palette, 0, Qt::AlignLeft);
+
+    auto* boards = new QGridLayout;
+    work->addLayout(boards);
+    boards->addWidget(new QLabel(QStringLiteral("<b>Ziel</b> – mit der Maus malen"), centre), 0, 0);
+    boards->addWidget(new QLabel(QStringLiteral("<b>Start</b> – zwei Steine anklicken, um sie zu tauschen"), centre), 0, 1);
+    TargetView = new BoardView(Pictures, centre);
+    StartView = new BoardView(Pictures, centre);
+    boards->addWidget(TargetView, 1, 0);
+    boards->addWidget(StartView, 1, 1);
+    connect(TargetView, &BoardView::CellPressed, this, [this](int cell) {
+        Doc.BeginStroke();
+        PaintAt(cell);
+    });
+    connect(TargetView, &BoardView::CellEntered, this, &EditorWindow::PaintAt);
+    connect(TargetView, &BoardView::Released, this, [this] { Doc.EndStroke(); });
+    connect(StartView, &BoardView::CellPressed, this, &EditorWindow::PickInStart);
+
+    // Under the target: the scramble; under the start: the analysis.
+    auto* mix = new QGroupBox(QStringLiteral("Start aus dem Ziel mischen"), centre);
+    auto* mixRow = new QHBoxLayout(mix);
+    ParLow = new QSpinBox(mix);
+    ParHigh = new QSpinBox(mix);
+    for (QSpinBox* box : {ParLow, ParHigh})
+        box->setRange(1, MaxParMoves);
+    ParLow->setValue(DefaultParLow);
+    ParHigh->setValue(DefaultParHigh);
+    MixButton = new QPushButton(QStringLiteral("Mischen"), mix);
+    mixRow->addWidget(new QLabel(QStringLiteral("Par von"), mix));
+    mixRow->addWidget(ParLow);
+    mixRow->addWidget(new QLabel(QStringLiteral("bis"), mix));
+    mixRow->addWidget(ParHigh);
+    mixRow->addStretch();
+    mixRow->addWidget(MixButton);
+    connect(MixButton, &QPushButton::clicked, this, &EditorWindow::Scramble);
+    boards->addWidget(mix, 2, 0, Qt::AlignTop);
+
+    auto* analysis = new QGroupBox(QStringLiteral("Analyse"), centre);
+    auto* analysisColumn = new QVBoxLayout(analysis);
+    VerdictText = new QLabel(analysis);
+    VerdictText->setStyleSheet(QStringLiteral("font-weight: bold"));
+    MeasuresText = new QLabel(analysis);
+    // Room for every measure from the start, so that the window keeps its size as they come in.
+    MeasuresText->setMinimumHeight(MeasureLinesShown * MeasuresText->fontMetrics().lineSpacing());
+    SolutionButton = new QPushButton(QStringLiteral("Lösung zeigen"), analysis);
+    connect(SolutionButton, &QPushButton::clicked, this, &EditorWindow::ShowSolution);
+    analysisColumn->addWidget(VerdictText);
+    analysisColumn->addWidget(MeasuresText);
+    analysisColumn->addWidget(SolutionButton, 0, Qt::AlignLeft);
+    boards->addWidget(analysis, 2, 1);
+    work->addStretch();
+    return centre;
+}
+
+void EditorWindow::Refresh()
+{
+    const QString name = FilePath.isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(FilePath).fileName();
+    setWindowTitle(QStringLiteral("Velorin-Editor – %1[*]").arg(name));
+    setWindowModified(Doc.Modified());
+
+    const TLevelRecord* level = Doc.CurrentLevel();
+    const TLevelRecord empty {};
+    TargetView->Show((level ? *level : empty).Target);
+    StartView->Show((level ? *level : empty).Board);
+    StartView->Mark(PickedCell != 0 ? std::vector {PickedCell} : std::vector<int> {});
+    TargetView->setEnabled(level != nullptr);
+    StartView->setEnabled(level != nullptr);
+
+    UndoAction->setEnabled(Doc.CanUndo());
+    RedoAction->setEnabled(Doc.CanRedo());
+    AddAction->setEnabled(Doc.CanAdd());
+    DuplicateAction->setEnabled(Doc.CanAdd() && level);
+    DeleteAction->setEnabled(level != nullptr);
+    UpAction->setEnabled(Doc.Current() > 0);
+    DownAction->setEnabled(level && Doc.Current() + 1 < Doc.Count());
+    TestAction->setEnabled(level != nullptr);
+    const bool mixing = Busy != nullptr;
+    MixAction->setEnabled(level && !mixing);
+    MixButton->setEnabled(level && !mixing);
+    RefreshList();
+    FollowAnalysis();
+}
+
+void EditorWindow::RefreshList()
+{
+    std::vector<QString> facts;
+    for (const TLevelRecord& level : Doc.Levels()) {
+        const AnalysisReport* known = KnownReport(level);
+        facts.push_back(known ? QString::fromStdString(ShortFacts(*known)) : QStringLiteral("…"));
+    }
+    List->ShowLevels(Doc.Levels(), facts, Doc.Current());
+}
+
+const AnalysisReport* EditorWindow::KnownReport(const TLevelRecord& level) const
+{
+    const auto found = Known.find(KeyOf(level));
+    return found != Known.end() ? &found->second : nullptr;
+}
+
+void EditorWindow::FollowAnalysis()
+{
+    // File what the runner has finished.
+    const auto running = Runner.Level();
+    if (running && !Runner.Busy() && !KnownReport(*running)) {
+        const AnalysisReport report = Runner.Report();
+        if (report.Finished) {
+            if (Known.size() >= KnownLimit)
+                Known.clear();
+            Known[KeyOf(*running)] = report;
+            RefreshList();
+        }
+    }
+
+    const TLevelRecord* level = Doc.CurrentLevel();
+    if (level == nullptr) {
+        ShowAnalysis({}, false);
+        VerdictText->setText(QStringLiteral("Die Sammlung ist leer: „Level → Neuer Level“ legt einen an."));
+        return;
+    }
+    if (const AnalysisReport* known = KnownReport(*level)) {
+        ShowAnalysis(*known, false);
+        // The chosen level is done: the others of the collection, one by one.
+        if (!Runner.Busy()) {
+            for (const TLevelRecord& other : Doc.Levels())
+                if (!KnownReport(other)) {
+                    Runner.Start(other);
+                    break;
+                }
+        }
+        const bool background = Runner.Busy() && Runner.Level() != *level;
+        Progress->setText(background ? QStringLiteral("Die übrigen Level der Sammlung werden analysiert …") : QString());
+        return;
+    }
+    if (Runner.Level() != *level)
+        Runner.Start(*level);
+    ShowAnalysis(Runner.Report(), true);
+}
+
+void EditorWindow::ShowAnalysis(const AnalysisReport& report, bool live)
+{
+    VerdictText->setText(QString::fromStdString(VerdictLine(report)));
+    QStringList lines;
+    for (const std::string& line : MeasureLines(report))
+        lines << QString::fromStdString(line);
+    MeasuresText->setText(lines.join(QLatin1Char('\n')));
+    const bool canShow = report.Result == Verdict::Solvable && report.Optimal;
+    SolutionButton->setEnabled(canShow);
+    SolutionAction->setEnabled(canShow);
+    if (live)
+        Progress->setText(report.Finished ? QString()
+                                          : QStringLiteral("Analyse läuft: %1 Stellungen durchsucht")
+                                                .arg(QString::fromStdString(Grouped(report.Positions))));
+}
+
+void EditorWindow::PaintAt(int cell)
+{
+    if (Doc.PaintTarget(cell, Palette->Chosen())) {
+        if (Busy)
+            Busy->Cancel(); // a scramble of the old target is no use any more
+        PickedCell = 0;
+        Refresh();
+    }
+}
+
+void EditorWindow::PickInStart(int cell)
+{
+    const TLevelRecord* level = Doc.CurrentLevel();
+    if (level == nullptr || level->Board[cell] == EmptyCode) {
+        PickedCell = 0;
+    } else if (PickedCell == 0 || PickedCell == cell) {
+        PickedCell = PickedCell == cell ? 0 : cell;
+    } else {
+        if (!Doc.SwapStart(PickedCell, cell))
+            statusBar()->showMessage(QStringLiteral("Gleiche Steine zu tauschen ändert nichts."), 3000);
+        PickedCell = 0;
+    }
+    Refresh();
+}
+
+void EditorWindow::Scramble()
+{
+    const TLevelRecord* level = Doc.CurrentLevel();
+    if (level == nullptr || Busy)
+        return;
+    const ParRange wished {std::min(ParLow->value(), ParHigh->value()), std::max(ParLow->value(), ParHigh->value())};
+    const TCells target = level->Target;
+    const std::uint64_t seed = QRandomGenerator::global()->generate64();
+    Busy = std::make_shared<SearchWatch>();
+    auto* watcher = new QFutureWatcher<ScrambleResult>(this);
+    connect(watcher, &QFutureWatcher<ScrambleResult>::finished, this, [this, watcher, target] {
+        const ScrambleResult made = watcher->result();
+        watcher->deleteLater();
+        Busy.reset();
+        const TLevelRecord* now = Doc.CurrentLevel();
+        if (made.Start && now && now->Target == target) {
+            Doc.SetStart(*made.Start);
+            statusBar()->showMessage(QStringLiteral("Gemischt: Par %1.").arg(made.Par), 5000);
+        } else if (!made.Start) {
+            Complain(QString::fromStdString(made.Error));
+        }
+        Refresh();
+    });
+    watcher->setFuture(QtConcurrent::run([target, wished, seed, watch = Busy] {
+        return ScrambleTarget(target, wished, seed, watch.get());
+    }));
+    statusBar()->showMessage(QStringLiteral("Mische: suche einen Start mit Par %1 bis %2 …").arg(wished.Low).arg(wished.High));
+    Refresh();
+}
+
+void EditorWindow::ShowSolution()
+{
+    const TLevelRecord* level = Doc.CurrentLevel();
+    const AnalysisReport* known = level ? KnownReport(*level) : nullptr;
+    if (known == nullptr || !known->Optimal)
+        return;
+    if (Solution) { // already open: a second press only brings it forward
+        Solution->raise();
+        Solution->activateWindow();
+        return;
+    }
+    Solution = new SolutionDialog(Pictures, *level, known->Solution, this);
+    Solution->setAttribute(Qt::WA_DeleteOnClose);
+    Solution->open();
+}
+
+void EditorWindow::TestLevel()
+{
+    const TLevelRecord* level = Doc.CurrentLevel();
+    QString error;
+    if (level && !StartGameTrial(*level, this, error))
+        Complain(error);
+}
+
+void EditorWindow::MakeCollection()
+{
+    if (Busy || !MaySwitch())
+        return;
+    bool ok = false;
+    const int count = QInputDialog::getInt(this, QStringLiteral("Sammlung erzeugen"),
+                                           QStringLiteral("Wie viele Level soll die neue Sammlung haben?\n"
+                                                          "Sie werden vom ersten zum letzten schwerer (Par %1 bis %2).")
+                                               .arg(EasiestPar)
+                                               .arg(HardestPar),
+                                           DefaultCollectionSize, 1, MaxLevels, 1, &ok);
+    if (!ok)
+        return;
+    Busy = std::make_shared<SearchWatch>();
+    auto* progress = new QProgressDialog(QStringLiteral("Der Generator erzeugt die Level …"), QStringLiteral("Abbrechen"), 0,
+                                         count, this);
+    progress->setWindowTitle(QStringLiteral("Sammlung erzeugen"));
+    progress->setMinimumDuration(0);
+    progress->setMinimumWidth(ProgressWidth);
+    progress->setValue(0);
+    connect(progress, &QProgressDialog::canceled, this, [watch = Busy] { watch->Cancel(); });
+    auto* watcher = new QFutureWatcher<MadeCollection>(this);
+    connect(watcher, &QFutureWatcher<MadeCollection>::finished, this, [this, watcher, progress] {
+        const MadeCollection made = watcher->result();
+        watcher->deleteLater();
+        progress->deleteLater();
+        const bool cancelled = Busy->Stopped();
+        Busy.reset();
+        if (!made.Error.empty()) {
+            if (!cancelled)
+                Complain(QString::fromStdString(made.Error));
+        } else {
+            Doc.Reset(made.Levels, false);
+            FilePath.clear();
+            PickedCell = 0;
+        }
+        Refresh();
+    });
+    watcher->setFuture(QtConcurrent::run([count, watch = Busy, progress] {
+        const std::uint64_t seed = QRandomGenerator::global()->generate64();
+        return ::MakeCollection(count, seed, watch.get(), [progress](int done) {
+            QMetaObject::invokeMethod(progress, [progress, done] { progress->setValue(done); }, Qt::QueuedConnection);
+        });
+    }));
+}
+
+void EditorWindow::NewCollection()
+{
+    if (!MaySwitch())
+        return;
+    Doc.Reset({TLevelRecord {}}, true);
+    FilePath.clear();
+    PickedCell = 0;
+    Refresh();
+}
+
+void EditorWindow::Open()
+{
+    if (!MaySwitch())
+        return;
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Sammlung öffnen"), QFileInfo(FilePath).path(),
+                                                      FileFilter());
+    if (!path.isEmpty())
+        OpenFile(path);
+}
+
+bool EditorWindow::OpenFile(const QString& path)
+{
+    std::string error;
+    const auto loaded = LoadCollection(path.toStdString(), error);
+    if (!loaded) {
+        Complain(QString::fromStdString(error));
+        return false;
+    }
+    Doc.Reset(loaded->Levels, true);
+    FilePath = path;
+    PickedCell = 0;
+    Refresh();
+    if (!loaded->Problems.empty()) {
+        QStringList problems;
+        for (const std::string& problem : loaded->Problems)
+            problems << QStringLiteral("• ") + QString::fromStdString(problem);
+        QMessageBox::warning(this, QStringLiteral("Beschädigte Datei"),
+                             QStringLiteral("„%1“ ist beschädigt. Der Editor hat alles geöffnet, was sie enthält:\n\n%2")
+                                 .arg(QFileInfo(path).fileName(), problems.join(QLatin1Char('\n'))));
+    }
+    return true;
+}
+
+bool EditorWindow::Save()
+{
+    return FilePath.isEmpty() ? SaveAs() : SaveTo(FilePath);
+}
+
+bool EditorWindow::SaveAs()
+{
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Sammlung speichern"),
+                                                FilePath.isEmpty() ? QStringLiteral("velor.dat") : FilePath, FileFilter());
+    return !path.isEmpty() && SaveTo(path);
+}
+
+bool EditorWindow::SaveTo(const QString& path)
+{
+    if (const auto error = SaveCollection(path.toStdString(), Doc.Levels())) {
+        Complain(QString::fromStdString(*error));
+        return false;
+    }
+    FilePath = path;
+    Doc.MarkSaved();
+    statusBar()->showMessage(QStringLiteral("Gespeichert: %1").arg(path), 5000);
+    Refresh();
+    return true;
+}
+
+bool EditorWindow::MaySwitch()
+{
+    if (!Doc.Modified())
+        return true;
+    const auto answer = QMessageBox::question(this, QStringLiteral("Ungespeicherte Änderungen"),
+                                              QStringLiteral("Die Sammlung wurde geändert. Änderungen speichern?"),
+                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        return Save();
+    return answer == QMessageBox::Discard;
+}
+
+void EditorWindow::Complain(const QString& text)
+{
+    QMessageBox::warning(this, QStringLiteral("Velorin-Editor"), text);
+}
+
+void EditorWindow::closeEvent(QCloseEvent* event)
+{
+    if (MaySwitch()) {
+        if (Busy)
+            Busy->Cancel();
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}

@@ -1,0 +1,100 @@
+// The editor's main window: the list of levels, the palette, the target
+// and the start side by side, the scramble, and the live analysis.
+#pragma once
+
+#include "AnalysisRunner.h"
+#include "BoardPictures.h"
+#include "Document.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <map>
+#include <memory>
+
+class BoardView;
+class LevelList;
+class QAction;
+class SolutionDialog;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class StonePalette;
+struct SearchWatch;
+
+class EditorWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    EditorWindow();
+    ~EditorWindow() override;
+
+    // Opens a level file; a damaged one opens with a message of its faults.
+    bool OpenFile(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    using LevelKey = std::array<std::uint8_t, sizeof(TLevelRecord)>;
+    static LevelKey KeyOf(const TLevelRecord& level);
+
+    void BuildMenus();
+    QWidget* BuildCentre();
+
+    // After every change of the document: boards, list, title, actions.
+    void Refresh();
+    void RefreshList();
+    // Starts, follows and files the analysis; also the timer's job.
+    void FollowAnalysis();
+    void ShowAnalysis(const AnalysisReport& report, bool live);
+    const AnalysisReport* KnownReport(const TLevelRecord& level) const;
+
+    void PaintAt(int cell);
+    void PickInStart(int cell);
+    void Scramble();
+    void ShowSolution();
+    void TestLevel();
+    void MakeCollection();
+
+    void NewCollection();
+    void Open();
+    bool Save();
+    bool SaveAs();
+    bool SaveTo(const QString& path);
+    // Asks whether to save unsaved changes; false when the user cancels.
+    bool MaySwitch();
+    void Complain(const QString& text);
+
+    BoardPictures Pictures;
+    Document Doc;
+    QString FilePath; // empty while the collection has no file
+    AnalysisRunner Runner;
+    std::map<LevelKey, AnalysisReport> Known; // finished analyses, by level
+    int PickedCell = 0;                        // a start stone waiting for its swap partner
+    std::shared_ptr<SearchWatch> Busy;         // a scramble or a collection being made
+    QPointer<SolutionDialog> Solution;         // the one solution shown, while it is open
+
+    LevelList* List = nullptr;
+    StonePalette* Palette = nullptr;
+    BoardView* TargetView = nullptr;
+    BoardView* StartView = nullptr;
+    QSpinBox* ParLow = nullptr;
+    QSpinBox* ParHigh = nullptr;
+    QPushButton* MixButton = nullptr;
+    QLabel* VerdictText = nullptr;
+    QLabel* MeasuresText = nullptr;
+    QPushButton* SolutionButton = nullptr;
+    QLabel* Progress = nullptr;
+
+    QAction* UndoAction = nullptr;
+    QAction* RedoAction = nullptr;
+    QAction* SolutionAction = nullptr;
+    QAction* TestAction = nullptr;
+    QAction* AddAction = nullptr;
+    QAction* DuplicateAction = nullptr;
+    QAction* DeleteAction = nullptr;
+    QAction* UpAction = nullptr;
+    QAction* DownAction = nullptr;
+    QAction* MixAction = nullptr;
+};

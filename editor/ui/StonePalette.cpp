@@ -1,0 +1,67 @@
+#include "StonePalette.h"
+
+#include "BoardGeometry.h"
+#include "BoardPictures.h"
+#include "Pixels.h"
+#include "StoneRules.h"
+#include "Symbols.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QShortcut>
+#include <QToolButton>
+
+namespace {
+
+// Stones in two rows of seven with the two non-stones.
+constexpr int PaletteColumns = 7;
+
+// The game draws a stone without the colour of its bottom-left pixel.
+QRgb TransparentOf(const QImage& stone)
+{
+    return stone.pixel(0, stone.height() - 1);
+}
+
+} // namespace
+
+StonePalette::StonePalette(const BoardPictures& pictures, QWidget* parent) : QWidget(parent), Buttons(new QButtonGroup(this))
+{
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(2);
+    const auto add = [&](int code, const QIcon& icon, const QString& text, const QString& tip) {
+        auto* button = new QToolButton(this);
+        button->setCheckable(true);
+        button->setAutoRaise(true);
+        button->setIcon(icon);
+        button->setIconSize({StonePixels, StonePixels});
+        button->setText(text);
+        button->setToolButtonStyle(icon.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
+        button->setFixedSize(StonePixels + 8, StonePixels + 8);
+        button->setToolTip(tip);
+        const auto index = static_cast<int>(Buttons->buttons().size());
+        grid->addWidget(button, index / PaletteColumns, index % PaletteColumns);
+        Buttons->addButton(button, code);
+        const QChar key = QChar::fromLatin1(SymbolOf(static_cast<std::uint8_t>(code)));
+        auto* shortcut = new QShortcut(QKeySequence(QString(key)), window());
+        connect(shortcut, &QShortcut::activated, button, [button] { button->setChecked(true); });
+    };
+    for (int code = 1; code <= ColourCount; ++code)
+        add(code, QIcon(QPixmap::fromImage(WithoutColour(pictures.Stone(code), TransparentOf(pictures.Stone(code))))), {},
+            QStringLiteral("Stein %1 (Taste %2)").arg(code).arg(QChar::fromLatin1(SymbolOf(static_cast<std::uint8_t>(code)))));
+    add(EmptyCode, {}, QStringLiteral("leer"), QStringLiteral("Leeres Feld (Taste .)"));
+    add(BlockCode, {}, QStringLiteral("Block"),
+        QStringLiteral("Block: ein unsichtbares besetztes Feld (Taste #)"));
+    Buttons->button(1)->setChecked(true);
+}
+
+std::uint8_t StonePalette::Chosen() const
+{
+    return static_cast<std::uint8_t>(Buttons->checkedId());
+}
+
+void StonePalette::Choose(std::uint8_t code)
+{
+    if (auto* button = Buttons->button(code))
+        button->setChecked(true);
+}

@@ -1,0 +1,115 @@
+// The analysis the editor runs while a level is drawn: the level tool's
+// verdict and par, its steps, and its stop; the scramble and the made
+// collection, judged by the level tool's solver.
+#include "Analysis.h"
+#include "AnalysisRunner.h"
+#include "CollectionMaker.h"
+#include "LevelEdits.h"
+#include "LevelFile.h"
+#include "Levels.h"
+#include "Replay.h"
+#include "Scramble.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+namespace {
+
+TLevelRecord ShippedLevel(int n)
+{
+    auto table = std::make_unique<TLevelTable>();
+    EXPECT_GE(ReadLevelFile(VELORIN_DATA_DIR "/velor.dat", *table).Count, n);
+    return (*table)[n];
+}
+
+int ProvedPar(const TLevelRecord& level)
+{
+    const SolveResult solved = Solve(level);
+    EXPECT_EQ(solved.Status, SolveStatus::Optimal);
+    return static_cast<int>(solved.Moves.size());
+}
+
+} // namespace
+
+TEST(Analysis, ReportsTheLevelToolsVerdictParAndMeasuresStepByStep)
+{
+    const TLevelRecord level = ShippedLevel(5);
+    SearchWatch watch;
+    std::vector<AnalysisReport> steps;
+    Analyse(level, watch, [&](const AnalysisReport& report) { steps.push_back(report); });
+    ASSERT_EQ(steps.size(), 3u); // the par, the dead start moves, the players
+    const AnalysisReport& report = steps.back();
+    EXPECT_TRUE(report.Finished);
+    EXPECT_EQ(report.Result, Verdict::Solvable);
+    EXPECT_TRUE(report.Optimal);
+    EXPECT_EQ(report.Par(), ProvedPar(level));
+    const ReplayResult replay = Replay(level, report.Solution);
+    EXPECT_TRUE(replay.Legal && replay.Solved);
+    EXPECT_GT(report.Positions, 0u);
+    EXPECT_TRUE(report.Detour && report.Starts && report.PlayersPercent);
+    EXPECT_FALSE(steps.front().Starts); // the par shows before the rest is known
+
+    SearchWatch other;
+    TLevelRecord broken = level;
+    broken.Board[broken.Board[1] == 0 ? 1 : 2] ^= 1; // one stone changed or one empty cell filled
+    EXPECT_EQ(AnalyseLevel(broken, other).Result, Verdict::DifferentStones);
+    EXPECT_EQ(AnalyseLevel({level.Target, level.Target}, other).Result, Verdict::AlreadySolved);
+    EXPECT_EQ(AnalyseLevel(TLevelRecord {}, other).Result, Verdict::Empty);
+    // A stone of code 3 moves only up: from the top row it never gets down.
+    EXPECT_EQ(AnalyseLevel(MakeLevel({{10, 3}, {1, 4}}, {{10, 4}, {1, 3}}), other).Result, Verdict::Unsolvable);
+
+    SearchWatch stopped;
+    stopped.Cancel();
+    const AnalysisReport cut = AnalyseLevel(level, stopped);
+    EXPECT_FALSE(cut.Finished);
+    EXPECT_NE(cut.Result, Verdict::Solvable);
+}
+
+TEST(Analysis, TheRunnerWorksOnTheLatestLevelAndStopsTheOneBefore)
+{
+    AnalysisRunner runner;
+    runner.Start(ShippedLevel(60));
+    const TLevelRecord latest = ShippedLevel(3);
+    runner.Start(latest);
+    EXPECT_EQ(runner.Level(), latest);
+    while (runner.Busy())
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    const AnalysisReport report = runner.Report();
+    EXPECT_TRUE(report.Finished);
+    EXPECT_EQ(report.Par(), ProvedPar(latest));
+}
+
+TEST(Analysis, AScrambleHoldsTheTargetsStonesWithAProvedParInTheWishedRange)
+{
+    const TCells target = ShippedLevel(10).Target;
+    const ScrambleResult made = ScrambleTarget(target, {6, 9}, 1);
+    ASSERT_TRUE(made.Start) << made.Error;
+    const TLevelRecord level {target, *made.Start};
+    EXPECT_TRUE(FitsTarget(level, level.Board));
+    EXPECT_EQ(ProvedPar(level), made.Par);
+    EXPECT_GE(made.Par, 6);
+    EXPECT_LE(made.Par, 9);
+    EXPECT_EQ(ScrambleTarget(target, {6, 9}, 1).Start, made.Start); // the seed decides
+
+    const ScrambleResult frozen = ScrambleTarget(MakeLevel({{1, 3}}, {}).Target, {1, 5}, 1);
+    EXPECT_FALSE(frozen.Start);
+    EXPECT_FALSE(frozen.Error.empty());
+}
+
+TEST(Analysis, AMadeCollectionRisesInParAndEveryParIsProved)
+{
+    std::vector<int> told;
+    const MadeCollection made = MakeCollection(4, 11, nullptr, [&](int done) { told.push_back(done); });
+    ASSERT_EQ(made.Levels.size(), 4u) << made.Error;
+    EXPECT_EQ(told, (std::vector {1, 2, 3, 4}));
+    for (std::size_t n = 0; n < made.Levels.size(); ++n) {
+        EXPECT_EQ(ProvedPar(made.Levels[n]), made.Pars[n]);
+        if (n > 0) {
+            EXPECT_GT(made.Pars[n], made.Pars[n - 1] - 2); // windows rise; neighbours may overlap by one
+        }
+    }
+    EXPECT_GE(made.Pars.back(), HardestPar - 1);
+}

@@ -1,0 +1,117 @@
+// The real editor in a real X window on a private X server: it opens a
+// level file, a stone is painted on the target with the mouse, the par of
+// the changed level is awaited, and "Speichern" writes what was painted.
+#include "ChildProcess.h"
+#include "CollectionFile.h"
+#include "Levels.h"
+#include "Solver.h"
+#include "TempDir.h"
+#include "XDisplay.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <algorithm>
+#include <fstream>
+#include <optional>
+
+namespace {
+
+constexpr int AnchorCode = 9; // moves up-left only: on cell 1 it never moves
+constexpr int BoardMarginPixels = 45; // of the game's board picture, before cell 1
+constexpr int StonePixels = 40;
+
+// A row of stones whose code 2 stone must go four cells left (each 6 moves
+// right only), and a marker stone on cell 1 of target and start.
+TLevelRecord Level()
+{
+    return MakeLevel({{1, AnchorCode}, {39, 2}, {40, 6}, {41, 6}, {42, 6}, {43, 6}},
+                     {{1, AnchorCode}, {39, 6}, {40, 6}, {41, 6}, {42, 6}, {43, 2}});
+}
+
+QImage Stone(int code)
+{
+    return QImage(QStringLiteral(VELORIN_ASSETS "/main/Farbe%1.bmp").arg(code)).convertToFormat(QImage::Format_RGB32);
+}
+
+// Every place where `screen` shows `stone`, its transparent colour left out.
+std::vector<QPoint> FindAll(const QImage& screen, const QImage& stone)
+{
+    const QRgb transparent = stone.pixel(0, stone.height() - 1);
+    std::vector<QPoint> opaque;
+    for (int y = 0; y < stone.height(); ++y)
+        for (int x = 0; x < stone.width(); ++x)
+            if (stone.pixel(x, y) != transparent)
+                opaque.emplace_back(x, y);
+    std::vector<QPoint> found;
+    for (int y = 0; y + stone.height() <= screen.height(); ++y)
+        for (int x = 0; x + stone.width() <= screen.width(); ++x)
+            if (std::all_of(opaque.begin(), opaque.end(),
+                            [&](QPoint p) { return screen.pixel(x + p.x(), y + p.y()) == stone.pixel(p.x(), p.y()); }))
+                found.emplace_back(x, y);
+    return found;
+}
+
+// Cell 1 of the target: of the two boards side by side, each showing the
+// marker stone there, the left one (the palette shows the stone too, alone
+// in its row).
+std::optional<QPoint> TargetAnchor(const QImage& screen)
+{
+    const std::vector<QPoint> found = FindAll(screen, Stone(AnchorCode));
+    for (const QPoint left : found)
+        for (const QPoint right : found)
+            if (right.y() == left.y() && right.x() >= left.x() + 9 * StonePixels)
+                return left;
+    return std::nullopt;
+}
+
+QPoint CellCentre(QPoint boardCorner, int cell)
+{
+    return boardCorner + QPoint(BoardMarginPixels + (cell - 1) % 9 * StonePixels + StonePixels / 2,
+                                BoardMarginPixels + (cell - 1) / 9 * StonePixels + StonePixels / 2);
+}
+
+} // namespace
+
+TEST(EditorOnScreen, OpensPaintsAStoneWaitsForParAndSaves)
+{
+    XDisplay screen;
+    TempDir dir;
+    const auto path = dir.Write("levels.dat", CollectionBytes({Level()}));
+    ChildProcess editor({VELORIN_EDITOR_BINARY, path.string()}, dir.Path.string(),
+                        {"DISPLAY=" + screen.Name(), "QT_QPA_PLATFORM=xcb"});
+    const auto window = screen.FindWindow(QStringLiteral("Velorin-Editor – levels.dat"), 15);
+    ASSERT_TRUE(window);
+    std::optional<QPoint> anchor;
+    ASSERT_TRUE(WaitFor([&] { return (anchor = TargetAnchor(screen.Grab())).has_value(); }));
+    const QPoint target = *anchor - QPoint(BoardMarginPixels, BoardMarginPixels);
+
+    // The palette starts on stone 1: it goes onto the empty cell after the row.
+    // The start gets it on the same cell.
+    screen.Click(CellCentre(target, 44));
+    ASSERT_TRUE(screen.FindWindow(QStringLiteral("Velorin-Editor – levels.dat*"), 5));
+    TLevelRecord painted = Level();
+    painted.Target[44] = painted.Board[44] = 1;
+    const SolveResult solved = Solve(painted);
+    ASSERT_EQ(solved.Status, SolveStatus::Optimal);
+
+    // "Lösung zeigen" is offered once the par is proved; its window names the par.
+    const QString solution = QStringLiteral("Lösung – Par %1").arg(solved.Moves.size());
+    ASSERT_TRUE(WaitFor([&] {
+        screen.ControlKey("l");
+        return screen.FindWindow(solution, 0.5).has_value();
+    }, 20));
+    screen.Key("Escape");
+    ASSERT_TRUE(screen.WindowGone(solution));
+    EXPECT_EQ(screen.CountWindows(solution), 0); // the shortcut pressed again opened no second one
+
+    screen.Click(target + QPoint(10, 10)); // the board's frame, outside the cells: the window takes the keyboard back
+    ASSERT_TRUE(screen.WaitForFocus(*window));
+    screen.ControlKey("s");
+    ASSERT_TRUE(screen.FindWindow(QStringLiteral("Velorin-Editor – levels.dat"), 5));
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<std::uint8_t> saved {std::istreambuf_iterator<char>(in), {}};
+    EXPECT_EQ(saved, CollectionBytes({painted}));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("levels.dat.tmp")));
+}
