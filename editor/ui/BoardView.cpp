@@ -6,9 +6,20 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+
+// The view shows the cells and this much of the board's frame around them,
+// so that two boards and the list fit on a screen 1024 pixels wide.
+constexpr int FrameShown = 12;
+constexpr int ViewPixels = BoardSide * StonePixels + 2 * FrameShown;
+// Where the view's top left corner lies on the game's board picture.
+constexpr QPoint ViewOrigin(BoardMargin - FrameShown, BoardMargin - FrameShown);
+
+} // namespace
+
 BoardView::BoardView(const BoardPictures& pictures, QWidget* parent) : QWidget(parent), Pictures(pictures)
 {
-    setFixedSize(BoardPixels, BoardPixels);
+    setFixedSize(ViewPixels, ViewPixels);
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -26,12 +37,13 @@ void BoardView::Mark(std::vector<int> cells)
 
 QSize BoardView::sizeHint() const
 {
-    return {BoardPixels, BoardPixels};
+    return {ViewPixels, ViewPixels};
 }
 
 void BoardView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    painter.translate(-ViewOrigin);
     painter.drawImage(0, 0, Picture);
     painter.setPen(QPen(QColor(255, 220, 0), 3));
     painter.setBrush(Qt::NoBrush);
@@ -41,7 +53,8 @@ void BoardView::paintEvent(QPaintEvent*)
 
 int BoardView::CellUnder(QPoint at) const
 {
-    return BoardCellAt(at.x(), at.y());
+    const QPoint onBoard = at + ViewOrigin;
+    return BoardCellAt(onBoard.x(), onBoard.y());
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)

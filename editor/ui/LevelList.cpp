@@ -16,6 +16,8 @@ LevelList::LevelList(const BoardPictures& pictures, QWidget* parent) : QListWidg
     setIconSize({PreviewPixels, PreviewPixels});
     setUniformItemSizes(true);
     setFixedWidth(ListPixels);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideRight);
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
             emit LevelChosen(row);
