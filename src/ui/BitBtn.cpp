@@ -15,8 +15,8 @@ TBitBtn::TBitBtn(QWidget* parent, const QString& caption, QRect geometry, QPixma
 
 TBitBtn* TBitBtn::OkButton(QWidget* parent, QRect geometry, int spacing)
 {
-    auto* button = new TBitBtn(parent, QStringLiteral("OK"), geometry, QPixmap(Resource::OkGlyph),
-                               QPixmap(Resource::OkGlyphDisabled), spacing);
+    auto* button = new TBitBtn(parent, QStringLiteral("OK"), geometry, QPixmap::fromImage(LoadImage(Resource::OkGlyph)),
+                               QPixmap::fromImage(LoadImage(Resource::OkGlyphDisabled)), spacing);
     button->setDefault(true);
     return button;
 }

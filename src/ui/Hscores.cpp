@@ -118,7 +118,7 @@ THighScoreForm::THighScoreForm(QWidget* owner)
     Neuer_Eintrag->setPalette(flat);
     Neuer_Eintrag->hide();
 
-    const auto [eraser, eraserDisabled] = SplitGlyphStrip(QImage(Resource::Erase), qRgb(128, 0, 128));
+    const auto [eraser, eraserDisabled] = SplitGlyphStrip(LoadImage(Resource::Erase), qRgb(128, 0, 128));
     EraseButton = new TBitBtn(this, QStringLiteral("Löschen"), {94, 216, 95, 25}, eraser, eraserDisabled);
     EraseButton->setObjectName(QStringLiteral("EraseButton"));
     EraseButton->setAutoDefault(false);

@@ -3,11 +3,23 @@
 #include "Pixels.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
+
+#include <future>
+
+QImage LoadImage(const QString& resource)
+{
+    QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 
 QImage LoadPicture(const QString& resource)
 {
-    const QImage picture(resource);
+    const QImage picture = LoadImage(resource);
     // The pictures are part of the program; one missing is a broken build.
     if (picture.isNull())
         qFatal("Bild %s fehlt im Programm", qPrintable(resource));
@@ -22,6 +34,22 @@ QByteArray LoadResourceBytes(const QString& resource)
     return file.readAll();
 }
 
+namespace {
+std::future<JpegPicture> PendingBoardBackground;
+} // namespace
+
+void StartDecodingBoardBackground()
+{
+    PendingBoardBackground = std::async(std::launch::async, [] { return DecodeJpeg(LoadResourceBytes(Resource::Original)); });
+}
+
+JpegPicture BoardBackground()
+{
+    if (PendingBoardBackground.valid())
+        return PendingBoardBackground.get();
+    return DecodeJpeg(LoadResourceBytes(Resource::Original));
+}
+
 QString Resource::Farbe(int code)
 {
     return QStringLiteral(":/main/Farbe%1.bmp").arg(code);
@@ -31,7 +59,7 @@ QIcon ApplicationIcon()
 {
     // The 32-pixel picture of 256 colours, and the small one for title bars.
     // The larger sizes are the desktop menu's, installed with the game.
-    QIcon icon(Resource::Icon256Colours);
-    icon.addFile(Resource::Icon16Pixels, QSize(16, 16));
+    QIcon icon(QPixmap::fromImage(LoadImage(Resource::Icon256Colours)));
+    icon.addPixmap(QPixmap::fromImage(LoadImage(Resource::Icon16Pixels)));
     return icon;
 }

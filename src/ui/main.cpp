@@ -183,14 +183,18 @@ void TMainform::FormCreate()
 
     // The board background comes as a JPEG and is decoded once, into the
     // bitmap that every paint of the board copies from.
-    Hintergrund = QImage(BoardPixels, BoardPixels, QImage::Format_RGB32);
-    Hintergrund.fill(Qt::black);
-    const JpegPicture background = DecodeJpeg(LoadResourceBytes(Resource::Original));
-    if (background.Picture.isNull()) {
-        Hintergrund.fill(QColor(160, 160, 160));
-        Application::ShowException(QStringLiteral("Das Bild des Spielfelds ist beschädigt (%1)").arg(background.Error));
+    const JpegPicture background = BoardBackground();
+    if (background.Picture.size() == QSize(BoardPixels, BoardPixels)) {
+        Hintergrund = background.Picture; // the usual case: no copy needed
     } else {
-        CopyRect(Hintergrund, {0, 0}, background.Picture, background.Picture.rect());
+        Hintergrund = QImage(BoardPixels, BoardPixels, QImage::Format_RGB32);
+        Hintergrund.fill(Qt::black);
+        if (background.Picture.isNull()) {
+            Hintergrund.fill(QColor(160, 160, 160));
+            Application::ShowException(QStringLiteral("Das Bild des Spielfelds ist beschädigt (%1)").arg(background.Error));
+        } else {
+            CopyRect(Hintergrund, {0, 0}, background.Picture, background.Picture.rect());
+        }
     }
     Original = Hintergrund;
 

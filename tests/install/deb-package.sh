@@ -70,7 +70,8 @@ every_linked_library_is_declared() {
     local program library path
     for program in "$game" "$editor"; do
         for library in $(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
-            path=$(ldd "$program" | awk -v name="$library" '$1 == name { print $3 }')
+            # ldd names the dynamic loader by its path alone.
+            path=$(ldd "$program" | awk -v name="$library" '$1 == name { print $3 } $1 ~ ("/" name "$") { print $1 }')
             [ -n "$path" ] || fail "$library is not found on this system"
             declared "$(package_of "$path")" "$library"
         done
