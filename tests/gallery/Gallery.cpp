@@ -14,6 +14,7 @@
 #include "Typing.h"
 
 #include "BitBtn.h"
+#include "BoardKeyboard.h"
 #include "BoardGeometry.h"
 #include "Daten.h"
 #include "HelpViewer.h"
@@ -143,6 +144,10 @@ void PlayTheShippedLevels()
         StartAt(ringLevel);
         Press(ringCell);
         Save(Mainform, QStringLiteral("hauptfenster-ringe"));
+        // The keyboard's cursor, on the stone just pressed; the next press
+        // of the mouse hides it again.
+        Mainform->Keyboard->TakeKeyboard();
+        Save(Mainform, QStringLiteral("hauptfenster-tastatur"));
     }
 
     StartAt(1);
@@ -250,7 +255,7 @@ int main(int argc, char* argv[])
     NextMessageBox = QStringLiteral("fehler-keine-leveldatei");
     RunGame(app, empty, [] {});
 
-    for (const char* name : {"hauptfenster-start", "hauptfenster-ringe", "wertung", "hauptfenster-versuch-1-verloren",
+    for (const char* name : {"hauptfenster-start", "hauptfenster-ringe", "hauptfenster-tastatur", "wertung", "hauptfenster-versuch-1-verloren",
                              "hauptfenster-versuch-2-verloren", "bestenliste-eingabe", "hauptfenster-game-over",
                              "bestenliste-voll", "startlevel", "info", "hilfe", "cdrom-hinweis", "bestenliste-leer",
                              "fehlerbox-allgemein", "fehler-keine-leveldatei"})
