@@ -90,6 +90,13 @@ bool Document::MoveLevel(int by)
     return true;
 }
 
+void Document::ReplaceCurrent(const TLevelRecord& level)
+{
+    Remember();
+    Now.Levels[static_cast<std::size_t>(Now.Current)] = level;
+    Changed();
+}
+
 bool Document::PaintTarget(int cell, std::uint8_t code)
 {
     if (Now.Current < 0 || cell < 1 || cell > CellCount)
@@ -97,9 +104,7 @@ bool Document::PaintTarget(int cell, std::uint8_t code)
     TLevelRecord level = *CurrentLevel();
     if (!::PaintTarget(level, cell, code))
         return false;
-    Remember();
-    Now.Levels[static_cast<std::size_t>(Now.Current)] = level;
-    Changed();
+    ReplaceCurrent(level);
     return true;
 }
 
@@ -110,9 +115,7 @@ bool Document::SwapStart(int first, int second)
     TLevelRecord level = *CurrentLevel();
     if (!::SwapStart(level, first, second))
         return false;
-    Remember();
-    Now.Levels[static_cast<std::size_t>(Now.Current)] = level;
-    Changed();
+    ReplaceCurrent(level);
     return true;
 }
 

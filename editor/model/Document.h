@@ -58,6 +58,8 @@ private:
 
     // Called before each change: keeps the state to undo to, once per stroke.
     void Remember();
+    // The current level becomes `level`, as one edit that can be undone.
+    void ReplaceCurrent(const TLevelRecord& level);
     void Changed();
 
     State Now;

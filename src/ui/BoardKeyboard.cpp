@@ -5,11 +5,9 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QShortcut>
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 int CursorStep(int cell, TStep step)
@@ -34,6 +32,13 @@ TBoardKeyboard::TBoardKeyboard(QWidget* window, TPaintBox* board, std::function<
         Arrows.push_back(shortcut);
     }
     Board->installEventFilter(this);
+    // The mouse takes over; the cursor waits on the pressed cell for the
+    // next key.
+    connect(Board, &TPaintBox::MouseDown, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+        if (const int cell = BoardCellAt(x, y); cell != 0)
+            CursorCell = cell;
+        Hide();
+    });
 }
 
 void TBoardKeyboard::TakeKeyboard()
@@ -87,16 +92,6 @@ bool TBoardKeyboard::eventFilter(QObject* watched, QEvent* event)
             return false;
         KeyPress(key);
         return true; // never on to a button
-    }
-    case QEvent::MouseButtonPress: {
-        // The mouse takes over; the cursor waits on the pressed cell for
-        // the next key.
-        const QPointF at = static_cast<QMouseEvent*>(event)->position();
-        const int cell = BoardCellAt(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
-        if (cell != 0)
-            CursorCell = cell;
-        Hide();
-        return false;
     }
     case QEvent::FocusOut: {
         // Tab or a click elsewhere hands the keyboard to the buttons; a

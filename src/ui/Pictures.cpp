@@ -36,18 +36,21 @@ QByteArray LoadResourceBytes(const QString& resource)
 
 namespace {
 std::future<JpegPicture> PendingBoardBackground;
+
+JpegPicture DecodeBoardBackground()
+{
+    return DecodeJpeg(LoadResourceBytes(Resource::Original));
+}
 } // namespace
 
 void StartDecodingBoardBackground()
 {
-    PendingBoardBackground = std::async(std::launch::async, [] { return DecodeJpeg(LoadResourceBytes(Resource::Original)); });
+    PendingBoardBackground = std::async(std::launch::async, DecodeBoardBackground);
 }
 
 JpegPicture BoardBackground()
 {
-    if (PendingBoardBackground.valid())
-        return PendingBoardBackground.get();
-    return DecodeJpeg(LoadResourceBytes(Resource::Original));
+    return PendingBoardBackground.valid() ? PendingBoardBackground.get() : DecodeBoardBackground();
 }
 
 QString Resource::Farbe(int code)

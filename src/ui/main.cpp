@@ -129,10 +129,12 @@ void TMainform::CreateBoardSide()
     OKButton->setObjectName(QStringLiteral("OKButton"));
     NextVersuchPanel->hide();
 
-    connect(Spielfeld, &TPaintBox::MouseDown, this,
-            [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) { SpielfeldMouseDown(button, x, y); });
+    // The keyboard first: a mouse press hides its cursor before the press
+    // is played.
     Keyboard = new TBoardKeyboard(this, Spielfeld,
                                   [this](QPoint centre) { SpielfeldMouseDown(Qt::LeftButton, centre.x(), centre.y()); });
+    connect(Spielfeld, &TPaintBox::MouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) { SpielfeldMouseDown(button, x, y); });
     connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
 }
 
