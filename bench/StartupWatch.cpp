@@ -4,9 +4,9 @@
 // COMMAND, watches the X server for its first top-level window to be
 // mapped, then for the window's pixel (X, Y) to be drawn (the server
 // starts the bench with a black root, and every program measured draws
-// something other than black there). Then ends the program and prints
-// three figures: seconds to the mapping, seconds to the first frame, and
-// the program's peak resident memory in bytes.
+// something other than black there). Then lets the program settle, ends it
+// and prints three figures: seconds to the mapping, seconds to the first
+// frame, and the program's peak resident memory in bytes.
 #include <xcb/xcb.h>
 
 #include <poll.h>
@@ -27,6 +27,9 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr auto GiveUpAfter = std::chrono::seconds(15);
 constexpr auto PollPause = std::chrono::microseconds(200);
+// Work a program puts off until after its first frame still belongs to its
+// start-up; the peak memory is read once that has had time to finish.
+constexpr auto SettleTime = std::chrono::milliseconds(300);
 
 double SecondsSince(Clock::time_point start)
 {
@@ -125,6 +128,8 @@ int main(int argc, char** argv)
             std::this_thread::sleep_for(PollPause);
         }
     }
+    if (drawn >= 0)
+        std::this_thread::sleep_for(SettleTime);
     kill(child, SIGTERM);
     int status = 0;
     rusage usage {};
