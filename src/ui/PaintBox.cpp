@@ -8,10 +8,9 @@
 #include <cmath>
 
 TPaintBox::TPaintBox(QWidget* parent, QRect geometry)
-    : QWidget(parent), Canvas(geometry.size(), QImage::Format_RGB32), ExactPress(new TExactPress(this))
+    : QWidget(parent), ExactPress(new TExactPress(this))
 {
     setGeometry(geometry);
-    Canvas.fill(Qt::black);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -44,7 +43,10 @@ void TPaintBox::SetFrame(QRect area)
 void TPaintBox::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), Canvas, event->rect());
+    if (Canvas.isNull())
+        painter.fillRect(event->rect(), Qt::black);
+    else
+        painter.drawImage(event->rect(), Canvas, event->rect());
     if (FrameArea.isEmpty() || !isEnabled() || !event->rect().intersects(FrameArea))
         return;
     // White between two black lines: it stands out on every stone colour,

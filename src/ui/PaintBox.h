@@ -11,7 +11,9 @@ class TPaintBox : public QWidget {
 public:
     TPaintBox(QWidget* parent, QRect geometry);
 
-    QImage Canvas; // Format_RGB32, the size of the paint box
+    // Format_RGB32, the size of the paint box. The game gives the box its
+    // first canvas; until then (null) the box shows black.
+    QImage Canvas;
 
     // Shows the part of the canvas that was drawn on.
     void Changed(QRect area) { update(area); }

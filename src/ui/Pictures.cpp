@@ -1,5 +1,6 @@
 #include "Pictures.h"
 
+#include "EarlyPictures.h"
 #include "Pixels.h"
 
 #include <QFile>
@@ -8,13 +9,20 @@
 #include <QImageReader>
 #include <QPixmap>
 
-#include <future>
+#include <utility>
 
-QImage LoadImage(const QString& resource)
+QImage ReadImage(const QString& resource)
 {
     QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
     reader.setAutoDetectImageFormat(false);
     return reader.read();
+}
+
+QImage LoadImage(const QString& resource)
+{
+    if (std::optional<QImage> early = TakeEarlyPicture(resource))
+        return *std::move(early);
+    return ReadImage(resource);
 }
 
 QImage LoadPicture(const QString& resource)
@@ -32,25 +40,6 @@ QByteArray LoadResourceBytes(const QString& resource)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
-}
-
-namespace {
-std::future<JpegPicture> PendingBoardBackground;
-
-JpegPicture DecodeBoardBackground()
-{
-    return DecodeJpeg(LoadResourceBytes(Resource::Original));
-}
-} // namespace
-
-void StartDecodingBoardBackground()
-{
-    PendingBoardBackground = std::async(std::launch::async, DecodeBoardBackground);
-}
-
-JpegPicture BoardBackground()
-{
-    return PendingBoardBackground.valid() ? PendingBoardBackground.get() : DecodeBoardBackground();
 }
 
 QString Resource::Farbe(int code)

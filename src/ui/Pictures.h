@@ -1,8 +1,6 @@
 // The pictures compiled into the program.
 #pragma once
 
-#include "Jpeg.h"
-
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -10,6 +8,9 @@
 // A picture resource as it is stored, see-through pixels and all. It is
 // read by the format its name ends in, so that the toolkit does not load
 // every image plugin to guess it.
+QImage ReadImage(const QString& resource);
+
+// The same, taken from the pictures read early where it is one of them.
 QImage LoadImage(const QString& resource);
 
 // A picture resource in the 32-bit form the drawing works on.
@@ -21,13 +22,6 @@ QIcon ApplicationIcon();
 
 // The undecoded bytes of a resource (the board background JPEG).
 QByteArray LoadResourceBytes(const QString& resource);
-
-// The board's background, decoded from its JPEG. The program begins that
-// on a thread of its own as it starts, beside the toolkit's own start;
-// BoardBackground() takes the picture, waiting for it if need be, or
-// decodes it there and then if nothing was begun.
-void StartDecodingBoardBackground();
-JpegPicture BoardBackground();
 
 namespace Resource {
 inline const QString Original = QStringLiteral(":/main/Original.jpg");

@@ -5,6 +5,7 @@
 #include "BoardKeyboard.h"
 #include "Daten.h"
 #include "DriveType.h"
+#include "EarlyPictures.h"
 #include "Fonts.h"
 #include "GameIdentity.h"
 #include "Hscores.h"
@@ -33,6 +34,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+
+#include <utility>
 
 TMainform* Mainform = nullptr;
 
@@ -185,7 +188,8 @@ void TMainform::FormCreate()
 
     // The board background comes as a JPEG and is decoded once, into the
     // bitmap that every paint of the board copies from.
-    const JpegPicture background = BoardBackground();
+    BoardPictures board = TakeBoardPictures();
+    const JpegPicture& background = board.Background;
     if (background.Picture.size() == QSize(BoardPixels, BoardPixels)) {
         Hintergrund = background.Picture; // the usual case: no copy needed
     } else {
@@ -198,6 +202,9 @@ void TMainform::FormCreate()
             CopyRect(Hintergrund, {0, 0}, background.Picture, background.Picture.rect());
         }
     }
+    // The board draws on a copy of its background, made beside the windows
+    // where it could be; moved, so that drawing on it never copies it again.
+    Spielfeld->Canvas = board.Canvas.size() == Hintergrund.size() ? std::move(board.Canvas) : Hintergrund.copy();
     Original = Hintergrund;
 
     CurrentLevel = 1;

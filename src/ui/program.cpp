@@ -1,7 +1,7 @@
 // The game's entry point.
 #include "DirectoryLock.h"
+#include "EarlyPictures.h"
 #include "FirstFrame.h"
-#include "Pictures.h"
 #include "Platform.h"
 #include "SingleGame.h"
 #include "main.h"
@@ -23,10 +23,9 @@ int main(int argc, char* argv[])
         return 0;
     }
 
-    // The board's picture is decoded on a second core while the windows
-    // are built on the first. Only now: the thread that makes the
-    // application is the one the toolkit takes for the program's own.
-    StartDecodingBoardBackground();
+    // The main window's pictures are read on the second core while the
+    // windows are built on the first; the first game takes the last of them.
+    StartReadingEarlyPictures();
     int status = 1; // the level file is missing
     if (CreateMainWindow(app)) {
         Mainform->show();

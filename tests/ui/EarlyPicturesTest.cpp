@@ -1,0 +1,71 @@
+// The main window's pictures read on a second core: the same pictures as
+// read on the spot, each handed out once, and a board canvas of its own.
+#include "EarlyPictures.h"
+#include "PaintBox.h"
+#include "Pictures.h"
+#include "Pixels.h"
+#include "StoneRules.h"
+
+#include <QtTest>
+
+class EarlyPicturesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Runs first: nothing has been read early yet.
+    void withoutEarlyReadingEverythingIsReadOnTheSpot()
+    {
+        QVERIFY(!TakeEarlyPicture(Resource::Ring).has_value());
+        QCOMPARE(LoadImage(Resource::Ring), ReadImage(Resource::Ring));
+        const BoardPictures board = TakeBoardPictures();
+        QVERIFY2(!board.Background.Picture.isNull(), qPrintable(board.Background.Error));
+        QCOMPARE(board.Canvas, board.Background.Picture);
+    }
+
+    void earlyPicturesAreTheStoredOnesHandedOutOnce()
+    {
+        StartReadingEarlyPictures();
+        const QStringList resources {Resource::Icon256Colours, Resource::Icon16Pixels, Resource::Farbe(1),
+                                     Resource::Farbe(ColourCount), Resource::Ring, Resource::Klein,
+                                     Resource::Zahlen, Resource::Auswertung};
+        for (const QString& resource : resources) {
+            const std::optional<QImage> early = TakeEarlyPicture(resource);
+            QVERIFY2(early.has_value(), qPrintable(resource));
+            QCOMPARE(*early, ReadImage(resource));
+            QVERIFY(!TakeEarlyPicture(resource).has_value());
+            QCOMPARE(LoadImage(resource), ReadImage(resource)); // read again on the spot
+        }
+        QVERIFY(!TakeEarlyPicture(Resource::Punktewertung).has_value()); // a dialog's, not read early
+        // The windows load the stones through LoadPicture, which takes them.
+        QCOMPARE(LoadPicture(Resource::Farbe(2)), AsRgb32(ReadImage(Resource::Farbe(2))));
+        QVERIFY(!TakeEarlyPicture(Resource::Farbe(2)).has_value());
+    }
+
+    void theBoardCanvasIsACopyThatDrawsWithoutTouchingTheBackground()
+    {
+        BoardPictures board = TakeBoardPictures();
+        QCOMPARE(board.Background.Picture, DecodeJpeg(LoadResourceBytes(Resource::Original)).Picture);
+        QCOMPARE(board.Canvas, board.Background.Picture);
+        QImage canvas = std::move(board.Canvas);
+        QVERIFY(canvas.isDetached()); // drawing on it never copies it first
+        const QImage background = board.Background.Picture;
+        FillRect(canvas, QRect(0, 0, 40, 40), qRgb(255, 0, 0));
+        QCOMPARE(board.Background.Picture, background);
+        QVERIFY(canvas != background);
+    }
+
+    void aBoardWithoutItsCanvasYetShowsBlack()
+    {
+        QWidget window;
+        auto* box = new TPaintBox(&window, {0, 0, 30, 20});
+        window.resize(30, 20);
+        const QImage shown = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.size(), QSize(30, 20));
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                QCOMPARE(shown.pixel(x, y), qRgb(0, 0, 0));
+    }
+};
+
+QTEST_MAIN(EarlyPicturesTest)
+#include "EarlyPicturesTest.moc"
