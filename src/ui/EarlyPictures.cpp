@@ -3,6 +3,8 @@
 #include "Pictures.h"
 #include "StoneRules.h"
 
+#include <QResource>
+
 #include <algorithm>
 #include <future>
 #include <vector>
@@ -21,10 +23,10 @@ struct EarlyPicture {
 std::vector<EarlyPicture> Shelf;
 std::promise<BoardPictures> BoardRead;
 std::future<BoardPictures> BoardReady;
+std::promise<void> ApplicationMade;
 std::future<void> Reading;
 
-// The window icon first, then the main window's pictures as it loads them,
-// then the board, which the first game needs last.
+// The window icon first, then the main window's pictures as it loads them.
 std::vector<QString> FirstFramePictures()
 {
     std::vector<QString> pictures {Resource::Icon256Colours, Resource::Icon16Pixels};
@@ -36,17 +38,20 @@ std::vector<QString> FirstFramePictures()
 
 BoardPictures ReadBoardPictures()
 {
-    BoardPictures board {DecodeJpeg(LoadResourceBytes(Resource::Original)), {}};
+    // Straight from the compiled-in bytes: a QResource is no toolkit object.
+    const QResource jpeg(Resource::Original);
+    BoardPictures board {DecodeJpeg(jpeg.uncompressedData()), {}};
     if (!board.Background.Picture.isNull())
         board.Canvas = board.Background.Picture.copy();
     return board;
 }
 
-void ReadAll()
+void ReadAll(std::future<void> applicationMade)
 {
+    BoardRead.set_value(ReadBoardPictures());
+    applicationMade.wait();
     for (EarlyPicture& picture : Shelf)
         picture.Read.set_value(ReadImage(picture.Resource));
-    BoardRead.set_value(ReadBoardPictures());
 }
 
 } // namespace
@@ -62,7 +67,13 @@ void StartReadingEarlyPictures()
         Shelf[i].Ready = Shelf[i].Read.get_future();
     }
     BoardReady = BoardRead.get_future();
-    Reading = std::async(std::launch::async, ReadAll);
+    Reading = std::async(std::launch::async, ReadAll, ApplicationMade.get_future());
+}
+
+void ApplicationExists()
+{
+    if (Reading.valid())
+        ApplicationMade.set_value();
 }
 
 std::optional<QImage> TakeEarlyPicture(const QString& resource)

@@ -11,21 +11,24 @@
 
 int main(int argc, char* argv[])
 {
-    std::vector<char*> arguments = ArgumentsPreferringX11(argc, argv);
-    int count = static_cast<int>(arguments.size()) - 1;
-    QApplication app(count, arguments.data());
-
     // One game per directory; where no lock can be made (a read-only
     // directory) nothing can be saved either, and the game runs.
     const DirectoryLock lock(GameLockFileName);
-    if (lock.Status() == DirectoryLock::State::HeldByAnother) {
+    const bool anotherGameRuns = lock.Status() == DirectoryLock::State::HeldByAnother;
+
+    // The main window's pictures are read on the second core while the
+    // toolkit starts and the windows are built on the first.
+    if (!anotherGameRuns)
+        StartReadingEarlyPictures();
+
+    std::vector<char*> arguments = ArgumentsPreferringX11(argc, argv);
+    int count = static_cast<int>(arguments.size()) - 1;
+    QApplication app(count, arguments.data());
+    if (anotherGameRuns) {
         ShowRunningGame(app, lock.Holder());
         return 0;
     }
-
-    // The main window's pictures are read on the second core while the
-    // windows are built on the first; the first game takes the last of them.
-    StartReadingEarlyPictures();
+    ApplicationExists();
     int status = 1; // the level file is missing
     if (CreateMainWindow(app)) {
         Mainform->show();
