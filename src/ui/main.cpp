@@ -27,6 +27,7 @@
 #include "LevelFlow.h"
 #include "ScoreRows.h"
 #include "WindowFrame.h"
+#include "velor.h"
 #include "wertung.h"
 
 #include <QCloseEvent>
@@ -357,6 +358,7 @@ void TMainform::NewLevelClick(QObject* Sender)
 {
     // At start-up the first game begins at level 1 without asking.
     if (Sender != this) {
+        CreateDialogs();
         if (LoadLevelForm->exec() != 1)
             return;
     }
@@ -444,6 +446,7 @@ void TMainform::TesteGameOver()
     Uhr->stop();
     NextChance->setEnabled(false);
     StoreDialogPosition();
+    CreateDialogs();
     Wertform->exec(); // credits the attempt's bonus
     const bool nextLevel = FinishLevel();
     ShowZiffer(TotalScore, ScoreRow::Total);
@@ -469,13 +472,14 @@ void TMainform::OfferTotal()
 {
     // The list may be open for viewing right now (the clock runs on behind
     // it); it is never shown twice, so the total waits until it is closed.
-    if (HighScoreForm->isVisible()) {
+    if (HighScoreForm != nullptr && HighScoreForm->isVisible()) {
         HandOverPending = true;
         return;
     }
     EnterNewScore = true;
     if (HandOverTotal()) {
         StoreDialogPosition();
+        CreateDialogs();
         HighScoreForm->exec();
     }
     EnterNewScore = false;
@@ -484,6 +488,7 @@ void TMainform::OfferTotal()
 void TMainform::HighscoreClick()
 {
     StoreDialogPosition();
+    CreateDialogs();
     HighScoreForm->exec();
     if (HandOverPending) {
         HandOverPending = false;

@@ -1,7 +1,6 @@
 // The game's entry point.
 #include "DirectoryLock.h"
 #include "EarlyPictures.h"
-#include "FirstFrame.h"
 #include "Platform.h"
 #include "SingleGame.h"
 #include "main.h"
@@ -32,7 +31,6 @@ int main(int argc, char* argv[])
     int status = 1; // the level file is missing
     if (CreateMainWindow(app)) {
         Mainform->show();
-        AfterFirstFrame(Mainform, CreateDialogs);
         status = app.exec();
     }
     DestroyWindows();

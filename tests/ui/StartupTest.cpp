@@ -1,11 +1,10 @@
-// The game's start in two steps, as the program does it: the main window
-// first, the three dialogs once its first frame is on the screen.
+// The game's start as the program does it: the main window first, the
+// three dialogs the first time the game needs one of them.
 #include "Levels.h"
 #include "ModalCatcher.h"
 #include "TempDir.h"
 
 #include "Daten.h"
-#include "FirstFrame.h"
 #include "Hscores.h"
 #include "LLevel.h"
 #include "main.h"
@@ -37,29 +36,30 @@ private:
 
 } // namespace
 
-class FirstFrameTest : public QObject {
+class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theDialogsAreBuiltOnceTheFirstFrameIsShown()
+    void theDialogsAreMadeTheFirstTimeTheGameNeedsOne()
     {
         StartDirectory start;
         QVERIFY(CreateMainWindow(*qApp));
         Mainform->show();
-        AfterFirstFrame(Mainform, CreateDialogs);
-        QVERIFY(LoadLevelForm == nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(Mainform));
-        QTRY_VERIFY(LoadLevelForm != nullptr && HighScoreForm != nullptr && Wertform != nullptr);
-        QCOMPARE(LoadLevelForm->parent(), Mainform);
-    }
+        QVERIFY(LoadLevelForm == nullptr && HighScoreForm == nullptr && Wertform == nullptr);
 
-    void aKeyBeforeTheFirstFrameFindsTheDialogsBuilt()
-    {
-        StartDirectory start;
-        QVERIFY(CreateMainWindow(*qApp));
-        AfterFirstFrame(Mainform, CreateDialogs);
-        QTest::keyClick(Mainform, Qt::Key_Right);
-        QVERIFY(Wertform != nullptr);
+        ModalCatcher catcher;
+        Mainform->ShowLevel->click(); // "Bestenliste"
+        QCOMPARE(catcher.Caught.size(), std::size_t(1));
+        QCOMPARE(catcher.Caught.front().ObjectName, QStringLiteral("HighScoreForm"));
+        QVERIFY(LoadLevelForm != nullptr && Wertform != nullptr);
+        QCOMPARE(LoadLevelForm->parent(), Mainform);
+
+        const THighScoreForm* made = HighScoreForm;
+        Mainform->NewLevel->click(); // "Neues Spiel", answered with its default
+        QCOMPARE(catcher.Caught.size(), std::size_t(2));
+        QCOMPARE(catcher.Caught.back().ObjectName, QStringLiteral("LoadLevelForm"));
+        QCOMPARE(HighScoreForm, made); // made once
     }
 
     void aDamagedListIsReportedBeforeTheGameShows()
@@ -77,5 +77,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FirstFrameTest)
-#include "FirstFrameTest.moc"
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"
