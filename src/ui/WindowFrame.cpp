@@ -20,14 +20,24 @@ QMargins FrameMargins(QWidget* window)
     return RequestFrameExtents(window).value_or(QMargins());
 }
 
-void MoveOuter(QWidget* window, QPoint outerTopLeft)
+namespace {
+
+// MoveOuter with the frame already known: asking the window manager for it
+// costs a round trip to the display server or more.
+void MoveOuterWithFrame(QWidget* window, QPoint outerTopLeft, const QMargins& frame)
 {
-    const QMargins frame = FrameMargins(window);
     const QPoint client = outerTopLeft + QPoint(frame.left(), frame.top());
     // move() counts in the part of the frame that the toolkit knows of, and
     // places the client corner where it knows none.
     const QPoint knownFrame = window->geometry().topLeft() - window->pos();
     window->move(client - knownFrame);
+}
+
+} // namespace
+
+void MoveOuter(QWidget* window, QPoint outerTopLeft)
+{
+    MoveOuterWithFrame(window, outerTopLeft, FrameMargins(window));
 }
 
 QSize OuterSize(QWidget* window)
@@ -41,7 +51,10 @@ void CentreOnScreen(QWidget* window)
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    const QSize outer = OuterSize(window);
-    MoveOuter(window, {std::max(area.left(), area.left() + (area.width() - outer.width()) / 2),
-                       std::max(area.top(), area.top() + (area.height() - outer.height()) / 2)});
+    const QMargins frame = FrameMargins(window);
+    const QSize outer = window->size().grownBy(frame);
+    MoveOuterWithFrame(window,
+                       {std::max(area.left(), area.left() + (area.width() - outer.width()) / 2),
+                        std::max(area.top(), area.top() + (area.height() - outer.height()) / 2)},
+                       frame);
 }
