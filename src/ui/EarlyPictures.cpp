@@ -23,8 +23,11 @@ struct EarlyPicture {
 std::vector<EarlyPicture> Shelf;
 std::promise<BoardPictures> BoardRead;
 std::future<BoardPictures> BoardReady;
-std::promise<void> ApplicationMade;
 std::future<void> Reading;
+// Destroyed before Reading waits for the thread: a program that ends
+// without an application breaks this promise, and the reading stops
+// instead of holding up the end.
+std::promise<void> ApplicationMade;
 
 // The window icon first, then the main window's pictures as it loads them.
 std::vector<QString> FirstFramePictures()
@@ -49,7 +52,11 @@ BoardPictures ReadBoardPictures()
 void ReadAll(std::future<void> applicationMade)
 {
     BoardRead.set_value(ReadBoardPictures());
-    applicationMade.wait();
+    try {
+        applicationMade.get();
+    } catch (const std::future_error&) {
+        return;
+    }
     for (EarlyPicture& picture : Shelf)
         picture.Read.set_value(ReadImage(picture.Resource));
 }
