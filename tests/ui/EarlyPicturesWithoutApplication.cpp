@@ -1,10 +1,11 @@
 // A program that begins the early reading and ends before it has an
-// application (as the game does when it cannot start the toolkit) must end
-// at once, not wait for a reading that waits for the application.
+// application must end at once, not wait for a reading that waits for the
+// application.
 #include "EarlyPictures.h"
 
 int main()
 {
     StartReadingEarlyPictures();
-    return 0;
+    // The board is read without an application; the reading then waits.
+    return TakeBoardPictures().Background.Picture.isNull() ? 1 : 0;
 }
