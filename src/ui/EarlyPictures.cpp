@@ -3,8 +3,6 @@
 #include "Pictures.h"
 #include "StoneRules.h"
 
-#include <QResource>
-
 #include <algorithm>
 #include <future>
 #include <vector>
@@ -41,9 +39,7 @@ std::vector<QString> FirstFramePictures()
 
 BoardPictures ReadBoardPictures()
 {
-    // Straight from the compiled-in bytes: a QResource is no toolkit object.
-    const QResource jpeg(Resource::Original);
-    BoardPictures board {DecodeJpeg(jpeg.uncompressedData()), {}};
+    BoardPictures board {DecodeJpeg(LoadResourceBytes(Resource::Original)), {}};
     if (!board.Background.Picture.isNull())
         board.Canvas = board.Background.Picture.copy();
     return board;

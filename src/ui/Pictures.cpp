@@ -3,11 +3,11 @@
 #include "EarlyPictures.h"
 #include "Pixels.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
+#include <QResource>
 
 #include <utility>
 
@@ -36,10 +36,7 @@ QImage LoadPicture(const QString& resource)
 
 QByteArray LoadResourceBytes(const QString& resource)
 {
-    QFile file(resource);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return QResource(resource).uncompressedData();
 }
 
 QString Resource::Farbe(int code)

@@ -20,7 +20,9 @@ QImage LoadPicture(const QString& resource);
 class QIcon;
 QIcon ApplicationIcon();
 
-// The undecoded bytes of a resource (the board background JPEG).
+// The undecoded bytes of a resource (the board background JPEG), empty
+// when there is none. Read without any toolkit object, so that it may be
+// done before the application exists.
 QByteArray LoadResourceBytes(const QString& resource);
 
 namespace Resource {
