@@ -1,4 +1,4 @@
-// Reading the game's small binary files by name.
+// Reading the game's small binary files by name (FileSave.h saves them).
 #pragma once
 
 #include <cstddef>
@@ -19,12 +19,3 @@ struct FileRead {
 
 // Reads at most `limit` bytes from the start of the file at `path`.
 FileRead ReadFilePrefix(const char* path, std::size_t limit);
-
-// Replaces the file at `path` with `bytes` so that it is never seen half
-// written: the bytes go to "<path>.tmp" beside it, are flushed to the disk,
-// the temporary then takes the file's name, and the directory is flushed
-// so that the new name survives a power cut. The new file keeps the
-// permission bits of the one it replaces. Returns 0, or the errno of the
-// step that failed; up to the rename a failure leaves the old file as it
-// was. (One game per directory, so the one temporary name is enough.)
-int WriteFileAtomically(const char* path, std::span<const std::uint8_t> bytes);

@@ -5,6 +5,7 @@
 #include "Cp1252.h"
 #include "Daten.h"
 #include "FileIo.h"
+#include "FileSave.h"
 #include "Fonts.h"
 #include "HighScore.h"
 #include "Label.h"
@@ -166,7 +167,7 @@ bool THighScoreForm::SaveListe()
                    TMsgDlgType::Information);
         return true;
     }
-    const int error = WriteFileAtomically(HighScoreFileName, RecordBytes(ScoreTable));
+    const int error = SaveFile(HighScoreFileName, RecordBytes(ScoreTable));
     if (error != 0) {
         Application::ShowIoError(IoErrorFromErrno(error));
         return false;

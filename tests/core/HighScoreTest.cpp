@@ -1,23 +1,12 @@
 #include "HighScore.h"
 
 #include "Cp1252.h"
-#include "FileIo.h"
 #include "ScoreTables.h"
-#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-
-namespace {
-
-
-std::vector<std::uint8_t> ReadAll(const std::filesystem::path& path)
-{
-    return ReadFilePrefix(path.c_str(), 1 << 20).Bytes;
-}
-
-} // namespace
+#include <vector>
 
 TEST(HighScoreRecord, LayoutIsNamesLevelsThenLittleEndianScores)
 {
@@ -154,66 +143,4 @@ TEST(HighScoreFile, ShortFilesFillWhatTheyHoldAndLongOnesOnlyTheRecord)
     THighScoreTable other {};
     EXPECT_TRUE(ParseHighScoreTable(longer, other));
     EXPECT_EQ(other.Levels[1], 0xAB);
-}
-
-TEST(AtomicWrite, ReplacesTheFileWhole)
-{
-    TempDir dir;
-    const auto path = dir.File("VScore.dat");
-    const std::vector<std::uint8_t> first(160, 1), second(160, 2);
-    ASSERT_EQ(WriteFileAtomically(path.c_str(), first), 0);
-    ASSERT_EQ(WriteFileAtomically(path.c_str(), second), 0);
-    EXPECT_EQ(ReadAll(path), second);
-    EXPECT_FALSE(std::filesystem::exists(dir.File("VScore.dat.tmp")));
-}
-
-TEST(AtomicWrite, AFailureLeavesTheOldFileAsItWas)
-{
-    TempDir dir;
-    const auto path = dir.File("VScore.dat");
-    const std::vector<std::uint8_t> old(160, 7), fresh(160, 8);
-    ASSERT_EQ(WriteFileAtomically(path.c_str(), old), 0);
-
-    // The temporary cannot be made: a directory holds its name.
-    std::filesystem::create_directory(dir.File("VScore.dat.tmp"));
-    EXPECT_EQ(WriteFileAtomically(path.c_str(), fresh), EISDIR);
-    EXPECT_EQ(ReadAll(path), old);
-    std::filesystem::remove(dir.File("VScore.dat.tmp"));
-
-    // The file's place is taken by a directory: the rename fails and the
-    // temporary is cleared away.
-    TempDir other;
-    std::filesystem::create_directory(other.File("VScore.dat"));
-    EXPECT_NE(WriteFileAtomically(other.File("VScore.dat").c_str(), fresh), 0);
-    EXPECT_FALSE(std::filesystem::exists(other.File("VScore.dat.tmp")));
-
-    // A directory that does not exist.
-    EXPECT_EQ(WriteFileAtomically(dir.File("missing/VScore.dat").c_str(), fresh), ENOENT);
-
-    // A full disk.
-    if (std::filesystem::exists("/dev/full")) {
-        TempDir full;
-        std::filesystem::create_symlink("/dev/full", full.File("x.tmp"));
-        // O_NOFOLLOW refuses to write through a planted link.
-        EXPECT_EQ(WriteFileAtomically(full.File("x").c_str(), fresh), ELOOP);
-    }
-}
-
-TEST(AtomicWrite, TheNewFileKeepsThePlayersPermissionBits)
-{
-    TempDir dir;
-    const auto path = dir.File("VScore.dat");
-    const std::vector<std::uint8_t> bytes(160, 3);
-    ASSERT_EQ(WriteFileAtomically(path.c_str(), bytes), 0);
-    const auto bits = [&] {
-        return std::filesystem::status(path).permissions() & std::filesystem::perms::mask;
-    };
-    using std::filesystem::perms;
-    for (const perms mode : {perms::owner_read | perms::owner_write,
-                             perms::owner_read | perms::owner_write | perms::group_read | perms::group_write
-                                 | perms::others_read}) {
-        std::filesystem::permissions(path, mode);
-        ASSERT_EQ(WriteFileAtomically(path.c_str(), bytes), 0);
-        EXPECT_EQ(bits(), mode);
-    }
 }

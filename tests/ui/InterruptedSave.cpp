@@ -2,7 +2,7 @@
 // its argument, but stops dead at the moment the finished temporary file
 // is to take the list's name. There it writes "R" to its output and waits
 // to be killed: the test plays the power cut.
-#include "FileIo.h"
+#include "FileSave.h"
 #include "HighScore.h"
 
 #include <unistd.h>
@@ -25,5 +25,5 @@ int main(int argc, char* argv[])
     table.Levels[1] = 9;
     table.Scores[1] = 99999;
     // Reaching this line means the rename was never asked for.
-    return WriteFileAtomically(HighScoreFileName, RecordBytes(table)) == 0 ? 3 : 4;
+    return SaveFile(HighScoreFileName, RecordBytes(table)) == 0 ? 3 : 4;
 }
