@@ -23,6 +23,7 @@ int IoErrorFromErrno(int err)
     case ENOTDIR:
         return IoFileNotFound;
     case ENAMETOOLONG:
+    case ELOOP: // links that lead round in a circle name no file
         return IoInvalidFileName;
     case EMFILE:
     case ENFILE:
@@ -38,11 +39,9 @@ int IoErrorFromErrno(int err)
     case EFBIG:
         return IoDiskFull;
     case EIO:
-        // EIO's own number is 5, which would read as "access denied";
-        // 1117 is the classic code of a failed input/output device.
-        return 1117;
+        return IoDeviceError;
     default:
-        return err;
+        return IoSystemErrorBase + err;
     }
 }
 

@@ -12,6 +12,12 @@ enum IoErrorCode : int {
     IoReadBeyondEnd = 100,
     IoDiskFull = 101,
     IoInvalidNumericInput = 106,
+    // The classic code of a failed input/output device.
+    IoDeviceError = 1117,
+    // A system error the game has no code for shows as this plus its
+    // errno, above every code of the game's own, so that it never reads
+    // as one of them.
+    IoSystemErrorBase = 2000,
 };
 
 // The German text for an error code; unknown codes read "E/A-Fehler <code>".

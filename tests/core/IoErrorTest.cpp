@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <utility>
 
 TEST(IoError, EveryKnownCodeHasItsGermanText)
 {
@@ -17,17 +18,31 @@ TEST(IoError, EveryKnownCodeHasItsGermanText)
 
 TEST(IoError, SystemErrorsMapToTheCodesThePlayerKnows)
 {
-    EXPECT_EQ(IoErrorFromErrno(ENOENT), IoFileNotFound);
-    EXPECT_EQ(IoErrorFromErrno(ENOTDIR), IoFileNotFound);
-    EXPECT_EQ(IoErrorFromErrno(EACCES), IoAccessDenied);
-    EXPECT_EQ(IoErrorFromErrno(EROFS), IoAccessDenied);
-    EXPECT_EQ(IoErrorFromErrno(EISDIR), IoAccessDenied);
-    EXPECT_EQ(IoErrorFromErrno(EMFILE), IoTooManyOpenFiles);
-    EXPECT_EQ(IoErrorFromErrno(ENOSPC), IoDiskFull);
-    // Other errors show their number, but never one that reads as a
-    // different known error: EIO is 5 on Linux, which means access denied.
+    const std::pair<int, int> known[] = {
+        {ENOENT, IoFileNotFound},      {ENOTDIR, IoFileNotFound},  {ENAMETOOLONG, IoInvalidFileName},
+        {ELOOP, IoInvalidFileName},    {EMFILE, IoTooManyOpenFiles}, {ENFILE, IoTooManyOpenFiles},
+        {EACCES, IoAccessDenied},      {EPERM, IoAccessDenied},    {EROFS, IoAccessDenied},
+        {EISDIR, IoAccessDenied},      {ETXTBSY, IoAccessDenied},  {ENOSPC, IoDiskFull},
+        {EDQUOT, IoDiskFull},          {EFBIG, IoDiskFull},
+    };
+    for (const auto& [err, code] : known)
+        EXPECT_EQ(IoErrorFromErrno(err), code) << "errno " << err;
     EXPECT_EQ(IoErrorText(IoErrorFromErrno(EIO)), "E/A-Fehler 1117");
-    EXPECT_EQ(IoErrorText(IoErrorFromErrno(EXDEV)), "E/A-Fehler " + std::to_string(EXDEV));
+}
+
+// An errno without a code of its own never reads as one of the game's
+// codes, although its number may be one: EINTR is 4 ("too many open
+// files"), EIO 5 ("access denied"), ENETUNREACH 101 ("disk full").
+TEST(IoError, OtherSystemErrorsShowTheirNumberAboveTheGamesCodes)
+{
+    EXPECT_EQ(IoErrorText(IoErrorFromErrno(EINTR)), "E/A-Fehler " + std::to_string(IoSystemErrorBase + EINTR));
+    EXPECT_EQ(IoErrorText(IoErrorFromErrno(ENETUNREACH)), "E/A-Fehler " + std::to_string(IoSystemErrorBase + ENETUNREACH));
+    for (int err = 1; err < 200; ++err) {
+        const int code = IoErrorFromErrno(err);
+        if (err != EIO && IoErrorText(code).starts_with("E/A-Fehler")) {
+            EXPECT_GE(code, IoSystemErrorBase) << "errno " << err << " shows as code " << code;
+        }
+    }
 }
 
 TEST(IoError, TheErrorBoxAddsAFullStopOnlyAfterCharactersThatSortAfterIt)
