@@ -19,8 +19,8 @@ struct EarlyPicture {
 // thread and the program's thread each touch only their own half of an
 // entry: the promise, or the future.
 std::vector<EarlyPicture> Shelf;
-std::promise<BoardPictures> BoardRead;
-std::future<BoardPictures> BoardReady;
+std::promise<BoardBitmaps> BoardRead;
+std::future<BoardBitmaps> BoardReady;
 std::future<void> Reading;
 // Destroyed before Reading waits for the thread: a program that ends
 // without an application breaks this promise, and the reading stops
@@ -37,9 +37,9 @@ std::vector<QString> FirstFramePictures()
     return pictures;
 }
 
-BoardPictures ReadBoardPictures()
+BoardBitmaps ReadBoardBitmaps()
 {
-    BoardPictures board {DecodeJpeg(LoadResourceBytes(Resource::Original)), {}};
+    BoardBitmaps board {DecodeJpeg(LoadResourceBytes(Resource::Original)), {}};
     if (!board.Background.Picture.isNull())
         board.Canvas = board.Background.Picture.copy();
     return board;
@@ -47,7 +47,7 @@ BoardPictures ReadBoardPictures()
 
 void ReadAll(std::future<void> applicationMade)
 {
-    BoardRead.set_value(ReadBoardPictures());
+    BoardRead.set_value(ReadBoardBitmaps());
     try {
         applicationMade.get();
     } catch (const std::future_error&) {
@@ -89,7 +89,7 @@ std::optional<QImage> TakeEarlyPicture(const QString& resource)
     return picture->Ready.get();
 }
 
-BoardPictures TakeBoardPictures()
+BoardBitmaps TakeBoardBitmaps()
 {
-    return BoardReady.valid() ? BoardReady.get() : ReadBoardPictures();
+    return BoardReady.valid() ? BoardReady.get() : ReadBoardBitmaps();
 }

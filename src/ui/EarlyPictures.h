@@ -25,10 +25,10 @@ std::optional<QImage> TakeEarlyPicture(const QString& resource);
 
 // The board's background, decoded from its JPEG, and a copy of it for the
 // board to draw on (null when decoding failed).
-struct BoardPictures {
+struct BoardBitmaps {
     JpegPicture Background;
     QImage Canvas;
 };
 
 // Taken once from the early reading, or else decoded there and then.
-BoardPictures TakeBoardPictures();
+BoardBitmaps TakeBoardBitmaps();

@@ -189,7 +189,7 @@ void TMainform::FormCreate()
 
     // The board background comes as a JPEG and is decoded once, into the
     // bitmap that every paint of the board copies from.
-    BoardPictures board = TakeBoardPictures();
+    BoardBitmaps board = TakeBoardBitmaps();
     const JpegPicture& background = board.Background;
     if (background.Picture.size() == QSize(BoardPixels, BoardPixels)) {
         Hintergrund = background.Picture; // the usual case: no copy needed

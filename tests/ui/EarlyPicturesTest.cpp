@@ -35,7 +35,7 @@ private slots:
     {
         // Early, then (all taken) on the spot: the same pictures both times.
         for (int take = 0; take < 2; ++take) {
-            BoardPictures board = TakeBoardPictures();
+            BoardBitmaps board = TakeBoardBitmaps();
             QCOMPARE(board.Background.Picture, DecodeJpeg(LoadResourceBytes(Resource::Original)).Picture);
             QCOMPARE(board.Canvas, board.Background.Picture);
             QImage canvas = std::move(board.Canvas);
