@@ -4,6 +4,7 @@
 #include "GameIdentity.h"
 #include "HelpViewer.h"
 #include "IoError.h"
+#include "KeyboardReturn.h"
 #include "MessageDlg.h"
 #include "Pictures.h"
 #include "Translations.h"
@@ -61,6 +62,7 @@ void Initialize(QApplication& app)
         app.setStyle(style);
     app.setPalette(ClassicPalette());
     app.setFont(DialogFont());
+    ReturnKeyboardAfterDialogs(app);
 }
 
 void IdentifyProgram()

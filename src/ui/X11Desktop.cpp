@@ -200,3 +200,15 @@ bool ActivateWindowsOf(pid_t pid)
     xcb_flush(connection);
     return true;
 }
+
+bool KeyboardOnRootWindow()
+{
+    xcb_connection_t* connection = Connection();
+    if (connection == nullptr)
+        return false;
+    const Owned<xcb_get_input_focus_reply_t> focus(
+        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    if (!focus)
+        return false;
+    return focus->focus == Root(connection) || focus->focus == XCB_NONE || focus->focus == XCB_INPUT_FOCUS_POINTER_ROOT;
+}

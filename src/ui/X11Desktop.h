@@ -18,3 +18,8 @@ std::optional<QMargins> RequestFrameExtents(QWidget* window);
 // restored if they were minimized and with the keyboard; false when the
 // process has no window on this display.
 bool ActivateWindowsOf(pid_t pid);
+
+// Whether the X server's keyboard focus is on no program's window: on the
+// root window, on none, or on whichever the pointer is over. False on any
+// other platform.
+bool KeyboardOnRootWindow();

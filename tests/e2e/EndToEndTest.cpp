@@ -60,16 +60,6 @@ TEST_P(Playing, ATwoWayStoneWithTwoPartnersShowsTwoRingsAndTheChoiceSwaps)
     EXPECT_TRUE(game.PointsShowMoves(1));
 }
 
-// The keyboard's cursor on a cell: white between black lines at its corner.
-bool CursorOn(const Game& game, int cell)
-{
-    return WaitFor([&] {
-        const QImage shown = game.Screen.Grab(game.CellArea(cell));
-        return shown.pixel(0, 0) == qRgb(0, 0, 0) && shown.pixel(1, 1) == qRgb(255, 255, 255)
-            && shown.pixel(3, 3) == qRgb(0, 0, 0);
-    }, 2);
-}
-
 TEST_P(Playing, TheBoardPlaysFromTheKeyboardAlone)
 {
     Game game(*Screen, LevelFileOf({RingLevel()}));

@@ -157,3 +157,13 @@ bool CellShows(const Game& game, int cell, const QImage& picture)
 {
     return WaitFor([&] { return CellShowsNow(game, cell, picture); }, 2);
 }
+
+bool CursorOn(const Game& game, int cell)
+{
+    // White between black lines at the cell's corner.
+    return WaitFor([&] {
+        const QImage shown = game.Screen.Grab(game.CellArea(cell));
+        return shown.pixel(0, 0) == qRgb(0, 0, 0) && shown.pixel(1, 1) == qRgb(255, 255, 255)
+            && shown.pixel(3, 3) == qRgb(0, 0, 0);
+    }, 2);
+}

@@ -76,3 +76,6 @@ private:
 // transparent bottom-left colour; the second waits for it a moment.
 bool CellShowsNow(const Game& game, int cell, const QImage& picture);
 bool CellShows(const Game& game, int cell, const QImage& picture);
+
+// Waits a moment for the keyboard's cursor on a cell.
+bool CursorOn(const Game& game, int cell);
