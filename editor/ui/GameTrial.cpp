@@ -1,25 +1,42 @@
 #include "GameTrial.h"
 
 #include "CollectionFile.h"
+#include "InstalledGame.h"
 #include "LevelFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QUtf8StringView>
 
 #include <memory>
+
+namespace {
+
+// A script such as the installed launcher, which starts the game in the
+// player's directory, not in the trial's.
+bool IsScript(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(2) == "#!";
+}
+
+} // namespace
 
 QString GameProgram()
 {
     const QDir here(QCoreApplication::applicationDirPath());
-    // The build tree has both side by side; an installation keeps the game
-    // in share/velorin below the prefix and the editor in bin.
-    for (const QString& candidate : {here.filePath(QStringLiteral("velorin")),
-                                     here.filePath(QStringLiteral("../share/velorin/velorin"))}) {
+    // An installation keeps the game where its install rules put it; the
+    // build tree has both programs side by side. Beside an installed editor
+    // lies the launcher instead, which a broken installation must not bring
+    // to "Testen" either.
+    for (const QString& candidate : {here.filePath(QUtf8StringView(EditorToInstalledGame).toString()),
+                                     here.filePath(QStringLiteral("velorin"))}) {
         const QFileInfo info(candidate);
-        if (info.isFile() && info.isExecutable())
+        if (info.isFile() && info.isExecutable() && !IsScript(info.filePath()))
             return info.canonicalFilePath();
     }
     return {};
@@ -32,6 +49,8 @@ bool StartGameTrial(const TLevelRecord& level, QObject* parent, QString& error)
         error = QStringLiteral("Das Spiel „velorin“ ist weder neben dem Editor noch in seiner Installation zu finden.");
         return false;
     }
+    // Every trial has a directory of its own, so a second one runs beside a
+    // game that is still open (the game allows one game per directory).
     auto directory = std::make_shared<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/velorin-test-XXXXXX"));
     if (!directory->isValid()) {
         error = QStringLiteral("Kein temporäres Verzeichnis für den Test: %1").arg(directory->errorString());
@@ -51,10 +70,11 @@ bool StartGameTrial(const TLevelRecord& level, QObject* parent, QString& error)
     process->setProgram(game);
     // The directory lives as long as the game and goes with the process object.
     QObject::connect(process, &QProcess::finished, process, [process, directory] { process->deleteLater(); });
-    QObject::connect(process, &QProcess::errorOccurred, process, [process, directory](QProcess::ProcessError failure) {
-        if (failure == QProcess::FailedToStart)
-            process->deleteLater();
-    });
     process->start();
+    if (!process->waitForStarted()) {
+        error = QStringLiteral("Das Spiel „%1“ startet nicht: %2").arg(game, process->errorString());
+        delete process;
+        return false;
+    }
     return true;
 }

@@ -12,6 +12,6 @@
 // The trial cleans up after itself; `parent` owns it until then.
 bool StartGameTrial(const TLevelRecord& level, QObject* parent, QString& error);
 
-// The game program: beside the editor (the build tree), or where the
-// installation puts it; empty when there is none.
+// The game program itself, never the launcher: where the installation puts
+// it, or beside the editor (the build tree); empty when there is none.
 QString GameProgram();

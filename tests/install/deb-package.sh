@@ -1,8 +1,11 @@
 #!/bin/bash
 # The Debian package: built with CPack into a scratch directory, unpacked
-# into a scratch root with dpkg-deb, and its files and fields checked.
+# into a scratch root with dpkg-deb, its files and fields checked, and its
+# editor's "Testen" tried from there.
 #   deb-package.sh BUILD_DIR SOURCE_DIR VERSION
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/xserver.sh"
+source "$(dirname "$0")/trial.sh"
 build=$1 source_dir=$2 version=$3
 command -v dpkg-deb >/dev/null || skip "dpkg-deb is not installed"
 cd "$scratch"
@@ -103,6 +106,12 @@ the_game_is_stripped() {
     ! readelf -S --wide "$game" | grep -q '\.debug_info' || fail "the game carries its debugging information"
 }
 
+# The unpacked editor finds the packaged game from its own place, as it
+# does below /usr.
+the_unpacked_editor_tests_with_the_packaged_game() {
+    check_trial "$editor" "$game" || exit 1
+}
+
 the_unpacked_launcher_starts_the_game() {
     printf '#!/bin/sh\npwd >"$STUB_LOG"\n' >"$game"
     local home="$scratch/home of player"
@@ -119,5 +128,8 @@ run_case every_linked_library_is_declared
 run_case the_c_library_version_covers_the_games_symbols
 run_case the_window_plugin_the_translation_and_the_fonts_are_declared
 run_case the_game_is_stripped
+start_x 1024 768
+run_case the_unpacked_editor_tests_with_the_packaged_game
+# Last: it puts a stand-in in place of the game.
 run_case the_unpacked_launcher_starts_the_game
 finish_cases
