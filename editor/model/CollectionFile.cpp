@@ -96,7 +96,7 @@ std::optional<std::string> SaveCollection(const std::string& path, const std::ve
     if (auto refusal = SaveRefusal(levels))
         return refusal;
     const std::vector<std::uint8_t> bytes = CollectionBytes(levels);
-    if (const int error = SaveFile(path.c_str(), bytes); error != 0)
+    if (const int error = SaveFile(path.c_str(), bytes, TemporaryName::Unique).Error; error != 0)
         return "Die Datei „" + path + "“ kann nicht gespeichert werden: " + ErrnoText(error) +
                ". Die bisherige Datei ist unverändert.";
     return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -96,11 +97,11 @@ int SyncAndClose(int fd, int error)
 // The file overwritten where it lies: its links, owner and permission bits
 // stay as they are. The bytes go in with one write from the start, and
 // only then is anything past them cut off.
-int OverwriteInPlace(const SaveTarget& target, std::span<const std::uint8_t> bytes)
+SaveOutcome OverwriteInPlace(const SaveTarget& target, std::span<const std::uint8_t> bytes)
 {
     const int fd = ::open(target.Path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0)
-        return errno;
+        return {errno, false};
     struct stat now {};
     int error = 0;
     if (::fstat(fd, &now) != 0)
@@ -111,7 +112,11 @@ int OverwriteInPlace(const SaveTarget& target, std::span<const std::uint8_t> byt
         error = WriteAll(fd, bytes);
     if (error == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
         error = errno;
-    return SyncAndClose(fd, error);
+    if (error != 0) {
+        ::close(fd);
+        return {error, false};
+    }
+    return {SyncAndClose(fd, 0), true};
 }
 
 // A rename is only durable once the directory that holds both names is
@@ -128,6 +133,48 @@ int SyncDirectoryOf(const std::string& path)
         error = errno;
     ::close(fd);
     return error;
+}
+
+// A temporary is always made anew: O_EXCL never opens what stands under
+// its name, O_NOFOLLOW never follows a link there, and O_NONBLOCK never
+// waits for a reader of a pipe.
+constexpr int FreshFile = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+
+// A name beside `target` that nobody uses yet, opened; -errno when none.
+int OpenUniqueTemporary(const std::string& target, std::string& name)
+{
+    static constexpr char Letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device seed;
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof Letters - 2);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string letters(6, ' ');
+        for (char& letter : letters)
+            letter = Letters[pick(seed)];
+        name = target + "." + letters + ".tmp";
+        const int fd = ::open(name.c_str(), FreshFile, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd >= 0 ? fd : -errno;
+    }
+    return -EEXIST;
+}
+
+// The temporary file for `target`, opened; -errno when it cannot be made.
+int OpenTemporary(const std::string& target, TemporaryName naming, std::string& name)
+{
+    if (naming == TemporaryName::Unique)
+        return OpenUniqueTemporary(target, name);
+    name = target + ".tmp";
+    // What a crashed save left, or anything else under the program's own
+    // name, goes: a file or link by its name alone (another name of a hard
+    // linked file keeps the file), a directory if it is empty.
+    if (::unlink(name.c_str()) != 0 && errno == EISDIR)
+        ::rmdir(name.c_str());
+    const int fd = ::open(name.c_str(), FreshFile, 0666);
+    if (fd >= 0)
+        return fd;
+    // Something that could not be cleared away (a full directory, a file
+    // of another user in a shared folder) is stepped around.
+    return errno == EEXIST ? OpenUniqueTemporary(target, name) : -errno;
 }
 
 // Gives the new file the old one's owner; false when this user may not.
@@ -148,22 +195,20 @@ bool TemporaryRefused(int error)
 
 } // namespace
 
-int SaveFile(const char* path, std::span<const std::uint8_t> bytes)
+SaveOutcome SaveFile(const char* path, std::span<const std::uint8_t> bytes, TemporaryName naming)
 {
     SaveTarget target;
     if (const int error = FindTarget(path, target); error != 0)
-        return error;
+        return {error, false};
     // A further hard link is another name for the same list; replacing
     // the file would cut it off.
     if (target.Exists && target.Old.st_nlink > 1)
         return OverwriteInPlace(target, bytes);
 
-    const std::string temporary = target.Path + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (fd < 0) {
-        const int error = errno;
-        return target.Exists && TemporaryRefused(error) ? OverwriteInPlace(target, bytes) : error;
-    }
+    std::string temporary;
+    const int fd = OpenTemporary(target.Path, naming, temporary);
+    if (fd < 0)
+        return target.Exists && TemporaryRefused(-fd) ? OverwriteInPlace(target, bytes) : SaveOutcome {-fd, false};
     if (target.Exists && !TakeOverOwner(fd, target.Old)) {
         // The new file would belong to someone else than the old one.
         ::close(fd);
@@ -180,7 +225,7 @@ int SaveFile(const char* path, std::span<const std::uint8_t> bytes)
         error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
-        return error;
+        return {error, false};
     }
-    return SyncDirectoryOf(target.Path);
+    return {SyncDirectoryOf(target.Path), true};
 }

@@ -25,5 +25,5 @@ int main(int argc, char* argv[])
     table.Levels[1] = 9;
     table.Scores[1] = 99999;
     // Reaching this line means the rename was never asked for.
-    return SaveFile(HighScoreFileName, RecordBytes(table)) == 0 ? 3 : 4;
+    return SaveFile(HighScoreFileName, RecordBytes(table)).Error == 0 ? 3 : 4;
 }
