@@ -20,7 +20,8 @@ enum IoErrorCode : int {
     IoSystemErrorBase = 2000,
 };
 
-// The German text for an error code; unknown codes read "E/A-Fehler <code>".
+// The German text for an error code, a system error's among them; unknown
+// codes read "E/A-Fehler <code>".
 std::string IoErrorText(int code);
 
 // The error code that stands for a failed system call's errno.
