@@ -1,11 +1,19 @@
 // One game per directory: the lock a running game holds there.
 #include "DirectoryLock.h"
 
+#include "OrdinaryUser.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -56,13 +64,94 @@ TEST(DirectoryLock, AKilledGameLeavesNoLockBehind)
     EXPECT_EQ(next.Holder(), ::getpid()); // the dead game's note is replaced
 }
 
-TEST(DirectoryLock, WhereNoLockCanBeMadeItSaysSo)
+namespace fs = std::filesystem;
+
+namespace {
+
+// Two games in one directory, one after the other while the first runs:
+// what each of them finds.
+struct TwoStarts {
+    DirectoryLock::State First, Second;
+};
+TwoStarts StartTwice(const fs::path& lock)
+{
+    DirectoryLock first(lock.c_str());
+    DirectoryLock second(lock.c_str());
+    return {first.Status(), second.Status()};
+}
+
+// The same, run as `user`: the two states as one number.
+int StartTwiceAs(const OrdinaryUser& user, const fs::path& lock)
+{
+    return user.Run([&] {
+        const TwoStarts starts = StartTwice(lock);
+        return static_cast<int>(starts.First) * 10 + static_cast<int>(starts.Second);
+    });
+}
+constexpr int HeldThenRefused = static_cast<int>(DirectoryLock::State::Held) * 10
+    + static_cast<int>(DirectoryLock::State::HeldByAnother);
+
+std::string Contents(const fs::path& path)
+{
+    std::ifstream in(path);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+} // namespace
+
+// Whatever stands under the lock file's name, two games never run in one
+// directory, and nothing is written through a link or a second name.
+TEST(DirectoryLock, NoEntryUnderTheLockFilesNameLetsTwoGamesRun)
 {
     TempDir dir;
-    std::filesystem::create_directory(dir.File(GameLockFileName));
-    DirectoryLock blocked(dir.File(GameLockFileName).c_str());
-    EXPECT_EQ(blocked.Status(), DirectoryLock::State::Unavailable);
-    EXPECT_EQ(blocked.Holder(), 0);
+    const auto lock = dir.File(GameLockFileName);
+    const auto other = dir.Write("other.txt", {'k', 'e', 'e', 'p'});
+    const std::vector<std::function<void()>> entries = {
+        [&] { fs::create_directory(lock); },                       // ours, empty: cleared
+        [&] { fs::create_directories(lock / "full"); },            // stays; the directory is locked
+        [&] { fs::create_symlink(dir.File("elsewhere"), lock); },  // ours: cleared
+        [&] { fs::create_symlink(other, lock); },
+        [&] { fs::create_hard_link(other, lock); },
+        [&] { ASSERT_EQ(::mkfifo(lock.c_str(), 0644), 0); },
+    };
+    for (std::size_t n = 0; n < entries.size(); ++n) {
+        entries[n]();
+        const TwoStarts starts = StartTwice(lock);
+        EXPECT_EQ(starts.First, DirectoryLock::State::Held) << "entry " << n;
+        EXPECT_EQ(starts.Second, DirectoryLock::State::HeldByAnother) << "entry " << n;
+        EXPECT_EQ(Contents(other), "keep") << "entry " << n;
+        EXPECT_FALSE(fs::exists(dir.File("elsewhere"))) << "entry " << n;
+        fs::remove_all(lock);
+    }
+}
+
+TEST(DirectoryLock, ALockFileThePlayerMayOnlyReadStillLocks)
+{
+    std::string whyNot;
+    const auto user = OrdinaryUser::Find(whyNot);
+    if (!user)
+        GTEST_SKIP() << whyNot;
+    TempDir dir;
+    ASSERT_TRUE(user->Own(dir.Path));
+    const auto lock = dir.Write(GameLockFileName, {'4', '2', '\n'});
+    ASSERT_TRUE(user->Own(lock));
+    fs::permissions(lock, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(StartTwiceAs(*user, lock), HeldThenRefused);
+    EXPECT_EQ(Contents(lock), "42\n");
+    if (::geteuid() == 0) {
+        // One left by a start as root, in the player's own directory.
+        ASSERT_EQ(::chown(lock.c_str(), 0, 0), 0);
+        fs::permissions(lock, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+        EXPECT_EQ(StartTwiceAs(*user, lock), HeldThenRefused);
+        EXPECT_EQ(Contents(lock), "42\n");
+    }
+}
+
+TEST(DirectoryLock, WhereNoLockCanBeHadItSaysWhy)
+{
+    TempDir dir;
     DirectoryLock missing(dir.File("gone/lock").c_str());
     EXPECT_EQ(missing.Status(), DirectoryLock::State::Unavailable);
+    EXPECT_EQ(missing.Reason(), ENOENT);
+    EXPECT_EQ(missing.Holder(), 0);
 }
