@@ -15,6 +15,8 @@ std::int8_t RingCell2 = 0;
 std::int32_t DialogLeft = 0;
 std::int32_t DialogTop = 0;
 bool StartedFromCD = false;
+TListProtection ListProtection = TListProtection::None;
+int ListProtectionReason = 0;
 std::int32_t HighScoreMark = 0;
 bool EnterNewScore = false;
 std::uint8_t EntryPlace = 0;
@@ -37,6 +39,8 @@ void ResetGameState()
     DialogLeft = 0;
     DialogTop = 0;
     StartedFromCD = false;
+    ListProtection = TListProtection::None;
+    ListProtectionReason = 0;
     HighScoreMark = 0;
     EnterNewScore = false;
     EntryPlace = 0;

@@ -23,6 +23,13 @@ extern std::int8_t RingCell2;
 extern std::int32_t DialogLeft;
 extern std::int32_t DialogTop;
 extern bool StartedFromCD;
+// Why the list is not written this run besides a start from a CD-ROM: the
+// list on the disk could not be read, so writing would drop entries
+// nobody has seen, or the directory could not be locked, so a second game
+// there might be writing too. The errno says why.
+enum class TListProtection : std::uint8_t { None, UnreadableList, NoLock };
+extern TListProtection ListProtection;
+extern int ListProtectionReason;
 extern std::int32_t HighScoreMark;
 extern bool EnterNewScore;
 extern std::uint8_t EntryPlace;

@@ -3,7 +3,13 @@
 #include "Cp1252.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+
+bool NoListToLose(int openError)
+{
+    return openError == ENOENT || openError == ENOTDIR || openError == EISDIR || openError == EINVAL;
+}
 
 void ClearTable(THighScoreTable& table)
 {

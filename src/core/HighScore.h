@@ -38,6 +38,11 @@ static_assert(std::endian::native == std::endian::little, "the score file's numb
 
 inline constexpr std::size_t HighScoreRecordSize = sizeof(THighScoreTable);
 
+// Whether a list that cannot be opened at start-up has nothing to lose:
+// there is none yet, or something else than a file stands in its place.
+// Any other failure (no permission to read it, say) hides a list.
+bool NoListToLose(int openError);
+
 // Every place empty: no name, level 0, score 0.
 void ClearTable(THighScoreTable& table);
 

@@ -144,11 +144,52 @@ void THighScoreForm::ShowName(int place)
     name->resize(name->sizeHint().width(), LinePitch); // sized to its text
 }
 
+namespace {
+
+QString ReasonText(int error)
+{
+    return QString::fromStdString(IoErrorText(IoErrorFromErrno(error)));
+}
+
+// The box a save that the game holds back shows instead, as from a CD-ROM.
+QString WhyNotSaved()
+{
+    if (StartedFromCD)
+        return QStringLiteral("Bestenliste kann nicht gespeichert werden,\rda Programm von CDRom gestartet wurde.");
+    switch (ListProtection) {
+    case TListProtection::UnreadableList:
+        return QStringLiteral("Bestenliste kann nicht gespeichert werden,\rda „VScore.dat“ nicht gelesen werden konnte.");
+    case TListProtection::NoLock:
+        return QStringLiteral("Bestenliste kann nicht gespeichert werden,\rda das Spielverzeichnis nicht gesperrt werden konnte.");
+    case TListProtection::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
 void THighScoreForm::LoadListe()
 {
+    if (ListProtection == TListProtection::NoLock)
+        MessageDlg(QStringLiteral("Velorin kann dieses Verzeichnis nicht für sich sperren (%1).\r\r"
+                                  "Damit kein zweites Spiel hier Einträge überschreibt, speichert dieses Spiel "
+                                  "die Bestenliste nicht.")
+                       .arg(ReasonText(ListProtectionReason)),
+                   TMsgDlgType::Warning);
     const FileRead file = ReadFilePrefix(HighScoreFileName, HighScoreRecordSize);
     if (!file.Opened) {
         ClearTable(ScoreTable); // no list yet: start empty, silently
+        if (!NoListToLose(file.Error)) {
+            // A list is there but hidden: replacing it would lose it.
+            ListProtection = TListProtection::UnreadableList;
+            ListProtectionReason = file.Error;
+            MessageDlg(QStringLiteral("Die Bestenliste „VScore.dat“ kann nicht gelesen werden (%1).\r\r"
+                                      "Damit ihre Einträge nicht verloren gehen, speichert dieses Spiel "
+                                      "keine neuen Einträge.")
+                           .arg(ReasonText(file.Error)),
+                       TMsgDlgType::Warning);
+        }
     } else if (file.Error != 0) {
         ParseHighScoreTable(file.Bytes, ScoreTable);
         Application::ShowIoError(IoErrorFromErrno(file.Error));
@@ -162,17 +203,22 @@ void THighScoreForm::LoadListe()
 
 bool THighScoreForm::SaveListe()
 {
-    if (StartedFromCD) {
-        MessageDlg(QStringLiteral("Bestenliste kann nicht gespeichert werden,\rda Programm von CDRom gestartet wurde."),
-                   TMsgDlgType::Information);
+    if (const QString held = WhyNotSaved(); !held.isEmpty()) {
+        MessageDlg(held, TMsgDlgType::Information);
+        return true; // the change stays in memory for the run
+    }
+    const SaveOutcome outcome = SaveFile(HighScoreFileName, RecordBytes(ScoreTable));
+    if (outcome.Error == 0)
+        return true;
+    if (outcome.Saved) {
+        MessageDlg(QStringLiteral("Die Bestenliste ist gespeichert, doch dass sie sicher auf der Platte steht, "
+                                  "ließ sich nicht bestätigen (%1).")
+                       .arg(ReasonText(outcome.Error)),
+                   TMsgDlgType::Warning);
         return true;
     }
-    const int error = SaveFile(HighScoreFileName, RecordBytes(ScoreTable));
-    if (error != 0) {
-        Application::ShowIoError(IoErrorFromErrno(error));
-        return false;
-    }
-    return true;
+    Application::ShowIoError(IoErrorFromErrno(outcome.Error));
+    return false;
 }
 
 void THighScoreForm::ShowListe()

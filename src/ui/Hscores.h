@@ -23,8 +23,9 @@ public:
     TBitBtn* OKButton;
 
     void FormShow() override;
-    // Reads "VScore.dat" into the game's list. The game does it at
-    // start-up, before its window shows and before this dialog is built.
+    // Reads "VScore.dat" into the game's list, and says so where the list
+    // will not be saved this run. The game does it at start-up, before its
+    // window shows and before this dialog is built.
     static void LoadListe();
     bool SaveListe();
     void ShowListe();

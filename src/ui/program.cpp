@@ -1,4 +1,5 @@
 // The game's entry point.
+#include "Daten.h"
 #include "DirectoryLock.h"
 #include "EarlyPictures.h"
 #include "Platform.h"
@@ -10,10 +11,14 @@
 
 int main(int argc, char* argv[])
 {
-    // One game per directory; where no lock can be made (a read-only
-    // directory) nothing can be saved either, and the game runs.
+    // One game per directory. Where no lock can be had the game runs, but
+    // keeps its list from the disk, where another game might write too.
     const DirectoryLock lock(GameLockFileName);
     const bool anotherGameRuns = lock.Status() == DirectoryLock::State::HeldByAnother;
+    if (lock.Status() == DirectoryLock::State::Unavailable) {
+        ListProtection = TListProtection::NoLock;
+        ListProtectionReason = lock.Reason();
+    }
 
     // The main window's pictures are read on the second core while the
     // toolkit starts and the windows are built on the first.

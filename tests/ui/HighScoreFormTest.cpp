@@ -20,6 +20,7 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <cerrno>
 #include <cstring>
 #include <optional>
 #include <sys/stat.h>
@@ -410,6 +411,49 @@ private slots:
         QCOMPARE(NameBytes(ScoreTable, 1), std::string_view("Berta")); // kept for the run
     }
 
+    // A list that is there but cannot be read is never replaced: the
+    // player hears of it at the start and at every save.
+    void aListThatCannotBeReadIsNeverReplaced()
+    {
+        std::optional<ModalCatcher> startUp(std::in_place);
+        GameFixture game(LevelFileOf({OneMoveLevel()}), [](const TempDir& dir) {
+            std::filesystem::create_symlink("VScore.dat", dir.File("VScore.dat")); // leads nowhere
+        });
+        QCOMPARE(Boxes(*startUp), QStringList {"Warnung|Die Bestenliste „VScore.dat“ kann nicht gelesen werden "
+                                               "(Ungültiger Dateiname).\n\nDamit ihre Einträge nicht verloren "
+                                               "gehen, speichert dieses Spiel keine neuen Einträge."});
+        startUp.reset();
+        QStringList boxes;
+        EnterTotal(5000, 3, TypeName(QStringLiteral("Berta"), &boxes));
+        QCOMPARE(boxes, QStringList {"Information|Bestenliste kann nicht gespeichert werden,\n"
+                                     "da „VScore.dat“ nicht gelesen werden konnte."});
+        QVERIFY(std::filesystem::is_symlink(game.Dir.File("VScore.dat")));
+        QCOMPARE(NameBytes(ScoreTable, 1), std::string_view("Berta")); // kept for the run
+        QVERIFY(!TemporaryLeft(game.Dir));
+    }
+
+    // Without a lock on its directory the game writes no list: a second
+    // game there could be writing its own.
+    void withoutALockNoListIsWritten()
+    {
+        std::optional<ModalCatcher> startUp(std::in_place);
+        GameFixture game(LevelFileOf({OneMoveLevel()}), [](const TempDir& dir) {
+            dir.Write("VScore.dat", BytesOf(FullTable()));
+            ListProtection = TListProtection::NoLock;
+            ListProtectionReason = ENOLCK;
+        });
+        QCOMPARE(Boxes(*startUp), QStringList {"Warnung|Velorin kann dieses Verzeichnis nicht für sich sperren "
+                                               "(Keine Dateisperre verfügbar).\n\nDamit kein zweites Spiel hier "
+                                               "Einträge überschreibt, speichert dieses Spiel die Bestenliste nicht."});
+        startUp.reset();
+        QCOMPARE(HighScoreMark, 900); // the list itself is read
+        QStringList boxes;
+        EnterTotal(5000, 3, TypeName(QStringLiteral("Berta"), &boxes));
+        QCOMPARE(boxes, QStringList {"Information|Bestenliste kann nicht gespeichert werden,\n"
+                                     "da das Spielverzeichnis nicht gesperrt werden konnte."});
+        QCOMPARE(ScoreFile(game.Dir), BytesOf(FullTable()));
+    }
+
     void fromACdRomNothingIsWritten()
     {
         GameFixture game(LevelFileOf({OneMoveLevel()}), WithScoreFile(BytesOf(FullTable())));
@@ -441,33 +485,19 @@ private slots:
         HighScoreForm->OKButton->click();
     }
 
-    void aWriteThatFailsKeepsTheOldFile_data()
-    {
-        QTest::addColumn<bool>("diskFull");
-        QTest::addColumn<QString>("box");
-        // A directory holds the temporary file's name, so it cannot be made.
-        QTest::newRow("no temporary file") << false << "Velorin|Dateizugriff verweigert.";
-        // The temporary is cut off part-way, as on a disk that fills up.
-        QTest::newRow("the disk is full") << true << "Velorin|Zu wenig Speicherplatz.";
-    }
-
+    // The temporary is cut off part-way, as on a disk that fills up.
     void aWriteThatFailsKeepsTheOldFile()
     {
-        QFETCH(bool, diskFull);
-        QFETCH(QString, box);
+        const QString box = QStringLiteral("Velorin|Zu wenig Speicherplatz.");
         GameFixture game(LevelFileOf({OneMoveLevel()}), WithScoreFile(BytesOf(FullTable())));
-        std::optional<FileSizeLimit> full;
-        if (diskFull)
-            full.emplace(100);
-        else
-            std::filesystem::create_directory(game.Dir.File("VScore.dat.tmp"));
+        const FileSizeLimit full(100);
         QStringList boxes;
         EnterTotal(5000, 3, TypeName(QStringLiteral("Berta"), &boxes));
         QCOMPARE(boxes, QStringList {box});
         QVERIFY(!HighScoreForm->isVisible()); // OK closes the list all the same
         QCOMPARE(ScoreFile(game.Dir), BytesOf(FullTable()));
         QCOMPARE(NameBytes(ScoreTable, 1), std::string_view("Berta"));
-        QCOMPARE(TemporaryLeft(game.Dir), !diskFull); // a cut-off temporary is cleared away
+        QVERIFY(!TemporaryLeft(game.Dir)); // a cut-off temporary is cleared away
 
         // An erase that cannot be saved leaves the screen and the mark alone.
         boxes.clear();
