@@ -96,11 +96,13 @@ TEST(CollectionFile, AFailedSaveSaysWhyAndLeavesTheOldFile)
     const auto nowhere = SaveCollection(dir.File("gone/velor.dat").string(), {NumberedLevel(5)});
     ASSERT_NE(nowhere, std::nullopt);
     EXPECT_NE(nowhere->find("kann nicht gespeichert werden: Datei nicht gefunden"), std::string::npos) << *nowhere;
-    // The save's temporary file cannot be made (a folder has its name,
-    // which stops root as well as anybody): the old file stays whole.
-    std::filesystem::create_directory(path.string() + ".tmp");
-    const auto error = SaveCollection(path.string(), {NumberedLevel(5)});
+    // The new file cannot be put in place (a folder has the name, which
+    // stops root as well as anybody): the folder stays as it was.
+    const auto folder = dir.File("folder.dat");
+    std::filesystem::create_directories(folder / "inside");
+    const auto error = SaveCollection(folder.string(), {NumberedLevel(5)});
     ASSERT_NE(error, std::nullopt);
     EXPECT_NE(error->find("kann nicht gespeichert werden"), std::string::npos) << *error;
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "inside"));
     EXPECT_EQ(Slurp(path), NumberedLevelFile(2));
 }
