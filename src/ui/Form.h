@@ -7,6 +7,13 @@
 
 #include <QDialog>
 
+// What a dialog of the game closes with, as its caller asks for it.
+namespace ModalResult {
+inline constexpr int None = 0;   // not closed: a refused OK keeps the dialog open
+inline constexpr int Ok = 1;     // the same as QDialog::Accepted
+inline constexpr int Cancel = 2;
+} // namespace ModalResult
+
 class TForm : public QDialog {
     Q_OBJECT
 public:

@@ -88,16 +88,16 @@ THighScoreForm::THighScoreForm(QWidget* owner)
 
     for (int place = 1; place <= Places; ++place) {
         const int top = LineTop(place);
-        MakeLabel(ScorePanel, {.Name = QStringLiteral("Name%1").arg(place),
+        Names[place] = MakeLabel(ScorePanel, {.Name = QStringLiteral("Name%1").arg(place),
                                .Text = QStringLiteral("Name%1").arg(place),
                                .At = {53, top},
                                .Size = {place == 10 ? 58 : 50, LinePitch}});
-        MakeLabel(ScorePanel, {.Name = QStringLiteral("L%1").arg(place),
+        Levels[place] = MakeLabel(ScorePanel, {.Name = QStringLiteral("L%1").arg(place),
                                .Text = QStringLiteral("0"),
                                .At = {LevelColumn.Left, top},
                                .Size = {LevelColumn.Width, LinePitch},
                                .Alignment = Qt::AlignRight | Qt::AlignTop});
-        MakeLabel(ScorePanel, {.Name = QStringLiteral("P%1").arg(place),
+        Scores[place] = MakeLabel(ScorePanel, {.Name = QStringLiteral("P%1").arg(place),
                                .Text = QStringLiteral("0"),
                                .At = {ScoreColumn.Left, top},
                                .Size = {ScoreColumn.Width, LinePitch},
@@ -132,14 +132,9 @@ THighScoreForm::THighScoreForm(QWidget* owner)
     connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
 }
 
-QLabel* THighScoreForm::Label(const char* family, int place) const
-{
-    return findChild<QLabel*>(QStringLiteral("%1%2").arg(QLatin1String(family)).arg(place));
-}
-
 void THighScoreForm::ShowName(int place)
 {
-    QLabel* name = Label("Name", place);
+    QLabel* name = Names[place];
     name->setText(QString::fromStdString(NameText(ScoreTable, place)));
     name->resize(name->sizeHint().width(), LinePitch); // sized to its text
 }
@@ -226,8 +221,8 @@ void THighScoreForm::ShowListe()
     Neuer_Eintrag->hide();
     for (int place = 1; place <= Places; ++place) {
         ShowName(place);
-        Label("L", place)->setText(QString::number(ScoreTable.Levels[place]));
-        Label("P", place)->setText(QString::number(ScoreTable.Scores[place]));
+        Levels[place]->setText(QString::number(ScoreTable.Levels[place]));
+        Scores[place]->setText(QString::number(ScoreTable.Scores[place]));
     }
 }
 
@@ -271,7 +266,7 @@ void THighScoreForm::OKButtonClick()
         HighScoreMark = ScoreTable.Scores[Places];
         SaveListe(); // the list is closed even when saving failed
     }
-    done(1);
+    done(ModalResult::Ok);
 }
 
 void THighScoreForm::reject()

@@ -12,11 +12,6 @@
 
 TLoadLevelForm* LoadLevelForm = nullptr;
 
-namespace {
-constexpr int ResultOk = 1;
-constexpr int ResultCancel = 2;
-} // namespace
-
 TLoadLevelForm::TLoadLevelForm(QWidget* owner)
     : TForm(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
@@ -66,12 +61,12 @@ void TLoadLevelForm::FormShow()
 
 void TLoadLevelForm::OKBtnClick()
 {
-    done(ResultOk);
+    done(ModalResult::Ok);
 }
 
 void TLoadLevelForm::CancelBtnClick()
 {
-    done(ResultCancel);
+    done(ModalResult::Cancel);
 }
 
 void TLoadLevelForm::done(int result)
@@ -85,16 +80,16 @@ void TLoadLevelForm::done(int result)
 
 void TLoadLevelForm::FormCloseQuery(bool& CanClose)
 {
-    if (result() != ResultOk)
+    if (result() != ModalResult::Ok)
         return;
     const std::optional<std::int32_t> level = StrToInt(EditLevel->text().toStdString());
     if (level && *level >= 1 && *level <= LevelCount) {
         CurrentLevel = static_cast<std::uint16_t>(*level);
-        setResult(ResultOk);
+        setResult(ModalResult::Ok);
         return;
     }
     // Refused without a word: the entry stays as typed for the player to mend.
-    setResult(0);
+    setResult(ModalResult::None);
     EditLevel->setFocus();
     CanClose = false;
 }

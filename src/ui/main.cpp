@@ -24,7 +24,6 @@
 #include "Panel.h"
 #include "Pictures.h"
 #include "Pixels.h"
-#include "LevelFlow.h"
 #include "ScoreRows.h"
 #include "WindowFrame.h"
 #include "velor.h"
@@ -359,7 +358,7 @@ void TMainform::NewLevelClick(QObject* Sender)
     // At start-up the first game begins at level 1 without asking.
     if (Sender != this) {
         CreateDialogs();
-        if (LoadLevelForm->exec() != 1)
+        if (LoadLevelForm->exec() != ModalResult::Ok)
             return;
     }
     GameOver->hide();

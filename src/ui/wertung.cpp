@@ -41,7 +41,7 @@ TWertform::TWertform(QWidget* owner)
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(68, 168, 75, 25);
     OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, [this] { done(1); });
+    connect(OKButton, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
 }
 
 void TWertform::FormShow()
