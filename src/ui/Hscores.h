@@ -4,6 +4,8 @@
 #pragma once
 
 #include "Form.h"
+#include "HighScore.h"
+#include "OneBased.h"
 
 class QLabel;
 class QLineEdit;
@@ -38,8 +40,11 @@ public:
     void reject() override;
 
 private:
-    QLabel* Label(const char* family, int place) const;
     void ShowName(int place);
+
+    // The three labels of each place, "Name1".."Name10", "L1".."L10" and
+    // "P1".."P10" by name, kept as they are made.
+    OneBased<QLabel*, Places> Names {}, Levels {}, Scores {};
 };
 
 extern THighScoreForm* HighScoreForm;
