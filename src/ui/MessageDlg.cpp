@@ -17,7 +17,6 @@ QMessageBox::Icon IconOf(TMsgDlgType type)
     case TMsgDlgType::Error:
     case TMsgDlgType::Stop: return QMessageBox::Critical;
     case TMsgDlgType::Information: return QMessageBox::Information;
-    case TMsgDlgType::Confirmation: return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -46,7 +45,6 @@ QString MessageDlgCaption(TMsgDlgType type)
     case TMsgDlgType::Error:
     case TMsgDlgType::Stop: return QStringLiteral("Fehler");
     case TMsgDlgType::Information: return QStringLiteral("Information");
-    case TMsgDlgType::Confirmation: return QStringLiteral("Bestätigung");
     }
     return {};
 }

@@ -4,10 +4,10 @@
 #include <QPoint>
 #include <QString>
 
-enum class TMsgDlgType { Warning, Error, Information, Confirmation, Stop };
+enum class TMsgDlgType { Warning, Error, Information, Stop };
 
 // A box of the given kind with its caption ("Warnung", "Fehler",
-// "Information", "Bestätigung") and one "OK" button, centred on the screen.
+// "Information") and one "OK" button, centred on the screen.
 void MessageDlg(const QString& text, TMsgDlgType type);
 
 // The same, with its top left corner at `topLeft` on the screen.

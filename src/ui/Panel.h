@@ -12,7 +12,6 @@ public:
     TPanel(QWidget* parent, QRect geometry, QColor colour, BevelCut outer, BevelCut inner,
            int bevelWidth = 1);
 
-    QColor Color() const { return Colour; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
