@@ -16,12 +16,6 @@ namespace {
 // Stones in two rows of seven with the two non-stones.
 constexpr int PaletteColumns = 7;
 
-// The game draws a stone without the colour of its bottom-left pixel.
-QRgb TransparentOf(const QImage& stone)
-{
-    return stone.pixel(0, stone.height() - 1);
-}
-
 } // namespace
 
 StonePalette::StonePalette(const BoardPictures& pictures, QWidget* parent) : QWidget(parent), Buttons(new QButtonGroup(this))
@@ -47,7 +41,7 @@ StonePalette::StonePalette(const BoardPictures& pictures, QWidget* parent) : QWi
         connect(shortcut, &QShortcut::activated, button, [button] { button->setChecked(true); });
     };
     for (int code = 1; code <= ColourCount; ++code)
-        add(code, QIcon(QPixmap::fromImage(WithoutColour(pictures.Stone(code), TransparentOf(pictures.Stone(code))))), {},
+        add(code, QIcon(QPixmap::fromImage(WithoutTransparentColour(pictures.Stone(code)))), {},
             QStringLiteral("Stein %1 (Taste %2)").arg(code).arg(QChar::fromLatin1(SymbolOf(static_cast<std::uint8_t>(code)))));
     add(EmptyCode, {}, QStringLiteral("leer"), QStringLiteral("Leeres Feld (Taste .)"));
     add(BlockCode, {}, QStringLiteral("Block"),

@@ -18,8 +18,8 @@ QPointer<QWidget> Window;
 
 constexpr int HelpPageMargin = 14; // around the text of the page
 
-// Shows the game's stone and ring pictures as the board does: without the
-// colour of their bottom-left pixel.
+// Shows the game's stone and ring pictures as the board does: without their
+// transparent colour.
 class THelpBrowser : public QTextBrowser {
 public:
     using QTextBrowser::QTextBrowser;
@@ -31,7 +31,7 @@ public:
             && (path.startsWith(QLatin1String("/main/Farbe")) || path == QLatin1String("/main/Ring.bmp"))) {
             const QImage picture(QLatin1Char(':') + path);
             if (!picture.isNull())
-                return WithoutColour(picture, picture.pixel(0, picture.height() - 1));
+                return WithoutTransparentColour(picture);
         }
         return QTextBrowser::loadResource(type, name);
     }

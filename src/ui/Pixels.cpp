@@ -34,12 +34,17 @@ void CopyRect(QImage& target, QPoint to, const QImage& source, QRect from)
     }
 }
 
+QRgb TransparentColourOf(const QImage& picture)
+{
+    return picture.pixel(0, picture.height() - 1) & RGB_MASK;
+}
+
 void DrawTransparent(QImage& target, QPoint to, const QImage& source)
 {
     Q_ASSERT(target.format() == QImage::Format_RGB32 && source.format() == QImage::Format_RGB32);
     if (source.isNull())
         return;
-    const QRgb transparent = source.pixel(0, source.height() - 1) & RGB_MASK;
+    const QRgb transparent = TransparentColourOf(source);
     QRect from = source.rect();
     if (!ClipCopy(target, to, source, from))
         return;
@@ -72,6 +77,11 @@ QImage WithoutColour(const QImage& picture, QRgb colour)
                 line[x] = 0;
     }
     return result;
+}
+
+QImage WithoutTransparentColour(const QImage& picture)
+{
+    return WithoutColour(picture, TransparentColourOf(picture));
 }
 
 QImage AsRgb32(const QImage& picture)

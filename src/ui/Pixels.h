@@ -13,8 +13,12 @@
 // Parts outside either picture are left out.
 void CopyRect(QImage& target, QPoint to, const QImage& source, QRect from);
 
+// The colour a picture of the board is drawn without: its bottom-left
+// pixel's (pure red on the stones and the ring).
+QRgb TransparentColourOf(const QImage& picture);
+
 // Draws `source` with its top left corner at `to`, leaving out every pixel
-// of the colour of its bottom-left pixel.
+// of its transparent colour.
 void DrawTransparent(QImage& target, QPoint to, const QImage& source);
 
 // Fills `area` of `target` with `colour`.
@@ -23,6 +27,9 @@ void FillRect(QImage& target, QRect area, QRgb colour);
 // A copy with an alpha channel in which every pixel of `colour` is see-through,
 // for showing a picture outside the game's own drawing.
 QImage WithoutColour(const QImage& picture, QRgb colour);
+
+// The same for the picture's own transparent colour: as the board shows it.
+QImage WithoutTransparentColour(const QImage& picture);
 
 // A picture in the form the primitives work on.
 QImage AsRgb32(const QImage& picture);
