@@ -147,10 +147,9 @@ int OpenUniqueTemporary(const std::string& target, std::string& name)
     std::random_device seed;
     std::uniform_int_distribution<std::size_t> pick(0, sizeof Letters - 2);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string letters(6, ' ');
-        for (char& letter : letters)
-            letter = Letters[pick(seed)];
-        name = target + "." + letters + ".tmp";
+        name = target + ".XXXXXX.tmp";
+        for (std::size_t at = target.size() + 1; at < target.size() + 7; ++at)
+            name[at] = Letters[pick(seed)];
         const int fd = ::open(name.c_str(), FreshFile, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd >= 0 ? fd : -errno;
