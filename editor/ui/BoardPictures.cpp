@@ -1,5 +1,6 @@
 #include "BoardPictures.h"
 
+#include "BoardDrawing.h"
 #include "BoardGeometry.h"
 #include "Jpeg.h"
 #include "Pictures.h"
@@ -10,11 +11,7 @@
 
 BoardPictures::BoardPictures()
 {
-    Background = QImage(BoardPixels, BoardPixels, QImage::Format_RGB32);
-    Background.fill(Qt::black);
-    const JpegPicture decoded = DecodeJpeg(LoadResourceBytes(Resource::Original));
-    if (!decoded.Picture.isNull())
-        Background = decoded.Picture;
+    Background = BoardBackground(DecodeJpeg(LoadResourceBytes(Resource::Original)));
     for (int code = 1; code <= ColourCount; ++code)
         Stones[static_cast<std::size_t>(code)] = LoadPicture(Resource::Farbe(code));
     SmallStones = LoadPicture(Resource::Klein);
@@ -47,7 +44,7 @@ QImage BoardPictures::Board(const TCells& cells) const
     QImage board = Background.copy();
     for (int cell = 1; cell <= CellCount; ++cell)
         if (IsStone(cells[cell]))
-            DrawTransparent(board, BoardCellOrigin(cell), Stone(cells[cell]));
+            DrawBoardCell(board, BoardCellOrigin(cell), Background, BoardCellRect(cell), &Stone(cells[cell]), nullptr);
     MarkBlocks(board, cells, StonePixels, BoardCellOrigin);
     return board;
 }
@@ -55,11 +52,7 @@ QImage BoardPictures::Board(const TCells& cells) const
 QImage BoardPictures::Small(const TCells& cells) const
 {
     QImage picture(TargetPixels, TargetPixels, QImage::Format_RGB32);
-    picture.fill(Qt::black);
-    for (int cell = 1; cell <= CellCount; ++cell)
-        if (const int code = cells[cell]; IsStone(code))
-            CopyRect(picture, TargetCellOrigin(cell), SmallStones,
-                     {(code - 1) * TargetStonePixels, 0, TargetStonePixels, TargetStonePixels});
+    DrawTargetPattern(picture, cells, SmallStones);
     MarkBlocks(picture, cells, TargetStonePixels, TargetCellOrigin);
     return picture;
 }

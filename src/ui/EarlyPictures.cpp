@@ -19,8 +19,8 @@ struct EarlyPicture {
 // thread and the program's thread each touch only their own half of an
 // entry: the promise, or the future.
 std::vector<EarlyPicture> Shelf;
-std::promise<BoardBitmaps> BoardRead;
-std::future<BoardBitmaps> BoardReady;
+std::promise<JpegPicture> BoardRead;
+std::future<JpegPicture> BoardReady;
 std::future<void> Reading;
 // Destroyed before Reading waits for the thread: a program that ends
 // without an application breaks this promise, and the reading stops
@@ -37,17 +37,14 @@ std::vector<QString> FirstFramePictures()
     return pictures;
 }
 
-BoardBitmaps ReadBoardBitmaps()
+JpegPicture ReadBoardBackground()
 {
-    BoardBitmaps board {DecodeJpeg(LoadResourceBytes(Resource::Original)), {}};
-    if (!board.Background.Picture.isNull())
-        board.Canvas = board.Background.Picture.copy();
-    return board;
+    return DecodeJpeg(LoadResourceBytes(Resource::Original));
 }
 
 void ReadAll(std::future<void> applicationMade)
 {
-    BoardRead.set_value(ReadBoardBitmaps());
+    BoardRead.set_value(ReadBoardBackground());
     try {
         applicationMade.get();
     } catch (const std::future_error&) {
@@ -89,7 +86,7 @@ std::optional<QImage> TakeEarlyPicture(const QString& resource)
     return picture->Ready.get();
 }
 
-BoardBitmaps TakeBoardBitmaps()
+JpegPicture TakeBoardBackground()
 {
-    return BoardReady.valid() ? BoardReady.get() : ReadBoardBitmaps();
+    return BoardReady.valid() ? BoardReady.get() : ReadBoardBackground();
 }

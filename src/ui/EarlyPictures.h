@@ -23,12 +23,6 @@ void ApplicationExists();
 // yet; waits for it if need be.
 std::optional<QImage> TakeEarlyPicture(const QString& resource);
 
-// The board's background, decoded from its JPEG, and a copy of it for the
-// board to draw on (null when decoding failed).
-struct BoardBitmaps {
-    JpegPicture Background;
-    QImage Canvas;
-};
-
-// Taken once from the early reading, or else decoded there and then.
-BoardBitmaps TakeBoardBitmaps();
+// The board's background, decoded from its JPEG: taken once from the early
+// reading, or else decoded there and then.
+JpegPicture TakeBoardBackground();

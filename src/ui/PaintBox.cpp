@@ -40,25 +40,40 @@ void TPaintBox::SetFrame(QRect area)
     update(FrameArea);
 }
 
+void TPaintBox::Draw(QPainter& painter, QRect area) const
+{
+    if (OnPaint)
+        OnPaint(painter, area);
+    else
+        painter.fillRect(area, Qt::black);
+}
+
+QImage TPaintBox::Picture() const
+{
+    QImage picture(size(), QImage::Format_RGB32);
+    QPainter painter(&picture);
+    Draw(painter, rect());
+    return picture;
+}
+
 void TPaintBox::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    if (Canvas.isNull())
-        painter.fillRect(event->rect(), Qt::black);
-    else
-        painter.drawImage(event->rect(), Canvas, event->rect());
-    if (FrameArea.isEmpty() || !isEnabled() || !event->rect().intersects(FrameArea))
+    for (const QRect& area : event->region())
+        Draw(painter, area);
+    if (FrameArea.isEmpty() || !isEnabled() || !event->region().intersects(FrameArea))
         return;
     // White between two black lines: it stands out on every stone colour,
-    // on the rings and on the grey board alike.
+    // on the rings and on the grey board alike. Only the frame's own
+    // pixels are drawn; inside it the board shows as before.
     constexpr int Edge = 1;
     constexpr int Middle = 2;
     const QRect outer = FrameArea;
     const QRect middle = outer.adjusted(Edge, Edge, -Edge, -Edge);
     const QRect inner = middle.adjusted(Middle, Middle, -Middle, -Middle);
+    const QRect hole = inner.adjusted(Edge, Edge, -Edge, -Edge);
+    painter.setClipRegion(QRegion(outer) - QRegion(hole));
     painter.fillRect(outer, Qt::black);
     painter.fillRect(middle, Qt::white);
     painter.fillRect(inner, Qt::black);
-    const QRect hole = inner.adjusted(Edge, Edge, -Edge, -Edge);
-    painter.drawImage(hole, Canvas, hole);
 }

@@ -1,26 +1,31 @@
-// The board's paint box. What the game draws goes into its canvas, an
-// off-screen copy of the board, and shows at once; a repaint of the window
-// shows the canvas again.
+// The board's paint box. It keeps no picture of its own: its paint event
+// asks the window that owns it to draw the part that is to be shown, and a
+// window that changes what a part shows asks for that part to be drawn.
 #pragma once
 
 #include <QImage>
 #include <QWidget>
+
+#include <functional>
 
 class TPaintBox : public QWidget {
     Q_OBJECT
 public:
     TPaintBox(QWidget* parent, QRect geometry);
 
-    // Format_RGB32, the size of the paint box. The game gives the box its
-    // first canvas; until then (null) the box shows black.
-    QImage Canvas;
+    // Draws `area` of the box (in its own pixels) with `painter`, every
+    // pixel of it. Until it is given, the box shows black.
+    std::function<void(QPainter& painter, QRect area)> OnPaint;
 
-    // Shows the part of the canvas that was drawn on.
+    // Asks for `area`, or for the whole box, to be drawn again.
     void Changed(QRect area) { update(area); }
     void Changed() { update(); }
 
-    // A frame drawn over the canvas, never into it, around `area`; an
-    // empty area shows none. Only the old and the new place are redrawn.
+    // What the box shows, drawn at its own size without the frame.
+    QImage Picture() const;
+
+    // A frame drawn over what the box shows around `area`; an empty area
+    // shows none. Only the old and the new place are drawn again.
     void SetFrame(QRect area);
     QRect Frame() const { return FrameArea; }
 
@@ -33,6 +38,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void Draw(QPainter& painter, QRect area) const;
+
     class TExactPress* ExactPress;
     QRect FrameArea;
 };

@@ -1,6 +1,7 @@
 #include "main.h"
 
 #include "Application.h"
+#include "BoardDrawing.h"
 #include "BoardGeometry.h"
 #include "BoardKeyboard.h"
 #include "Daten.h"
@@ -32,6 +33,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
@@ -101,6 +103,7 @@ void TMainform::CreateBoardSide()
 
     Spielfeld = new TPaintBox(Spielfeldpanel, {5, 5, BoardPixels, BoardPixels});
     Spielfeld->setObjectName(QStringLiteral("Spielfeld"));
+    Spielfeld->OnPaint = [this](QPainter& painter, QRect area) { DrawBoard(painter, area); };
 
     GameOver = MakeLabel(Spielfeldpanel, {.Name = QStringLiteral("GameOver"),
                                           .Text = QStringLiteral("GAME OVER"),
@@ -188,23 +191,10 @@ void TMainform::FormCreate()
 
     // The board background comes as a JPEG and is decoded once, into the
     // bitmap that every paint of the board copies from.
-    BoardBitmaps board = TakeBoardBitmaps();
-    const JpegPicture& background = board.Background;
-    if (background.Picture.size() == QSize(BoardPixels, BoardPixels)) {
-        Hintergrund = background.Picture; // the usual case: no copy needed
-    } else {
-        Hintergrund = QImage(BoardPixels, BoardPixels, QImage::Format_RGB32);
-        Hintergrund.fill(Qt::black);
-        if (background.Picture.isNull()) {
-            Hintergrund.fill(QColor(160, 160, 160));
-            Application::ShowException(QStringLiteral("Das Bild des Spielfelds ist beschädigt (%1)").arg(background.Error));
-        } else {
-            CopyRect(Hintergrund, {0, 0}, background.Picture, background.Picture.rect());
-        }
-    }
-    // The board draws on a copy of its background, made beside the windows
-    // where it could be; moved, so that drawing on it never copies it again.
-    Spielfeld->Canvas = board.Canvas.size() == Hintergrund.size() ? std::move(board.Canvas) : Hintergrund.copy();
+    const JpegPicture background = TakeBoardBackground();
+    Hintergrund = BoardBackground(background);
+    if (background.Picture.isNull())
+        Application::ShowException(QStringLiteral("Das Bild des Spielfelds ist beschädigt (%1)").arg(background.Error));
     Original = Hintergrund;
 
     CurrentLevel = 1;
@@ -233,28 +223,15 @@ void TMainform::LoadFile()
 
 void TMainform::ShowStone(std::uint8_t cell)
 {
-    if (cell == 0)
-        return;
-    const std::uint8_t code = CurrentRecord.Board[cell];
-    if (IsStone(code)) {
-        DrawTransparent(Spielfeld->Canvas, BoardCellOrigin(cell), Farbe[code]);
-    } else {
-        // Nothing of its own to show (an invisible block, or empty): the cell
-        // gets its bare background back, so that a stone that has just
-        // swapped onto a block, or a ring, leaves no picture behind.
-        CopyRect(Spielfeld->Canvas, BoardCellOrigin(cell), Hintergrund, BoardCellRect(cell));
-    }
-    Spielfeld->Changed(BoardCellRect(cell));
+    if (cell != 0)
+        Spielfeld->Changed(BoardCellRect(cell));
 }
 
 void TMainform::ShowRing()
 {
-    for (const int cell : {int {RingCell1}, int {RingCell2}}) {
-        if (cell > 0) {
-            DrawTransparent(Spielfeld->Canvas, BoardCellOrigin(cell), Ring);
+    for (const int cell : {int {RingCell1}, int {RingCell2}})
+        if (cell > 0)
             Spielfeld->Changed(BoardCellRect(cell));
-        }
-    }
 }
 
 void TMainform::ShowZiel()
@@ -262,24 +239,31 @@ void TMainform::ShowZiel()
     QImage& picture = Ziel->Picture;
     if (picture.isNull())
         picture = QImage(Ziel->size(), QImage::Format_RGB32);
-    FillRect(picture, picture.rect(), qRgb(0, 0, 0));
-    for (int cell = 1; cell <= CellCount; ++cell) {
-        const int code = CurrentRecord.Target[cell];
-        if (IsStone(code)) {
-            const QRect small((code - 1) * TargetStonePixels, 0, TargetStonePixels, TargetStonePixels);
-            CopyRect(picture, TargetCellOrigin(cell), Klein, small);
-        }
-    }
+    DrawTargetPattern(picture, CurrentRecord.Target, Klein);
     Ziel->Changed();
 }
 
 void TMainform::SpielfeldPaint()
 {
-    CopyRect(Spielfeld->Canvas, {0, 0}, Hintergrund, {0, 0, BoardPixels, BoardPixels});
     Spielfeld->Changed();
-    for (int cell = 1; cell <= CellCount; ++cell)
-        ShowStone(static_cast<std::uint8_t>(cell));
-    ShowRing();
+}
+
+void TMainform::DrawBoard(QPainter& painter, QRect area)
+{
+    // The margin around the cells is the background alone.
+    const QRect cells(BoardMargin, BoardMargin, BoardSide * StonePixels, BoardSide * StonePixels);
+    for (const QRect& margin : QRegion(area) - QRegion(cells))
+        painter.drawImage(margin.topLeft(), Hintergrund, margin);
+    for (int cell = 1; cell <= CellCount; ++cell) {
+        const QRect square = BoardCellRect(cell);
+        if (!square.intersects(area))
+            continue;
+        const std::uint8_t code = CurrentRecord.Board[cell];
+        const bool ringed = cell == RingCell1 || cell == RingCell2;
+        DrawBoardCell(CellPicture, {0, 0}, Hintergrund, square, IsStone(code) ? &Farbe[code] : nullptr,
+                      ringed ? &Ring : nullptr);
+        painter.drawImage(square.topLeft(), CellPicture);
+    }
 }
 
 void TMainform::ShowZiffer(std::int32_t value, int row)

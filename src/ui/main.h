@@ -2,6 +2,7 @@
 // picture, the buttons and the score picture on the right.
 #pragma once
 
+#include "BoardGeometry.h"
 #include "StoneRules.h"
 
 #include <QImage>
@@ -11,6 +12,7 @@
 #include <cstdint>
 
 class QLabel;
+class QPainter;
 class QPushButton;
 class QTimer;
 class TBoardKeyboard;
@@ -55,16 +57,24 @@ public:
     std::array<QImage, ColourCount + 1> Farbe; // Farbe[1] .. Farbe[12]
     QImage Klein;
     QImage Zahlen;
+    // One cell, put together before it is shown.
+    QImage CellPicture {StonePixels, StonePixels, QImage::Format_RGB32};
 
     // Start-up.
     void FormCreate();
     void LoadFile();
 
-    // Drawing of board and target.
+    // Drawing of board and target. The board is drawn from the game's
+    // state when it is shown: ShowStone, ShowRing and SpielfeldPaint ask
+    // for a cell, the ring cells or the whole board to be drawn again.
     void ShowStone(std::uint8_t cell);
     void ShowRing();
     void ShowZiel();
     void SpielfeldPaint();
+    // The paint event of Spielfeld: `area` of the board as `Board`,
+    // `RingCell1` and `RingCell2` have it, cell by cell: the background
+    // square, the stone without its transparent colour, then a ring.
+    void DrawBoard(QPainter& painter, QRect area);
 
     // The numbers of the score picture.
     void ShowZiffer(std::int32_t value, int row);

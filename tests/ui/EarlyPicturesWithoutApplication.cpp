@@ -7,5 +7,5 @@ int main()
 {
     StartReadingEarlyPictures();
     // The board is read without an application; the reading then waits.
-    return TakeBoardBitmaps().Background.Picture.isNull() ? 1 : 0;
+    return TakeBoardBackground().Picture.isNull() ? 1 : 0;
 }

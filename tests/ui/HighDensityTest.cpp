@@ -134,7 +134,7 @@ private slots:
         const QImage shown = Grab(Mainform);
         QCOMPARE(shown.size(), QSize(697, 478) * Scale);
         // The board fills the doubled paint box exactly, at the doubled place.
-        QCOMPARE(Mismatches(Part(shown, Mainform->Spielfeld), ByWholePixels(Mainform->Spielfeld->Canvas)), 0);
+        QCOMPARE(Mismatches(Part(shown, Mainform->Spielfeld), ByWholePixels(Mainform->Spielfeld->Picture())), 0);
         QCOMPARE(Mainform->Spielfeld->mapTo(Mainform, QPoint(0, 0)), QPoint(15, 15));
     }
 

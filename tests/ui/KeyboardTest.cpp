@@ -4,6 +4,7 @@
 #include "GameFixture.h"
 #include "Levels.h"
 #include "ModalCatcher.h"
+#include "PaintWatch.h"
 
 #include "BoardGeometry.h"
 #include "BoardKeyboard.h"
@@ -36,19 +37,6 @@ void ShowActive()
     QVERIFY(QTest::qWaitForWindowActive(Mainform));
     Mainform->NewLevel->setFocus(); // where the keyboard is before the board takes it
 }
-
-// Collects the areas of the board that are repainted.
-class PaintWatch : public QObject {
-public:
-    explicit PaintWatch(QWidget* watched) { watched->installEventFilter(this); }
-    QRegion Painted;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            Painted += static_cast<QPaintEvent*>(event)->region();
-        return false;
-    }
-};
 
 } // namespace
 
@@ -90,17 +78,17 @@ private slots:
         ShowActive();
         Key(Qt::Key_Right);
         QTest::qWait(50);
-        const QImage withoutCursor = Mainform->Spielfeld->Canvas.copy();
+        const QImage withoutCursor = Mainform->Spielfeld->Picture();
         PaintWatch watch(Mainform->Spielfeld);
         Key(Qt::Key_Right);
         QTRY_VERIFY(!watch.Painted.isEmpty());
         QCOMPARE(watch.Painted, QRegion(BoardCellRect(41)) + BoardCellRect(42));
 
-        // The frame lies over the canvas, which keeps the picture of a full
-        // repaint; on the screen it is there, white between black lines.
-        QCOMPARE(Mainform->Spielfeld->Canvas, withoutCursor);
+        // The frame lies over the board's picture, which stays that of a
+        // full repaint; on the screen it is there, white between black lines.
+        QCOMPARE(Mainform->Spielfeld->Picture(), withoutCursor);
         Mainform->SpielfeldPaint();
-        QCOMPARE(Mainform->Spielfeld->Canvas, withoutCursor);
+        QCOMPARE(Mainform->Spielfeld->Picture(), withoutCursor);
         const QImage shown = Mainform->Spielfeld->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QPoint corner = BoardCellOrigin(42);
         QCOMPARE(shown.pixel(corner), qRgb(0, 0, 0));

@@ -53,10 +53,11 @@ bool SameColour(QRgb a, QRgb b)
 bool CellShowsStoneOverBackground(const TMainform& form, int cell, const QImage& stone)
 {
     const QPoint origin = BoardCellOrigin(cell);
+    const QImage board = form.Spielfeld->Picture();
     const QRgb transparent = stone.pixel(0, stone.height() - 1);
     for (int y = 0; y < StonePixels; ++y) {
         for (int x = 0; x < StonePixels; ++x) {
-            const QRgb shown = form.Spielfeld->Canvas.pixel(origin + QPoint(x, y));
+            const QRgb shown = board.pixel(origin + QPoint(x, y));
             const QRgb under = form.Hintergrund.pixel(origin + QPoint(x, y));
             const QRgb own = stone.pixel(x, y);
             const QRgb expected = SameColour(own, transparent) ? under : own;
@@ -70,7 +71,7 @@ bool CellShowsStoneOverBackground(const TMainform& form, int cell, const QImage&
 bool CellShowsBackground(const TMainform& form, int cell)
 {
     const QRect area = BoardCellRect(cell);
-    return form.Spielfeld->Canvas.copy(area) == form.Hintergrund.copy(area);
+    return form.Spielfeld->Picture().copy(area) == form.Hintergrund.copy(area);
 }
 
 int PureRedPixels(const QImage& picture)
@@ -227,7 +228,7 @@ private slots:
         QCOMPARE(QColor(shot.pixel(5, 5)), QColor(0, 0, 0));
         QCOMPARE(QColor(shot.pixel(692, 474)), QColor(0, 0, 0));
         // The board picture shows through at the paint box.
-        QCOMPARE(QColor(shot.pixel(15 + 2, 15 + 2)), QColor(Mainform->Spielfeld->Canvas.pixel(2, 2)));
+        QCOMPARE(QColor(shot.pixel(15 + 2, 15 + 2)), QColor(Mainform->Spielfeld->Picture().pixel(2, 2)));
     }
 
     void boardShowsBackgroundThenStonesWithTheirRedLeftOut()
@@ -243,8 +244,9 @@ private slots:
         QVERIFY(CellShowsBackground(form, 40));
         QVERIFY(CellShowsBackground(form, 41));
         // The margin around the cells is background as well.
-        QCOMPARE(form.Spielfeld->Canvas.copy(0, 0, 450, 45), form.Hintergrund.copy(0, 0, 450, 45));
-        QCOMPARE(PureRedPixels(form.Spielfeld->Canvas), 0);
+        const QImage board = form.Spielfeld->Picture();
+        QCOMPARE(board.copy(0, 0, 450, 45), form.Hintergrund.copy(0, 0, 450, 45));
+        QCOMPARE(PureRedPixels(board), 0);
     }
 
     void cellsLieOnA40PixelGridFrom45()
@@ -256,7 +258,7 @@ private slots:
             const QPoint expectedCorner = cell == 1 ? QPoint(45, 45)
                                         : cell == 9 ? QPoint(365, 45)
                                         : cell == 73 ? QPoint(45, 365) : QPoint(365, 365);
-            const QImage& canvas = Mainform->Spielfeld->Canvas;
+            const QImage canvas = Mainform->Spielfeld->Picture();
             // The disc's centre pixel is the stone's, and the square just
             // outside the cell is untouched background.
             QCOMPARE(canvas.pixel(expectedCorner + QPoint(20, 20)), Mainform->Farbe[4].pixel(20, 20));
@@ -274,13 +276,14 @@ private slots:
         form.SpielfeldPaint();
         // Where the ring is opaque it shows, elsewhere the stone beneath.
         const QRgb ringTransparent = form.Ring.pixel(0, 39);
+        const QImage board = form.Spielfeld->Picture();
         for (const int cell : {2, 7}) {
             const QPoint origin = BoardCellOrigin(cell);
             int ringPixels = 0;
             for (int y = 0; y < 40; ++y) {
                 for (int x = 0; x < 40; ++x) {
                     const QRgb ring = form.Ring.pixel(x, y);
-                    const QRgb shown = form.Spielfeld->Canvas.pixel(origin + QPoint(x, y));
+                    const QRgb shown = board.pixel(origin + QPoint(x, y));
                     if (!SameColour(ring, ringTransparent)) {
                         ++ringPixels;
                         QVERIFY(SameColour(shown, ring));
@@ -288,9 +291,10 @@ private slots:
                 }
             }
             QVERIFY(ringPixels > 100);
-            QCOMPARE(form.Spielfeld->Canvas.pixel(origin + QPoint(20, 20)), form.Farbe[cell].pixel(20, 20));
+            QCOMPARE(board.pixel(origin + QPoint(20, 20)), form.Farbe[cell].pixel(20, 20));
         }
-        // Drawing the stone again covers its ring completely.
+        // Once the choice on it is over, the cell shows its stone alone.
+        RingCell1 = 0;
         form.ShowStone(2);
         QVERIFY(CellShowsStoneOverBackground(form, 2, form.Farbe[2]));
         // A full repaint without ring cells shows no ring at all.
@@ -307,9 +311,9 @@ private slots:
         CurrentRecord.Board[5] = 10;
         form.ShowStone(5);
         QVERIFY(CellShowsStoneOverBackground(form, 5, form.Farbe[10]));
-        const QImage before = form.Spielfeld->Canvas;
+        const QImage before = form.Spielfeld->Picture();
         form.ShowStone(0);
-        QCOMPARE(form.Spielfeld->Canvas, before);
+        QCOMPARE(form.Spielfeld->Picture(), before);
         // Codes 0 and above 12 have no picture: their cells show the bare
         // background, whatever was drawn there before.
         CurrentRecord.Board[3] = 0;
@@ -318,7 +322,7 @@ private slots:
         form.ShowStone(4);
         QVERIFY(CellShowsBackground(form, 3));
         QVERIFY(CellShowsBackground(form, 4));
-        QCOMPARE(form.Spielfeld->Canvas.copy(BoardCellRect(5)), before.copy(BoardCellRect(5)));
+        QCOMPARE(form.Spielfeld->Picture().copy(BoardCellRect(5)), before.copy(BoardCellRect(5)));
     }
 
     void targetShowsSmallStonesOnBlack()

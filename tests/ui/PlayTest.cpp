@@ -4,6 +4,7 @@
 #include "GameFixture.h"
 #include "Levels.h"
 #include "ModalCatcher.h"
+#include "PaintWatch.h"
 
 #include "BoardGeometry.h"
 #include "Image.h"
@@ -135,18 +136,23 @@ private slots:
     {
         GameFixture game(LevelFileOf({OpenLevel()}));
         Mainform->show();
-        const QImage before = Mainform->Spielfeld->Canvas.copy();
+        QVERIFY(QTest::qWaitForWindowExposed(Mainform));
+        const QImage before = Mainform->Spielfeld->Picture();
+        PaintWatch watch(Mainform->Spielfeld);
         Press(60); // code 4 moves down onto the code 2 stone
         QCOMPARE(CurrentRecord.Board[60], std::uint8_t(2));
         QCOMPARE(CurrentRecord.Board[69], std::uint8_t(4));
-        const std::vector<QRect> changed = ChangedCells(before, Mainform->Spielfeld->Canvas);
+        const std::vector<QRect> changed = ChangedCells(before, Mainform->Spielfeld->Picture());
         QCOMPARE(changed.size(), std::size_t(2));
+        // Only the two cells are drawn again.
+        QTRY_VERIFY(!watch.Painted.isEmpty());
+        QCOMPARE(watch.Painted, QRegion(BoardCellRect(60)) + BoardCellRect(69));
         QCOMPARE(Points, 1195);
         QCOMPARE(ScoreRow(68), 1195);
         // The drawing equals a full repaint of the new board.
-        const QImage drawn = Mainform->Spielfeld->Canvas.copy();
+        const QImage drawn = Mainform->Spielfeld->Picture();
         Mainform->SpielfeldPaint();
-        QCOMPARE(Mainform->Spielfeld->Canvas, drawn);
+        QCOMPARE(Mainform->Spielfeld->Picture(), drawn);
         // The code 2 stone on cell 32 has an empty cell above it, so it
         // swaps at once with the stone below; a press on an empty cell is free.
         Press(32);
@@ -159,14 +165,14 @@ private slots:
     {
         GameFixture game(LevelFileOf({OpenLevel()}));
         Mainform->show();
-        const QImage before = Mainform->Spielfeld->Canvas.copy();
+        const QImage before = Mainform->Spielfeld->Picture();
         Press(41); // code 1 between two code 1 stones
         QCOMPARE(ReadyForStone, std::uint8_t(0));
         QCOMPARE(RingCell1, std::int8_t(42));
         QCOMPARE(RingCell2, std::int8_t(40));
         QCOMPARE(SelectedCell, std::int8_t(41));
         QCOMPARE(Points, 1200);
-        const QImage ringed = Mainform->Spielfeld->Canvas.copy();
+        const QImage ringed = Mainform->Spielfeld->Picture();
         const std::vector<QRect> rings = ChangedCells(before, ringed);
         QCOMPARE(rings.size(), std::size_t(2));
         QCOMPARE(rings[0], BoardCellRect(40));
@@ -179,7 +185,7 @@ private slots:
         }
         PressAt(10, 10);
         QCOMPARE(RingCell1, std::int8_t(42));
-        QCOMPARE(Mainform->Spielfeld->Canvas, ringed);
+        QCOMPARE(Mainform->Spielfeld->Picture(), ringed);
         QCOMPARE(CurrentRecord, OpenLevel());
     }
 
@@ -210,9 +216,9 @@ private slots:
         QCOMPARE(CurrentRecord.Board[other], std::uint8_t(1));
         QCOMPARE(Points, 1195);
         // No ring is left on the screen: the board equals a full repaint.
-        const QImage drawn = Mainform->Spielfeld->Canvas.copy();
+        const QImage drawn = Mainform->Spielfeld->Picture();
         Mainform->SpielfeldPaint();
-        QCOMPARE(Mainform->Spielfeld->Canvas, drawn);
+        QCOMPARE(Mainform->Spielfeld->Picture(), drawn);
     }
 
     void aFullRepaintDuringTheChoiceShowsTheRingsAgain()
@@ -220,9 +226,9 @@ private slots:
         GameFixture game(LevelFileOf({OpenLevel()}));
         Mainform->show();
         Press(41);
-        const QImage ringed = Mainform->Spielfeld->Canvas.copy();
+        const QImage ringed = Mainform->Spielfeld->Picture();
         Mainform->SpielfeldPaint();
-        QCOMPARE(Mainform->Spielfeld->Canvas, ringed);
+        QCOMPARE(Mainform->Spielfeld->Picture(), ringed);
     }
 
     void atZeroPointsMovesAreFreeAndTheDisplayStays()
