@@ -71,7 +71,9 @@ class XServer:
     def __enter__(self):
         read, write = os.pipe()
         self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-br"],
+            # -noreset: the server takes no new client while it resets after
+            # the last one has gone, and every start here is a last client.
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-br", "-noreset"],
             pass_fds=(write,), stderr=subprocess.DEVNULL)
         os.close(write)
         number = b""
