@@ -8,12 +8,52 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
 std::string ErrnoText(int error)
 {
     return IoErrorText(IoErrorFromErrno(error));
+}
+
+// The file under a name (links followed) as a write would leave its mark
+// on it: every write moves its times, a replacement brings another inode.
+struct OldFile {
+    bool Regular = false;
+    struct stat Info {};
+};
+
+OldFile LookAt(const std::string& path)
+{
+    OldFile file;
+    file.Regular = ::stat(path.c_str(), &file.Info) == 0 && S_ISREG(file.Info.st_mode);
+    return file;
+}
+
+bool SameTime(const timespec& one, const timespec& other)
+{
+    return one.tv_sec == other.tv_sec && one.tv_nsec == other.tv_nsec;
+}
+
+// Whether the file that was under `path` before a failed save still is, untouched.
+bool Untouched(const OldFile& before, const std::string& path)
+{
+    const OldFile after = LookAt(path);
+    return before.Regular && after.Regular && after.Info.st_dev == before.Info.st_dev && after.Info.st_ino == before.Info.st_ino &&
+           after.Info.st_size == before.Info.st_size && SameTime(after.Info.st_mtim, before.Info.st_mtim) &&
+           SameTime(after.Info.st_ctim, before.Info.st_ctim);
+}
+
+std::string FailureText(const std::string& path, int error, const OldFile& before)
+{
+    std::string text = "Die Datei „" + path + "“ kann nicht gespeichert werden: " + ErrnoText(error) + ".";
+    if (Untouched(before, path))
+        text += " Die bisherige Datei ist unverändert.";
+    else if (before.Regular) // written over in place, and stopped part-way
+        text += " Die bisherige Datei kann dabei beschädigt worden sein; die Sammlung im Editor ist vollständig und lässt "
+                "sich unter einem anderen Namen speichern.";
+    return text;
 }
 
 // The cells of every level whose code the game shows as an invisible block
@@ -70,6 +110,7 @@ std::optional<LoadedCollection> LoadCollection(const std::string& path, std::str
                                   std::to_string(loaded.Levels.size() - MaxLevels) + " gelöscht werden.");
     if (const auto foreign = ForeignCodes(loaded.Levels))
         loaded.Problems.push_back(*foreign);
+    loaded.Stamp = StampOf(path, read.Bytes);
     return loaded;
 }
 
@@ -91,13 +132,26 @@ std::optional<std::string> SaveRefusal(const std::vector<TLevelRecord>& levels)
     return std::nullopt;
 }
 
-std::optional<std::string> SaveCollection(const std::string& path, const std::vector<TLevelRecord>& levels)
+CollectionSave SaveCollection(const std::string& path, const std::vector<TLevelRecord>& levels)
 {
-    if (auto refusal = SaveRefusal(levels))
-        return refusal;
+    CollectionSave save;
+    if (auto refusal = SaveRefusal(levels)) {
+        save.Message = std::move(*refusal);
+        return save;
+    }
     const std::vector<std::uint8_t> bytes = CollectionBytes(levels);
-    if (const int error = SaveFile(path.c_str(), bytes, TemporaryName::Unique).Error; error != 0)
-        return "Die Datei „" + path + "“ kann nicht gespeichert werden: " + ErrnoText(error) +
-               ". Die bisherige Datei ist unverändert.";
-    return std::nullopt;
+    const OldFile before = LookAt(path);
+    // A name of its own for the temporary: beside a level file may lie any
+    // file of the author's, "<name>.tmp" too.
+    const SaveOutcome outcome = SaveFile(path.c_str(), bytes, TemporaryName::Unique);
+    save.Saved = outcome.Saved;
+    if (outcome.Saved) {
+        save.Stamp = StampOf(path, bytes);
+        if (outcome.Error != 0)
+            save.Message = "Die Datei „" + path + "“ ist gespeichert, aber das System kann nicht bestätigen, dass sie sicher auf "
+                           "dem Datenträger steht: " + ErrnoText(outcome.Error) + ".";
+    } else {
+        save.Message = FailureText(path, outcome.Error, before);
+    }
+    return save;
 }

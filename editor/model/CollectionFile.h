@@ -3,6 +3,7 @@
 // says in German what is wrong; writing replaces the file atomically.
 #pragma once
 
+#include "KnownFile.h"
 #include "LevelRecord.h"
 
 #include <cstdint>
@@ -16,6 +17,7 @@ inline constexpr std::size_t MaxRecordsRead = 1000;
 struct LoadedCollection {
     std::vector<TLevelRecord> Levels; // every record, also past the 99th and a partial last one
     std::vector<std::string> Problems; // German sentences, one per fault of the file
+    FileStamp Stamp; // the file as it was read
 };
 
 // Nullopt when the file cannot be read at all; `error` then says why, in German.
@@ -28,7 +30,17 @@ std::vector<std::uint8_t> CollectionBytes(const std::vector<TLevelRecord>& level
 // nullopt when they can.
 std::optional<std::string> SaveRefusal(const std::vector<TLevelRecord>& levels);
 
-// Writes `levels` to `path` atomically (temporary file, rename, directory
-// flush). Nullopt on success, else the German reason; the old file is then
-// as it was.
-std::optional<std::string> SaveCollection(const std::string& path, const std::vector<TLevelRecord>& levels);
+struct CollectionSave {
+    // The levels stand in the file under its name; `Message` may still say
+    // that their way onto the disk could not be confirmed.
+    bool Saved = false;
+    // Empty when all went well, else in German: why nothing was saved (and
+    // whether the old file is as it was), or what could not be confirmed.
+    std::string Message;
+    FileStamp Stamp; // the file as written, when saved
+};
+
+// Writes `levels` to `path` atomically (a temporary file of its own name
+// beside it, rename, directory flush), through a symbolic link to the file
+// it names.
+CollectionSave SaveCollection(const std::string& path, const std::vector<TLevelRecord>& levels);

@@ -199,7 +199,7 @@ QWidget* EditorWindow::BuildCentre()
 
 void EditorWindow::Refresh()
 {
-    const QString name = FilePath.isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(FilePath).fileName();
+    const QString name = Disk.Empty() ? QStringLiteral("Unbenannt") : QFileInfo(FilePath()).fileName();
     setWindowTitle(QStringLiteral("Velorin-Editor – %1[*]").arg(name));
     setWindowModified(Doc.Modified());
 
@@ -409,7 +409,7 @@ void EditorWindow::MakeCollection()
                 Complain(QString::fromStdString(made.Error));
         } else {
             Doc.Reset(made.Levels, false);
-            FilePath.clear();
+            Disk.Forget();
             PickedCell = 0;
         }
         Refresh();
@@ -427,7 +427,7 @@ void EditorWindow::NewCollection()
     if (!MaySwitch())
         return;
     Doc.Reset({TLevelRecord {}}, true);
-    FilePath.clear();
+    Disk.Forget();
     PickedCell = 0;
     Refresh();
 }
@@ -436,7 +436,7 @@ void EditorWindow::Open()
 {
     if (!MaySwitch())
         return;
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Sammlung öffnen"), QFileInfo(FilePath).path(),
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Sammlung öffnen"), QFileInfo(FilePath()).path(),
                                                       FileFilter());
     if (!path.isEmpty())
         OpenFile(path);
@@ -451,7 +451,7 @@ bool EditorWindow::OpenFile(const QString& path)
         return false;
     }
     Doc.Reset(loaded->Levels, true);
-    FilePath = path;
+    Disk.Saw(path.toStdString(), loaded->Stamp);
     PickedCell = 0;
     Refresh();
     if (!loaded->Problems.empty()) {
@@ -467,27 +467,59 @@ bool EditorWindow::OpenFile(const QString& path)
 
 bool EditorWindow::Save()
 {
-    return FilePath.isEmpty() ? SaveAs() : SaveTo(FilePath);
+    return Disk.Empty() ? SaveAs() : SaveTo(FilePath());
 }
 
 bool EditorWindow::SaveAs()
 {
     QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Sammlung speichern"),
-                                                FilePath.isEmpty() ? QStringLiteral("velor.dat") : FilePath, FileFilter());
+                                                Disk.Empty() ? QStringLiteral("velor.dat") : FilePath(), FileFilter());
     return !path.isEmpty() && SaveTo(path);
 }
 
 bool EditorWindow::SaveTo(const QString& path)
 {
-    if (const auto error = SaveCollection(path.toStdString(), Doc.Levels())) {
-        Complain(QString::fromStdString(*error));
+    if (!MayOverwrite(path))
+        return false;
+    const std::string name = path.toStdString();
+    const CollectionSave save = SaveCollection(name, Doc.Levels());
+    if (!save.Saved) {
+        Complain(QString::fromStdString(save.Message));
         return false;
     }
-    FilePath = path;
+    Disk.Saw(name, save.Stamp);
     Doc.MarkSaved();
-    statusBar()->showMessage(QStringLiteral("Gespeichert: %1").arg(path), 5000);
     Refresh();
+    if (save.Message.empty())
+        statusBar()->showMessage(QStringLiteral("Gespeichert: %1").arg(path), 5000);
+    else
+        Complain(QString::fromStdString(save.Message)); // saved, but not surely on the disk yet
     return true;
+}
+
+bool EditorWindow::MayOverwrite(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    QString title, question;
+    switch (Disk.ChangeAt(path.toStdString())) {
+    case FileChange::None:
+    case FileChange::Touched: // the same levels: nothing of anyone's is lost
+        return true;
+    case FileChange::Changed:
+        title = QStringLiteral("Datei geändert");
+        question = QStringLiteral("„%1“ wurde von einem anderen Programm geändert, seit der Editor die Datei geöffnet oder "
+                                  "gespeichert hat. Überschreiben? Die Änderungen des anderen Programms gehen dann verloren.")
+                       .arg(name);
+        break;
+    case FileChange::Gone:
+        title = QStringLiteral("Datei verschwunden");
+        question = QStringLiteral("„%1“ ist nicht mehr da: ein anderes Programm hat die Datei gelöscht oder umbenannt, seit der "
+                                  "Editor sie geöffnet oder gespeichert hat. Unter diesem Namen neu anlegen?")
+                       .arg(name);
+        break;
+    }
+    // "Nein" is the default: a hasty Enter keeps the other program's work.
+    return QMessageBox::question(this, title, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool EditorWindow::MaySwitch()

@@ -5,6 +5,7 @@
 #include "AnalysisRunner.h"
 #include "BoardPictures.h"
 #include "Document.h"
+#include "KnownFile.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -62,13 +63,16 @@ private:
     bool Save();
     bool SaveAs();
     bool SaveTo(const QString& path);
+    // Asks before a file another program changed is overwritten; false for "Nein".
+    bool MayOverwrite(const QString& path);
+    QString FilePath() const { return QString::fromStdString(Disk.Path()); }
     // Asks whether to save unsaved changes; false when the user cancels.
     bool MaySwitch();
     void Complain(const QString& text);
 
     BoardPictures Pictures;
     Document Doc;
-    QString FilePath; // empty while the collection has no file
+    KnownFile Disk; // empty while the collection has no file
     AnalysisRunner Runner;
     std::map<LevelKey, AnalysisReport> Known; // finished analyses, by level
     int PickedCell = 0;                        // a start stone waiting for its swap partner

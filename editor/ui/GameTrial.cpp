@@ -57,8 +57,10 @@ bool StartGameTrial(const TLevelRecord& level, QObject* parent, QString& error)
         return false;
     }
     const std::string file = directory->filePath(QString::fromLatin1(LevelFileName)).toStdString();
-    if (const auto failure = SaveCollection(file, {level})) {
-        error = QString::fromStdString(*failure);
+    // A trial file not yet surely on the disk serves all the same: the game
+    // reads it right away, and it goes with the game.
+    if (const CollectionSave save = SaveCollection(file, {level}); !save.Saved) {
+        error = QString::fromStdString(save.Message);
         return false;
     }
     const QString help = QFileInfo(game).dir().filePath(QStringLiteral("velor.hlp"));

@@ -1,6 +1,7 @@
 // The real editor in a real X window on a private X server: it opens a
 // level file, a stone is painted on the target with the mouse, the par of
-// the changed level is awaited, and "Speichern" writes what was painted.
+// the changed level is awaited, and "Speichern" writes what was painted;
+// once another program has changed the file, "Speichern" asks first.
 #include "ChildProcess.h"
 #include "CollectionFile.h"
 #include "Levels.h"
@@ -66,6 +67,12 @@ std::optional<QPoint> TargetAnchor(const QImage& screen)
     return std::nullopt;
 }
 
+std::vector<std::uint8_t> Slurp(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
 QPoint CellCentre(QPoint boardCorner, int cell)
 {
     return boardCorner + QPoint(BoardMarginPixels + (cell - 1) % 9 * StonePixels + StonePixels / 2,
@@ -106,12 +113,34 @@ TEST(EditorOnScreen, OpensPaintsAStoneWaitsForParAndSaves)
     ASSERT_TRUE(screen.WindowGone(solution));
     EXPECT_EQ(screen.CountWindows(solution), 0); // the shortcut pressed again opened no second one
 
-    screen.Click(target + QPoint(10, 10)); // the board's frame, outside the cells: the window takes the keyboard back
-    ASSERT_TRUE(screen.WaitForFocus(*window));
+    ASSERT_TRUE(screen.WaitForFocus(*window)); // the keyboard comes back from the closed window
     screen.ControlKey("s");
     ASSERT_TRUE(screen.FindWindow(QStringLiteral("Velorin-Editor – levels.dat"), 5));
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<std::uint8_t> saved {std::istreambuf_iterator<char>(in), {}};
-    EXPECT_EQ(saved, CollectionBytes({painted}));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("levels.dat.tmp")));
+    EXPECT_EQ(Slurp(path), CollectionBytes({painted}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path), {}), 1); // no temporary left
+
+    // Another program writes the file; a further stone is painted. "Nein"
+    // leaves the other program's file and the painting unsaved, "Ja" saves.
+    const std::vector<std::uint8_t> theirs = CollectionBytes({Level(), Level()});
+    dir.Write("levels.dat", theirs);
+    screen.Click(CellCentre(target, 45));
+    ASSERT_TRUE(screen.FindWindow(QStringLiteral("Velorin-Editor – levels.dat*"), 5));
+    painted.Target[45] = painted.Board[45] = 1;
+    const QString question = QStringLiteral("Datei geändert");
+    const auto saveAndAnswer = [&](const char* key) {
+        screen.ControlKey("s");
+        const auto box = screen.FindWindow(question, 5);
+        if (!box || !screen.WaitForFocus(*box))
+            return false;
+        screen.Key(key); // the buttons' letters: "&Ja", "&Nein"
+        if (!screen.WindowGone(question))
+            return false;
+        return screen.WaitForFocus(*window);
+    };
+    ASSERT_TRUE(saveAndAnswer("n"));
+    EXPECT_EQ(Slurp(path), theirs);
+    EXPECT_TRUE(screen.FindWindow(QStringLiteral("Velorin-Editor – levels.dat*"), 1));
+    ASSERT_TRUE(saveAndAnswer("j"));
+    ASSERT_TRUE(screen.FindWindow(QStringLiteral("Velorin-Editor – levels.dat"), 5));
+    EXPECT_EQ(Slurp(path), CollectionBytes({painted}));
 }
