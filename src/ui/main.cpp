@@ -252,17 +252,24 @@ void TMainform::DrawBoard(QPainter& painter, QRect area)
 {
     // The margin around the cells is the background alone.
     const QRect cells(BoardMargin, BoardMargin, BoardSide * StonePixels, BoardSide * StonePixels);
-    for (const QRect& margin : QRegion(area) - QRegion(cells))
-        painter.drawImage(margin.topLeft(), Hintergrund, margin);
-    for (int cell = 1; cell <= CellCount; ++cell) {
-        const QRect square = BoardCellRect(cell);
-        if (!square.intersects(area))
-            continue;
-        const std::uint8_t code = CurrentRecord.Board[cell];
-        const bool ringed = cell == RingCell1 || cell == RingCell2;
-        DrawBoardCell(CellPicture, {0, 0}, Hintergrund, square, IsStone(code) ? &Farbe[code] : nullptr,
-                      ringed ? &Ring : nullptr);
-        painter.drawImage(square.topLeft(), CellPicture);
+    if (!cells.contains(area))
+        for (const QRect& margin : QRegion(area) - QRegion(cells))
+            painter.drawImage(margin.topLeft(), Hintergrund, margin);
+    // The rows and columns of the cells that `area` touches.
+    const QRect touched = area & cells;
+    if (touched.isEmpty())
+        return;
+    const auto line = [](int pixel) { return (pixel - BoardMargin) / StonePixels; };
+    for (int row = line(touched.top()); row <= line(touched.bottom()); ++row) {
+        for (int column = line(touched.left()); column <= line(touched.right()); ++column) {
+            const int cell = CellAt(row, column);
+            const QRect square = BoardCellRect(cell);
+            const std::uint8_t code = CurrentRecord.Board[cell];
+            const bool ringed = cell == RingCell1 || cell == RingCell2;
+            DrawBoardCell(CellPicture, {0, 0}, Hintergrund, square, IsStone(code) ? &Farbe[code] : nullptr,
+                          ringed ? &Ring : nullptr);
+            painter.drawImage(square.topLeft(), CellPicture);
+        }
     }
 }
 
