@@ -1,6 +1,8 @@
 // velorin-editor [DATEI]: the level editor. Without a file it starts a new
 // collection.
+#include "CommandLine.h"
 #include "EditorWindow.h"
+#include "KeyboardReturn.h"
 #include "Pictures.h"
 #include "Translations.h"
 
@@ -10,12 +12,18 @@
 
 int main(int argc, char** argv)
 {
+    // --help and --version answer in a terminal, without a window system.
+    if (const auto answered = AnswerCommandLine(EditorCommandLine, argc, argv))
+        return *answered;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velorin-Editor"));
     QApplication::setDesktopFileName(QStringLiteral("velorin-editor"));
     // German also where Qt asks the locale: numbers, file types in the file dialogs.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     InstallGermanTranslations(app);
+    // On a bare X server the keyboard comes back from a closed dialog, as in the game.
+    ReturnKeyboardAfterDialogs(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Der Level-Editor von Velorin."));

@@ -12,6 +12,10 @@ int main(int argc, char* argv[])
 {
     if (argc != 2)
         return 2;
+    // The launcher has said it on the terminal; without a window system
+    // there is nowhere else to say it.
+    if (!WindowSystemReachable(1, argv))
+        return 1;
     const QString text = QString::fromUtf8(argv[1]);
     // Only the program's name goes to the toolkit: the text is no option.
     std::vector<char*> arguments = ArgumentsPreferringX11(1, argv);

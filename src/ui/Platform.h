@@ -7,6 +7,11 @@
 
 #include <vector>
 
+// Whether the toolkit will find a window system for the game's windows;
+// where it cannot, says why on stderr, as the toolkit would only abort.
+// A platform the user names is the toolkit's to try.
+bool WindowSystemReachable(int argc, char* argv[]);
+
 // The program's arguments for the application object, with the platform
 // choice added unless the user made one; ends with a null pointer, and
 // the pointers stay valid as long as `argv` does.

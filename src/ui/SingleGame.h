@@ -1,10 +1,12 @@
 // A second start of the game in a directory where a game already runs:
 // it brings the running game to the front and ends, or, where that cannot
-// be done (another display, a Wayland desktop), tells the player so.
+// be done (another display, a Wayland desktop), tells the player so. A
+// game started at the same moment is given a few seconds to show its
+// window.
 #pragma once
 
-#include <sys/types.h>
-
+class DirectoryLock;
 class QApplication;
 
-void ShowRunningGame(QApplication& app, pid_t runningGame);
+// `lock` is held by the running game.
+void ShowRunningGame(QApplication& app, const DirectoryLock& lock);

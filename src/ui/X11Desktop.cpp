@@ -173,6 +173,11 @@ std::optional<QMargins> RequestFrameExtents(QWidget* window)
     }
 }
 
+bool OnX11Display()
+{
+    return Connection() != nullptr;
+}
+
 bool ActivateWindowsOf(pid_t pid)
 {
     xcb_connection_t* connection = Connection();

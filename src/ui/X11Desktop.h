@@ -14,6 +14,10 @@ class QWidget;
 // when there is no window manager, or it does not answer.
 std::optional<QMargins> RequestFrameExtents(QWidget* window);
 
+// Whether the game's windows are on an X server, where the functions
+// here act.
+bool OnX11Display();
+
 // Brings the windows of the process `pid` on this machine to the front,
 // restored if they were minimized and with the keyboard; false when the
 // process has no window on this display.

@@ -1,4 +1,5 @@
 // The game's entry point.
+#include "CommandLine.h"
 #include "Daten.h"
 #include "DirectoryLock.h"
 #include "EarlyPictures.h"
@@ -11,6 +12,14 @@
 
 int main(int argc, char* argv[])
 {
+    // --help and --version answer in a terminal, without a window system.
+    if (const auto answered = AnswerCommandLine(GameCommandLine, argc, argv))
+        return *answered;
+
+    // Without a window system the toolkit would abort; the player is told why.
+    if (!WindowSystemReachable(argc, argv))
+        return 1;
+
     // One game per directory. Where no lock can be had the game runs, but
     // keeps its list from the disk, where another game might write too.
     const DirectoryLock lock(GameLockFileName);
@@ -29,7 +38,7 @@ int main(int argc, char* argv[])
     int count = static_cast<int>(arguments.size()) - 1;
     QApplication app(count, arguments.data());
     if (anotherGameRuns) {
-        ShowRunningGame(app, lock.Holder());
+        ShowRunningGame(app, lock);
         return 0;
     }
     ApplicationExists();

@@ -162,13 +162,41 @@ TEST_P(SecondStart, BringsTheRunningGameBackWithItsDialogAndEnds)
     EXPECT_TRUE(first.ScoreRowShows(109, 1695));
 }
 
+// The later of two starts at one moment finds the earlier one before its
+// window shows. Either may win the directory; the other has to end and
+// leave the winner in front, without a word.
+TEST_P(SecondStart, TwoStartsAtOneMomentLeaveOneGameInFront)
+{
+    constexpr int Rounds = 5;
+    const QString information = QStringLiteral("Information");
+    for (int round = 1; round <= Rounds; ++round) {
+        SCOPED_TRACE(round);
+        Game one(*Screen, LevelFileOf({OneMoveLevel()}));
+        Game other(*Screen, one);
+        ASSERT_TRUE(WaitFor(
+            [&] { return !one.Process->Running() || !other.Process->Running() || Screen->CountWindows(information) > 0; },
+            15));
+        ASSERT_EQ(Screen->CountWindows(information), 0) << "the later start told that a game runs here";
+        Game& ended = one.Process->Running() ? other : one;
+        Game& running = &ended == &one ? other : one;
+        EXPECT_EQ(ended.Process->WaitForExit(0), 0);
+        ASSERT_TRUE(running.WaitForMainWindow());
+        EXPECT_TRUE(Screen->WaitForFocus(running.MainId));
+        EXPECT_EQ(Screen->CountWindows(QStringLiteral("Velorin")), 1);
+        EXPECT_EQ(Screen->CountWindows(information), 0);
+        EXPECT_TRUE(running.Process->Running());
+    }
+}
+
 TEST(SecondStartElsewhere, OnAnotherDisplayItTellsThatTheGameRunsThere)
 {
     XDisplay here, there;
     Game first(here, LevelFileOf({OneMoveLevel()}));
     ASSERT_TRUE(first.WaitForMainWindow());
     Game second(there, first);
-    const auto box = there.FindWindow(QStringLiteral("Information"));
+    // The second start gives a game that has only just started a few
+    // seconds to show its window here.
+    const auto box = there.FindWindow(QStringLiteral("Information"), 15);
     ASSERT_TRUE(box);
     ASSERT_TRUE(there.WaitForFocus(*box));
     there.Settle();
