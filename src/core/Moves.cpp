@@ -1,5 +1,7 @@
 #include "Moves.h"
 
+#include <utility>
+
 bool PartnerQualifies(const TCells& board, int cell, TStep step)
 {
     const int row = RowOf(cell) + step.Rows;
@@ -32,4 +34,9 @@ MoveOffer StoneMove(const TCells& board, int cell)
 bool IsSolved(const TLevelRecord& level)
 {
     return level.Board == level.Target;
+}
+
+void SwapStones(TCells& board, int cell, int partner)
+{
+    std::swap(board[cell], board[partner]);
 }

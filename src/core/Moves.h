@@ -29,5 +29,9 @@ MoveOffer StoneMove(const TCells& board, int cell);
 // the board, not across the left or right edge, occupied.
 bool PartnerQualifies(const TCells& board, int cell, TStep step);
 
+// The state change of a move: the stones of `cell` and `partner` change
+// places. The game's swap and the solver's moves both make it here.
+void SwapStones(TCells& board, int cell, int partner);
+
 // True when the board shows the target in all 81 cells.
 bool IsSolved(const TLevelRecord& level);

@@ -336,7 +336,7 @@ void TMainform::Swap(int offset)
     RingCell1 = 0;
     RingCell2 = 0;
     const int partner = SelectedCell + offset;
-    std::swap(CurrentRecord.Board[SelectedCell], CurrentRecord.Board[partner]);
+    SwapStones(CurrentRecord.Board, SelectedCell, partner);
     ShowStone(static_cast<std::uint8_t>(SelectedCell));
     ShowStone(static_cast<std::uint8_t>(partner));
     if (ChargeMove())
