@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <optional>
@@ -24,10 +25,30 @@ namespace {
 using namespace std::chrono_literals;
 
 // A game started at the same moment as this one shows its window only
-// after a while. It is waited for until it has run this long: a game that
-// ran longer and shows no window here has it on another display.
+// after a while. A game known to run on this display is waited for until
+// it has run this long (a loaded machine may take seconds to start it);
+// one whose display is not known, until it has run the shorter while: a
+// game that ran longer and shows no window here has it elsewhere.
+constexpr std::chrono::milliseconds WindowPatienceHere = 20s;
 constexpr std::chrono::milliseconds WindowPatience = 5s;
 constexpr std::chrono::milliseconds LookAgainAfter = 50ms;
+
+enum class Where { Here, Elsewhere, Unknown };
+
+// Whether the process was started for the display this start is on: the
+// DISPLAY of its environment as it began (readable for the player's own).
+Where DisplayOf(pid_t pid)
+{
+    const char* ours = std::getenv("DISPLAY");
+    std::ifstream environ("/proc/" + std::to_string(pid) + "/environ", std::ios::binary);
+    if (ours == nullptr || !environ)
+        return Where::Unknown;
+    const std::string wanted = std::string("DISPLAY=") + ours;
+    for (std::string entry; std::getline(environ, entry, '\0');)
+        if (entry.rfind("DISPLAY=", 0) == 0)
+            return entry == wanted ? Where::Here : Where::Elsewhere;
+    return Where::Unknown;
+}
 
 bool Alive(pid_t pid)
 {
@@ -62,14 +83,18 @@ std::optional<std::chrono::milliseconds> RunningFor(pid_t pid)
 // time: a game that has just taken it may not have noted itself yet.
 bool BringForward(const DirectoryLock& lock)
 {
-    auto deadline = std::chrono::steady_clock::now() + WindowPatience;
+    auto deadline = std::chrono::steady_clock::now() + WindowPatienceHere;
     for (;;) {
         if (const pid_t game = lock.Holder(); game != 0) {
             if (ActivateWindowsOf(game))
                 return true;
             if (!Alive(game))
                 return false;
-            deadline = std::min(deadline, std::chrono::steady_clock::now() + (WindowPatience - RunningFor(game).value_or(0ms)));
+            const Where where = DisplayOf(game);
+            if (where == Where::Elsewhere)
+                return false;
+            const auto patience = where == Where::Here ? WindowPatienceHere : WindowPatience;
+            deadline = std::min(deadline, std::chrono::steady_clock::now() + (patience - RunningFor(game).value_or(0ms)));
         }
         if (!OnX11Display() || std::chrono::steady_clock::now() >= deadline)
             return false;
