@@ -40,10 +40,21 @@ bool ClearOwnEntry(const char* path)
 
 DirectoryLock::DirectoryLock(const char* lockFile)
 {
+    // Always the directory first, and no further once it is taken: two
+    // starts at one moment must not each get one of the two locks.
     const Outcome directory = LockDirectory(lockFile);
-    const Outcome file = LockFile(lockFile);
-    if (directory == Outcome::Busy || file == Outcome::Busy)
+    if (directory == Outcome::Busy) {
         Current = State::HeldByAnother;
+        FileFd = ::open(lockFile, O_RDONLY | OpenFlags); // only to read who holds it
+        if (FileFd >= 0 && !PlainFile(FileFd)) {
+            ::close(FileFd);
+            FileFd = -1;
+        }
+        return;
+    }
+    const Outcome file = LockFile(lockFile);
+    if (file == Outcome::Busy)
+        Current = State::HeldByAnother; // a game that locks the file alone
     else if (directory == Outcome::Locked || file == Outcome::Locked)
         Current = State::Held;
     if (Current != State::Held)

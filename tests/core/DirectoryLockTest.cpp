@@ -12,6 +12,8 @@
 #include <functional>
 #include <iterator>
 #include <string>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <vector>
 #include <sys/wait.h>
@@ -154,4 +156,25 @@ TEST(DirectoryLock, WhereNoLockCanBeHadItSaysWhy)
     EXPECT_EQ(missing.Status(), DirectoryLock::State::Unavailable);
     EXPECT_EQ(missing.Reason(), ENOENT);
     EXPECT_EQ(missing.Holder(), 0);
+}
+
+// Two starts at one moment: one that finds the directory taken takes no
+// lock at all, or each could end up with one of the two and both would
+// think the other the game.
+TEST(DirectoryLock, AStartThatFindsTheDirectoryTakenLocksNothing)
+{
+    TempDir dir;
+    const auto lock = dir.File(GameLockFileName);
+    const int directory = ::open(dir.Path.c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(directory, 0);
+    ASSERT_EQ(::flock(directory, LOCK_EX | LOCK_NB), 0); // the other start, a moment earlier
+    {
+        DirectoryLock later(lock.c_str());
+        EXPECT_EQ(later.Status(), DirectoryLock::State::HeldByAnother);
+        const int file = ::open(lock.c_str(), O_RDWR | O_CREAT, 0644);
+        ASSERT_GE(file, 0);
+        EXPECT_EQ(::flock(file, LOCK_EX | LOCK_NB), 0) << "the later start holds the lock file";
+        ::close(file);
+    }
+    ::close(directory);
 }
