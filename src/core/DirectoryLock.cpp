@@ -39,17 +39,13 @@ bool ClearOwnEntry(const char* path)
 } // namespace
 
 DirectoryLock::DirectoryLock(const char* lockFile)
+    : LockFilePath(lockFile)
 {
     // Always the directory first, and no further once it is taken: two
     // starts at one moment must not each get one of the two locks.
     const Outcome directory = LockDirectory(lockFile);
     if (directory == Outcome::Busy) {
         Current = State::HeldByAnother;
-        FileFd = ::open(lockFile, O_RDONLY | OpenFlags); // only to read who holds it
-        if (FileFd >= 0 && !PlainFile(FileFd)) {
-            ::close(FileFd);
-            FileFd = -1;
-        }
         return;
     }
     const Outcome file = LockFile(lockFile);
@@ -131,10 +127,14 @@ int DirectoryLock::OpenLockFile(const char* lockFile)
 
 pid_t DirectoryLock::Holder() const
 {
-    if (FileFd < 0)
+    // Read afresh each time: a game that took the directory a moment ago
+    // may not have made its lock file or noted itself in it yet.
+    const int fd = ::open(LockFilePath.c_str(), O_RDONLY | OpenFlags);
+    if (fd < 0)
         return 0;
     char text[32] = {};
-    const ssize_t got = ::pread(FileFd, text, sizeof text - 1, 0);
+    const ssize_t got = PlainFile(fd) ? ::pread(fd, text, sizeof text - 1, 0) : 0;
+    ::close(fd);
     pid_t pid = 0;
     if (got <= 0 || std::from_chars(text, text + got, pid).ec != std::errc())
         return 0;

@@ -5,6 +5,7 @@
 // so a killed game never blocks the next start.
 #pragma once
 
+#include <string>
 #include <sys/types.h>
 
 inline constexpr const char* GameLockFileName = ".velorin.lock";
@@ -39,6 +40,7 @@ private:
     // The lock file, made if need be; -1 when there is none to use here.
     int OpenLockFile(const char* lockFile);
 
+    std::string LockFilePath;
     int DirectoryFd = -1;
     int FileFd = -1;
     bool FileWritable = false;

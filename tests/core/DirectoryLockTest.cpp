@@ -174,6 +174,10 @@ TEST(DirectoryLock, AStartThatFindsTheDirectoryTakenLocksNothing)
         const int file = ::open(lock.c_str(), O_RDWR | O_CREAT, 0644);
         ASSERT_GE(file, 0);
         EXPECT_EQ(::flock(file, LOCK_EX | LOCK_NB), 0) << "the later start holds the lock file";
+        // The other start notes itself only now: the later one reads it.
+        const std::string note = std::to_string(::getppid()) + "\n";
+        ASSERT_EQ(::write(file, note.data(), note.size()), static_cast<ssize_t>(note.size()));
+        EXPECT_EQ(later.Holder(), ::getppid());
         ::close(file);
     }
     ::close(directory);
