@@ -54,7 +54,8 @@ private slots:
     void theListIsSavedAndShownAsOnDisk()
     {
         GameFixture game(LevelFileOf({MakeLevel({{41, 5}, {42, 6}}, {{41, 6}, {42, 5}})}), [](const TempDir& dir) {
-            const auto bytes = RecordBytes(FullTable());
+            const THighScoreTable table = FullTable();
+            const auto bytes = RecordBytes(table); // a view of `table`
             dir.Write("VScore.dat", {bytes.begin(), bytes.end()});
         });
         QStringList boxes;
