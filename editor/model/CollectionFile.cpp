@@ -1,8 +1,8 @@
 #include "CollectionFile.h"
 
-#include "FileIo.h"
 #include "FileSave.h"
 #include "IoError.h"
+#include "LevelFile.h"
 #include "StoneRules.h"
 
 #include <algorithm>
@@ -79,38 +79,50 @@ std::optional<std::string> ForeignCodes(const std::vector<TLevelRecord>& levels)
 
 std::optional<LoadedCollection> LoadCollection(const std::string& path, std::string& error)
 {
-    // One byte more than the largest file read tells a too large one.
-    const std::size_t limit = MaxRecordsRead * LevelRecordSize;
-    const FileRead read = ReadFilePrefix(path.c_str(), limit + 1);
-    if (!read.Opened || read.Error != 0) {
-        error = "Die Datei „" + path + "“ kann nicht gelesen werden: " + ErrnoText(read.Error != 0 ? read.Error : ENOENT) + ".";
+    int failure = 0;
+    const auto contents = ReadLevelContents(path.c_str(), MaxRecordsRead, failure);
+    if (!contents || contents->ReadError != 0) {
+        error = "Die Datei „" + path + "“ kann nicht gelesen werden: " + ErrnoText(contents ? contents->ReadError : failure) + ".";
         return std::nullopt;
     }
-    if (read.Bytes.size() > limit) {
+    if (contents->RecordsInFile() > MaxRecordsRead) {
         error = "Die Datei „" + path + "“ ist keine Level-Datei: sie ist größer als " + std::to_string(MaxRecordsRead) +
                 " Level.";
         return std::nullopt;
     }
     LoadedCollection loaded;
-    const std::size_t whole = read.Bytes.size() / LevelRecordSize;
-    const std::size_t rest = read.Bytes.size() % LevelRecordSize;
-    loaded.Levels.resize(whole + (rest != 0 ? 1 : 0)); // a partial record is kept, filled up with empty cells
-    if (!read.Bytes.empty())
-        std::memcpy(loaded.Levels.data(), read.Bytes.data(), read.Bytes.size());
-
-    if (read.Bytes.empty())
-        loaded.Problems.push_back("Die Datei ist leer: sie enthält keinen Level.");
-    if (rest != 0)
-        loaded.Problems.push_back("Der letzte Level (Nummer " + std::to_string(loaded.Levels.size()) + ") ist unvollständig: nur " +
-                                  std::to_string(rest) + " von " + std::to_string(LevelRecordSize) +
-                                  " Bytes. Der Editor füllt ihn mit leeren Feldern auf; das Spiel lässt ihn weg.");
+    loaded.Levels = contents->Records;
+    if (!contents->Incomplete.empty()) {
+        // A partial record is kept, filled up with empty cells.
+        TLevelRecord partial {};
+        std::memcpy(&partial, contents->Incomplete.data(), contents->Incomplete.size());
+        loaded.Levels.push_back(partial);
+    }
+    for (const LevelFileFault fault : FaultsOf(*contents)) {
+        switch (fault) {
+        case LevelFileFault::NoCompleteRecord:
+            if (contents->FileBytes == 0)
+                loaded.Problems.push_back("Die Datei ist leer: sie enthält keinen Level.");
+            break; // an incomplete one is told below
+        case LevelFileFault::IncompleteLastRecord:
+            loaded.Problems.push_back("Der letzte Level (Nummer " + std::to_string(loaded.Levels.size()) + ") ist unvollständig: nur " +
+                                      std::to_string(contents->BytesAfterLastRecord()) + " von " + std::to_string(LevelRecordSize) +
+                                      " Bytes. Der Editor füllt ihn mit leeren Feldern auf; das Spiel lässt ihn weg.");
+            break;
+        case LevelFileFault::MoreThanTheGamePlays: // told below, counting a partial level the editor keeps
+        case LevelFileFault::ReadStopped:          // refused above
+            break;
+        }
+    }
     if (loaded.Levels.size() > MaxLevels)
         loaded.Problems.push_back("Die Datei enthält " + std::to_string(loaded.Levels.size()) + " Level, das Spiel liest nur die ersten " +
                                   std::to_string(MaxLevels) + ". Zum Speichern müssen " +
                                   std::to_string(loaded.Levels.size() - MaxLevels) + " gelöscht werden.");
     if (const auto foreign = ForeignCodes(loaded.Levels))
         loaded.Problems.push_back(*foreign);
-    loaded.Stamp = StampOf(path, read.Bytes);
+    std::vector<std::uint8_t> bytes = CollectionBytes(contents->Records);
+    bytes.insert(bytes.end(), contents->Incomplete.begin(), contents->Incomplete.end());
+    loaded.Stamp = StampOf(path, bytes); // the file as read
     return loaded;
 }
 

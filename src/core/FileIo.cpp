@@ -29,6 +29,7 @@ FileRead ReadFilePrefix(const char* path, std::size_t limit)
         return result;
     }
     result.Opened = true;
+    result.Size = static_cast<std::uintmax_t>(info.st_size);
     result.Bytes.resize(limit);
     std::size_t filled = 0;
     while (filled < limit) {

@@ -14,6 +14,7 @@ struct FileRead {
     // True when the file could be opened at all (Error may still report
     // a failure while reading).
     bool Opened = false;
+    std::uintmax_t Size = 0; // the whole file's size, read or not
     std::vector<std::uint8_t> Bytes;
 };
 

@@ -41,3 +41,37 @@ LevelFileResult ReadLevelFile(const char* path, TLevelTable& table)
     }
     return result;
 }
+
+std::optional<LevelFileContents> ReadLevelContents(const char* path, std::size_t maxRecords, int& error)
+{
+    // One incomplete record more than the limit, for a file that ends in one.
+    const FileRead file = ReadFilePrefix(path, maxRecords * LevelRecordSize + LevelRecordSize - 1);
+    if (!file.Opened) {
+        error = file.Error;
+        return std::nullopt;
+    }
+    LevelFileContents contents;
+    contents.FileBytes = file.Size;
+    contents.ReadError = file.Error;
+    const std::size_t whole = std::min(file.Bytes.size() / LevelRecordSize, maxRecords);
+    contents.Records.resize(whole);
+    if (whole > 0)
+        std::memcpy(contents.Records.data(), file.Bytes.data(), whole * LevelRecordSize);
+    if (file.Error == 0 && file.Bytes.size() == file.Size)
+        contents.Incomplete.assign(file.Bytes.begin() + static_cast<std::ptrdiff_t>(whole * LevelRecordSize), file.Bytes.end());
+    return contents;
+}
+
+std::vector<LevelFileFault> FaultsOf(const LevelFileContents& contents)
+{
+    std::vector<LevelFileFault> faults;
+    if (contents.BytesAfterLastRecord() != 0)
+        faults.push_back(LevelFileFault::IncompleteLastRecord);
+    if (contents.RecordsInFile() > MaxLevels)
+        faults.push_back(LevelFileFault::MoreThanTheGamePlays);
+    if (contents.ReadError != 0)
+        faults.push_back(LevelFileFault::ReadStopped);
+    if (contents.RecordsInFile() == 0)
+        faults.push_back(LevelFileFault::NoCompleteRecord);
+    return faults;
+}

@@ -5,7 +5,9 @@
 #include "LevelRecord.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <vector>
 
 inline constexpr const char* LevelFileName = "velor.dat";
 
@@ -28,3 +30,32 @@ LevelFileResult ParseLevelFile(std::span<const std::uint8_t> bytes, TLevelTable&
 
 // Reads the file at `path` into table[1..Count].
 LevelFileResult ReadLevelFile(const char* path, TLevelTable& table);
+
+// A level file as the level tool and the editor read it, to show and mend
+// it: its complete records up to a limit (past the 99 the game plays too),
+// an incomplete last record as far as it goes, and what the file's size
+// says of the rest.
+struct LevelFileContents {
+    std::vector<TLevelRecord> Records;
+    // The bytes of an incomplete record after the last complete one, when
+    // the whole file was read.
+    std::vector<std::uint8_t> Incomplete;
+    std::uintmax_t FileBytes = 0;
+    int ReadError = 0; // the errno where reading stopped part-way
+
+    std::uintmax_t RecordsInFile() const { return FileBytes / LevelRecordSize; }
+    std::uintmax_t BytesAfterLastRecord() const { return FileBytes % LevelRecordSize; }
+};
+
+// What the game meets in such a file, for each program to say in its words.
+enum class LevelFileFault {
+    NoCompleteRecord,     // the game has no level to play
+    IncompleteLastRecord, // the game leaves it out
+    MoreThanTheGamePlays, // the game plays the first 99
+    ReadStopped,          // reading failed part-way
+};
+std::vector<LevelFileFault> FaultsOf(const LevelFileContents& contents);
+
+// Reads at most `maxRecords` complete records; nullopt with the errno in
+// `error` when the file cannot be opened as a regular file.
+std::optional<LevelFileContents> ReadLevelContents(const char* path, std::size_t maxRecords, int& error);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 namespace {
 
 struct Loaded {
@@ -102,4 +104,35 @@ TEST(LevelFile, ParsingTakesOnlyWholeRecords)
     EXPECT_EQ(result.Count, 0);
     EXPECT_EQ(result.Status, LevelFileStatus::Partial);
     EXPECT_EQ(table[1].Target[1], 0);
+}
+
+// The reader the level tool and the editor share: every record up to its
+// limit, a partial one kept, and the faults the game would meet.
+TEST(LevelContents, RecordsUpToTheLimitAPartialOneAndTheFaultsTheGameMeets)
+{
+    TempDir dir;
+    int error = 0;
+    std::vector<std::uint8_t> bytes = NumberedLevelFile(3);
+    bytes.insert(bytes.end(), 50, 7);
+    const auto partial = ReadLevelContents(dir.Write("partial.dat", bytes).c_str(), 1000, error);
+    ASSERT_TRUE(partial);
+    EXPECT_EQ(partial->Records.size(), 3u);
+    EXPECT_EQ(partial->Records[2], NumberedLevel(3));
+    EXPECT_EQ(partial->Incomplete, std::vector<std::uint8_t>(50, 7));
+    EXPECT_EQ(FaultsOf(*partial), std::vector {LevelFileFault::IncompleteLastRecord});
+
+    // Beyond the limit the size still counts; nothing of the rest is read.
+    const auto many = ReadLevelContents(dir.Write("many.dat", NumberedLevelFile(101)).c_str(), 99, error);
+    ASSERT_TRUE(many);
+    EXPECT_EQ(many->Records.size(), 99u);
+    EXPECT_TRUE(many->Incomplete.empty());
+    EXPECT_EQ(many->RecordsInFile(), 101u);
+    EXPECT_EQ(FaultsOf(*many), std::vector {LevelFileFault::MoreThanTheGamePlays});
+
+    const auto empty = ReadLevelContents(dir.Write("empty.dat", {}).c_str(), 99, error);
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(FaultsOf(*empty), std::vector {LevelFileFault::NoCompleteRecord});
+
+    EXPECT_FALSE(ReadLevelContents(dir.Path.c_str(), 99, error));
+    EXPECT_EQ(error, EISDIR);
 }

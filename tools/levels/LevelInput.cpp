@@ -2,50 +2,63 @@
 
 #include "LevelFile.h"
 
+#include <cerrno>
 #include <charconv>
-#include <filesystem>
+#include <cstring>
 #include <ostream>
-#include <system_error>
+
+namespace {
+
+std::string WhyNotOpened(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return "no such file";
+    case EISDIR:
+    case EINVAL:
+        return "not a regular file";
+    case EACCES:
+    case EPERM:
+        return "no permission to read it";
+    default:
+        return std::strerror(error);
+    }
+}
+
+std::string FaultText(LevelFileFault fault, const LevelFileContents& contents)
+{
+    switch (fault) {
+    case LevelFileFault::IncompleteLastRecord:
+        return "size " + std::to_string(contents.FileBytes) + " is not a multiple of " + std::to_string(LevelRecordSize) +
+               ": " + std::to_string(contents.BytesAfterLastRecord()) + " bytes after the last complete record";
+    case LevelFileFault::MoreThanTheGamePlays:
+        return std::to_string(contents.RecordsInFile()) + " records, more than " + std::to_string(MaxLevels) +
+               ": the game loads only the first " + std::to_string(MaxLevels);
+    case LevelFileFault::ReadStopped:
+        return "reading failed after record " + std::to_string(contents.Records.size());
+    case LevelFileFault::NoCompleteRecord:
+        return "no complete level record";
+    }
+    return {};
+}
+
+} // namespace
 
 std::optional<LevelInput> LoadLevels(const std::string& path, std::string& error)
 {
-    std::error_code code;
-    const auto status = std::filesystem::status(path, code);
-    if (code || !std::filesystem::exists(status)) {
-        error = "cannot open " + path + ": no such file";
-        return std::nullopt;
-    }
-    if (!std::filesystem::is_regular_file(status)) {
-        error = "cannot open " + path + ": not a regular file";
+    int failure = 0;
+    const auto contents = ReadLevelContents(path.c_str(), MaxLevels, failure);
+    if (!contents) {
+        error = "cannot open " + path + ": " + WhyNotOpened(failure);
         return std::nullopt;
     }
     LevelInput input;
-    input.Size = std::filesystem::file_size(path, code);
-    if (code) {
-        error = "cannot open " + path + ": " + code.message();
-        return std::nullopt;
-    }
-
-    auto table = std::make_unique<TLevelTable>();
-    const LevelFileResult read = ReadLevelFile(path.c_str(), *table);
-    if (read.Status == LevelFileStatus::Missing) {
-        error = "cannot open " + path + ": no permission to read it";
-        return std::nullopt;
-    }
-    for (int n = 1; n <= read.Count; ++n)
-        input.Levels.push_back((*table)[n]);
-    input.RecordsInFile = input.Size / LevelRecordSize;
-    if (input.Size % LevelRecordSize != 0)
-        input.Faults.push_back("size " + std::to_string(input.Size) + " is not a multiple of " +
-                               std::to_string(LevelRecordSize) + ": " + std::to_string(input.Size % LevelRecordSize) +
-                               " bytes after the last complete record");
-    if (input.RecordsInFile > MaxLevels)
-        input.Faults.push_back(std::to_string(input.RecordsInFile) + " records, more than " + std::to_string(MaxLevels) +
-                               ": the game loads only the first " + std::to_string(MaxLevels));
-    if (read.Status == LevelFileStatus::ReadError)
-        input.Faults.push_back("reading failed after record " + std::to_string(read.Count));
-    if (input.RecordsInFile == 0)
-        input.Faults.push_back("no complete level record");
+    input.Size = contents->FileBytes;
+    input.RecordsInFile = contents->RecordsInFile();
+    input.Levels = contents->Records;
+    for (const LevelFileFault fault : FaultsOf(*contents))
+        input.Faults.push_back(FaultText(fault, *contents));
     return input;
 }
 

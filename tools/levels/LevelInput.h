@@ -1,5 +1,5 @@
-// Reading a level file for the tool, with the same reader as the game, and
-// saying in words what is wrong with it.
+// Reading a level file for the tool, with the reader the editor shares
+// (LevelFile.h), and saying in words what is wrong with it.
 #pragma once
 
 #include "LevelRecord.h"
