@@ -3,11 +3,20 @@
 #include "Player.h"
 #include "StoneRules.h"
 
+namespace {
+
+constexpr double EditorSeconds = 60;
+// The proof searches from the start and back from the target at once: the
+// editor's analysis is the one search the machine runs.
+constexpr int EditorThreads = 2;
+
+} // namespace
+
 SolveBudget EditorBudget(SearchWatch* watch)
 {
     SolveBudget budget;
-    budget.OptimalNodes = 3'000'000;
-    budget.FallbackNodes = 500'000;
+    budget.Seconds = EditorSeconds;
+    budget.Threads = EditorThreads;
     budget.Watch = watch;
     return budget;
 }
@@ -32,6 +41,8 @@ void Analyse(const TLevelRecord& level, SearchWatch& watch, const std::function<
     const SolveResult solution = solver.Solve(level.Board, budget);
     report.Positions = solution.Nodes;
     report.LowerBound = solution.LowerBound;
+    report.Seconds = solution.Seconds;
+    report.Cause = solution.Cause;
     if (watch.Stopped())
         return finish(Verdict::Unknown);
     switch (solution.Status) {
@@ -48,10 +59,10 @@ void Analyse(const TLevelRecord& level, SearchWatch& watch, const std::function<
     report.Solution = solution.Moves;
     if (report.Optimal)
         report.LowerBound = report.Par();
-    report.Detour = report.Par() - solver.Bound(level.Board);
+    report.Detour = report.Par() - solver.PlainBound(level.Board);
     publish(report);
 
-    const StartMoves starts = CountDeadStarts(solver, level.Board, solution.Moves, budget.DeadEndNodes, &watch);
+    const StartMoves starts = CountDeadStarts(solver, level.Board, solution.Moves, budget);
     if (watch.Stopped())
         return finish(Verdict::Solvable);
     report.Starts = starts;

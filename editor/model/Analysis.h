@@ -19,9 +19,9 @@ enum class Verdict {
     Empty,           // no stone that could move: nothing to solve
     AlreadySolved,   // the start equals the target
     DifferentStones, // start and target do not hold the same stones
-    Unsolvable,      // proved: no sequence of moves reaches the target
+    Unsolvable,      // proved: every position reachable was searched, none is the target
     Solvable,        // a solution is known (Optimal says whether it is a shortest one)
-    Unknown,         // the search ran out of its budget (or was stopped)
+    Unknown,         // no solution known: the search ran out of its budget (or was stopped)
 };
 
 struct AnalysisReport {
@@ -30,6 +30,8 @@ struct AnalysisReport {
     std::vector<Move> Solution;
     int LowerBound = 0;          // no solution is shorter; while running: proved so far
     std::size_t Positions = 0;   // searched for the par
+    double Seconds = 0;          // the search for the par took
+    StopCause Cause = StopCause::None; // what ended that search before its answer was complete
     std::optional<int> Detour;   // par less the lower bound at the start
     std::optional<StartMoves> Starts;
     std::optional<int> PlayersPercent; // simulated players who solve it

@@ -1,5 +1,6 @@
 #include "AnalysisRunner.h"
 
+#include <algorithm>
 #include <atomic>
 #include <mutex>
 #include <thread>
@@ -17,17 +18,34 @@ struct AnalysisRunner::Job {
 AnalysisRunner::~AnalysisRunner()
 {
     Stop();
+    for (const auto& job : Stopped)
+        if (job->Worker.joinable())
+            job->Worker.join();
+}
+
+void AnalysisRunner::RetireFinished()
+{
+    std::erase_if(Stopped, [](const std::shared_ptr<Job>& job) {
+        if (!job->Done)
+            return false;
+        if (job->Worker.joinable())
+            job->Worker.join(); // it has ended: no wait
+        return true;
+    });
 }
 
 void AnalysisRunner::Stop()
 {
     if (!Current)
         return;
-    // The search looks at its watch every few hundred positions, so the
-    // thread ends within milliseconds (at most 15 ms measured on the
-    // hardest shipped levels).
+    // The search looks at its watch every few positions, so it stops
+    // within a millisecond; what it frees afterwards is freed on its own
+    // thread, and the job is kept until that thread has ended.
     Current->Watch.Cancel();
-    if (Current->Worker.joinable())
+    RetireFinished();
+    if (!Current->Done)
+        Stopped.push_back(Current);
+    else if (Current->Worker.joinable())
         Current->Worker.join();
 }
 
@@ -36,7 +54,7 @@ void AnalysisRunner::Start(const TLevelRecord& level)
     Stop();
     auto job = std::make_shared<Job>();
     job->Level = level;
-    Job* raw = job.get();
+    Job* raw = job.get(); // the runner keeps every job until its thread has ended
     job->Worker = std::thread([raw] {
         Analyse(raw->Level, raw->Watch, [raw](const AnalysisReport& report) {
             const std::lock_guard guard(raw->Lock);
@@ -77,4 +95,10 @@ AnalysisReport AnalysisRunner::Report() const
 bool AnalysisRunner::Busy() const
 {
     return Current && !Current->Done;
+}
+
+bool AnalysisRunner::AllEnded() const
+{
+    const auto ended = [](const std::shared_ptr<Job>& job) { return job->Done.load(); };
+    return (!Current || ended(Current)) && std::all_of(Stopped.begin(), Stopped.end(), ended);
 }

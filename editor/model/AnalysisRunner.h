@@ -1,17 +1,20 @@
 // Runs the analysis of one level at a time on a thread of its own. A new
 // level stops the analysis of the previous one; the caller polls for the
-// report, which between the steps shows the search's progress.
+// report, which between the steps shows the search's progress. A stopped
+// analysis gives its memory back on its own thread: a search may hold a
+// gigabyte, and the edit that stopped it does not wait for that.
 #pragma once
 
 #include "Analysis.h"
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class AnalysisRunner {
 public:
     AnalysisRunner() = default;
-    ~AnalysisRunner(); // stops the running analysis and waits for it
+    ~AnalysisRunner(); // stops the running analysis and waits for every thread
     AnalysisRunner(const AnalysisRunner&) = delete;
     AnalysisRunner& operator=(const AnalysisRunner&) = delete;
 
@@ -25,8 +28,14 @@ public:
     // proof still running.
     AnalysisReport Report() const;
     bool Busy() const;
+    // No thread of the runner is working any more: also the stopped ones
+    // have ended and given back their memory.
+    bool AllEnded() const;
 
 private:
     struct Job;
+    void RetireFinished();
+
     std::shared_ptr<Job> Current;
+    std::vector<std::shared_ptr<Job>> Stopped; // told to stop, perhaps still giving back memory
 };

@@ -2,6 +2,9 @@
 
 #include "Budget.h"
 
+#include <algorithm>
+#include <cstdio>
+
 std::string Grouped(std::size_t number)
 {
     std::string digits = std::to_string(number);
@@ -9,6 +12,23 @@ std::string Grouped(std::size_t number)
         digits.insert(static_cast<std::size_t>(at), "\u202F");
     return digits;
 }
+
+namespace {
+
+// Why the search stopped before it knew, and after how long.
+std::string StopWords(const AnalysisReport& report)
+{
+    if (report.Cause == StopCause::Depth)
+        return "die Lösungen lägen tiefer, als die Suche zählen kann";
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.1f", report.Seconds);
+    std::string text = seconds;
+    std::replace(text.begin(), text.end(), '.', ',');
+    text = "die Suche hielt nach " + text + " s und " + Grouped(report.Positions) + " Stellungen an, ";
+    return text + (report.Cause == StopCause::Memory ? "ihr Speicher war voll" : "ihre Zeit war um");
+}
+
+} // namespace
 
 std::string VerdictLine(const AnalysisReport& report)
 {
@@ -30,9 +50,9 @@ std::string VerdictLine(const AnalysisReport& report)
         return "Lösbar, Par zwischen " + std::to_string(report.LowerBound) + " und " + std::to_string(report.Par()) +
                " (nicht bewiesen).";
     case Verdict::Unknown:
-        return report.Finished ? "Unentschieden: die Suche gab nach " + Grouped(report.Positions) +
-                                     " Stellungen auf; Par mindestens " + std::to_string(report.LowerBound) + "."
-                               : "Abgebrochen.";
+        if (!report.Finished)
+            return "Abgebrochen.";
+        return "Unentschieden: " + StopWords(report) + "; Par mindestens " + std::to_string(report.LowerBound) + ".";
     }
     return {};
 }

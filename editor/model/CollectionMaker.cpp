@@ -60,8 +60,7 @@ MadeCollection MakeCollection(int count, std::uint64_t seed, SearchWatch* watch,
 {
     MadeCollection made;
     count = std::clamp(count, 1, MaxLevels);
-    SolveBudget budget;
-    budget.Watch = watch;
+    const SolveBudget budget = GeneratorBudget(watch);
     Dice dice(seed, 0);
     for (int n = 0; n < count; ++n) {
         // 0 for the first level, 1 for the last.

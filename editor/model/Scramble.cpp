@@ -17,9 +17,8 @@ ScrambleResult ScrambleTarget(const TCells& target, ParRange wished, std::uint64
     rules.ParHigh = wished.High;
     rules.DetourHigh = wished.High;
     rules.Bias = AwayBias;
-    SolveBudget budget; // the level tool's own: many walks are tried, each must be proved quickly
-    budget.Watch = watch;
-    const GenerateResult made = GenerateFrom(target, rules, budget);
+    // The level tool's own budget: many walks are tried, each must be proved quickly.
+    const GenerateResult made = GenerateFrom(target, rules, GeneratorBudget(watch));
     if (StopRequested(watch)) {
         result.Error = "Das Mischen wurde abgebrochen.";
     } else if (!made.Level) {

@@ -1,6 +1,5 @@
 #include "CommandLine.h"
 
-#include <algorithm>
 #include <iostream>
 
 namespace {
@@ -33,7 +32,6 @@ const CommandLineProgram GameCommandLine {
     "  --help     diese Hilfe zeigen\n"
     "  --version  die Version zeigen\n",
     false,
-    false,
 };
 
 const CommandLineProgram EditorCommandLine {
@@ -49,28 +47,17 @@ const CommandLineProgram EditorCommandLine {
     "  -h, --help     diese Hilfe zeigen\n"
     "  -v, --version  die Version zeigen\n",
     true,
-    false,
 };
 
-const CommandLineProgram LevelToolCommandLine {
-    "velorin-levels",
-    "usage: velorin-levels check FILE [--players N]  check every level of a level file\n"
-    "       velorin-levels solve FILE N     shortest solution of level N\n"
-    "       velorin-levels show FILE N      board and target of level N\n"
-    "       velorin-levels gen RECIPE OUT   write the level file of a recipe\n"
-    "       velorin-levels report RECIPE FILE MARKDOWN SVG\n"
-    "                                       the measures of every level into the table of\n"
-    "                                       MARKDOWN and a plot of their curve\n"
-    "       velorin-levels --help | --version\n",
-    true,
-    true,
-};
+std::string_view ProgramVersion()
+{
+    return Version;
+}
 
 std::optional<int> AnswerCommandLine(const CommandLineProgram& program, int argc, const char* const* argv,
                                      std::ostream& out)
 {
-    const int last = program.OnlyFirstArgument ? std::min(argc, 2) : argc;
-    for (int i = 1; i < last && argv[i]; ++i) {
+    for (int i = 1; i < argc && argv[i]; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--")
             break;

@@ -15,14 +15,13 @@ struct CommandLineProgram {
     // Whether the short forms -h, -? and -v count as well; the game keeps
     // every argument but the two long ones for the toolkit.
     bool ShortOptions;
-    // Whether only the first argument may ask: the level tool's commands
-    // take the arguments after it.
-    bool OnlyFirstArgument;
 };
 
 extern const CommandLineProgram GameCommandLine;
 extern const CommandLineProgram EditorCommandLine;
-extern const CommandLineProgram LevelToolCommandLine;
+
+// The project's version, as --version shows it.
+std::string_view ProgramVersion();
 
 // The exit status when the arguments ask for the usage or the version,
 // which are then written to `out`; nothing otherwise. Arguments after

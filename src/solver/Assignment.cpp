@@ -7,6 +7,9 @@
 
 namespace {
 
+// The most items a matching takes: every cell of the board.
+constexpr int MostItems = 81;
+
 int ByTrial(int m, const std::int16_t* cost, int infinite)
 {
     std::array<int, 4> place {};
@@ -25,13 +28,13 @@ int ByTrial(int m, const std::int16_t* cost, int infinite)
 int Hungarian(int m, const std::int16_t* cost, int infinite)
 {
     const int big = infinite * (m + 1);
-    std::vector<int> u(m + 1, 0), v(m + 1, 0), owner(m + 1, 0), way(m + 1, 0), least(m + 1);
-    std::vector<char> used(m + 1);
+    std::array<int, MostItems + 1> u {}, v {}, owner {}, way {}, least {};
+    std::array<char, MostItems + 1> used {};
     for (int r = 1; r <= m; ++r) {
         owner[0] = r;
         int c0 = 0;
-        std::fill(least.begin(), least.end(), big);
-        std::fill(used.begin(), used.end(), 0);
+        std::fill(least.begin(), least.begin() + m + 1, big);
+        std::fill(used.begin(), used.begin() + m + 1, 0);
         do {
             used[c0] = 1;
             const int r0 = owner[c0];

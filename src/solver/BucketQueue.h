@@ -3,6 +3,7 @@
 // layer quickly. Priorities are small integers, so buckets beat a heap.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -47,6 +48,18 @@ public:
 
     // The lowest f that may still be queued.
     int LowestF() const { return MinF; }
+
+    std::size_t Bytes() const
+    {
+        using Ids = std::vector<std::uint32_t>;
+        std::size_t bytes = Rows.capacity() * sizeof(std::vector<Ids>) + Top.capacity() * sizeof(int);
+        for (const auto& row : Rows) {
+            bytes += row.capacity() * sizeof(Ids);
+            for (const auto& ids : row)
+                bytes += ids.capacity() * sizeof(std::uint32_t);
+        }
+        return bytes;
+    }
 
 private:
     std::vector<std::vector<std::vector<std::uint32_t>>> Rows; // [f][g]

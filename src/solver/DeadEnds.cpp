@@ -4,6 +4,9 @@
 
 namespace {
 
+// The weight of the search for any way on: near greedy.
+constexpr int GreedyWeight = 4;
+
 // A move that can be taken back at once keeps the level alive.
 bool CanUndo(const LevelSearch& search, const TCells& after, const Move& move)
 {
@@ -16,7 +19,7 @@ bool CanUndo(const LevelSearch& search, const TCells& after, const Move& move)
 } // namespace
 
 StartMoves CountDeadStarts(const LevelSolver& solver, const TCells& start, const std::vector<Move>& solution,
-                           std::size_t maxNodes, SearchWatch* watch)
+                           const SolveBudget& budget)
 {
     // The solution goes group by group; the first move in each group starts
     // a way to the target.
@@ -45,10 +48,17 @@ StartMoves CountDeadStarts(const LevelSolver& solver, const TCells& start, const
         }
         // Any way to the group's target will do, so search greedily; only a
         // dead position makes it look at everything it can reach.
-        const SearchResult found = search.Run(after, {maxNodes, 4, 1, true, watch});
+        SearchLimits greedy;
+        greedy.Deadline = SearchClock::now() + std::chrono::duration_cast<SearchClock::duration>(
+                                                   std::chrono::duration<double>(budget.DeadEndSeconds));
+        greedy.MemoryBytes = budget.MemoryBytes;
+        greedy.WeightNum = GreedyWeight;
+        greedy.StopAtFirst = true;
+        greedy.Watch = budget.Watch;
+        const SearchResult found = search.Run(after, greedy);
         if (found.Outcome == SearchOutcome::Exhausted)
             ++report.Dead;
-        else if (found.Outcome == SearchOutcome::OverBudget)
+        else if (found.Outcome != SearchOutcome::Found)
             ++report.Unknown;
     }
     return report;

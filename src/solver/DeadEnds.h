@@ -15,8 +15,9 @@ struct StartMoves {
     int Unknown = 0; // neither proved dead nor shown to be alive
 };
 
-// `solution`, if known, spares the search for its first move. `maxNodes`
-// bounds each search from a position after a start move.
-// A stop request on `watch` ends the count early, the rest counted as unknown.
+// `solution`, if known, spares the search for its first move. Each search
+// from a position after a start move has the budget's DeadEndSeconds and
+// MemoryBytes; a stop request on its watch ends the count early, the rest
+// counted as unknown.
 StartMoves CountDeadStarts(const LevelSolver& solver, const TCells& start, const std::vector<Move>& solution,
-                           std::size_t maxNodes, SearchWatch* watch = nullptr);
+                           const SolveBudget& budget);

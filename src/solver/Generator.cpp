@@ -5,51 +5,31 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <set>
+#include <utility>
 
 namespace {
 
-// A walk of `recipe.Depth` steps backwards from the target.
-TCells WalkBack(const LevelSearch& search, const TCells& target, const LevelRecipe& recipe, Dice& dice)
-{
-    TCells board = target;
-    std::set<std::array<std::uint8_t, CellCount>> seen;
-    const auto key = [](const TCells& b) { return std::to_array(b.Item); };
-    seen.insert(key(board));
-    for (int step = 0; step < recipe.Depth; ++step) {
-        // Predecessors not yet visited, and of them those that lie further
-        // from the target by the heuristic.
-        std::vector<TCells> fresh, further;
-        const int here = search.Bound(board);
-        for (const Move& move : MovesInto(search.Table(), board)) {
-            TCells before = board;
-            ApplyMove(before, move);
-            if (seen.contains(key(before)))
-                continue;
-            fresh.push_back(before);
-            if (search.Bound(before) > here)
-                further.push_back(before);
-        }
-        if (fresh.empty())
-            break;
-        const auto& pool = !further.empty() && dice.Chance(recipe.Bias) ? further : fresh;
-        board = pool[dice.Below(pool.size())];
-        seen.insert(key(board));
-    }
-    return board;
-}
+// What the generator may spend on each walk.
+constexpr double WalkSeconds = 5;
+constexpr double WalkDeadEndSeconds = 1;
 
-bool MeetsDeadRule(const DeadRule& rule, const StartMoves& starts)
+// Whether the start moves meet the recipe's rule on dead ones; nullopt
+// when the moves left unsettled could go either way.
+std::optional<bool> MeetsDeadRule(const DeadRule& rule, const StartMoves& starts)
 {
-    if (starts.Unknown > 0)
-        return false;
     switch (rule.Rule) {
     case DeadRule::Kind::Any:
         return true;
     case DeadRule::Kind::None:
-        return starts.Dead == 0;
+        if (starts.Dead > 0)
+            return false;
+        return starts.Unknown > 0 ? std::nullopt : std::optional(true);
     case DeadRule::Kind::AtLeast:
-        return starts.Dead >= rule.Count;
+        if (starts.Dead >= rule.Count)
+            return true;
+        return starts.Dead + starts.Unknown < rule.Count ? std::optional(false) : std::nullopt;
     }
     return false;
 }
@@ -62,6 +42,47 @@ bool OnlyColourMoves(const LevelSolver& solver, const TCells& start, int code)
 }
 
 } // namespace
+
+BackwardWalk WalkBackwards(const LevelSearch& search, const TCells& target, int depth, int bias, Dice& dice)
+{
+    TCells board = target;
+    std::vector<Move> back; // from each position to the one before it
+    std::set<std::array<std::uint8_t, CellCount>> seen;
+    const auto key = [](const TCells& b) { return std::to_array(b.Item); };
+    seen.insert(key(board));
+    for (int step = 0; step < depth; ++step) {
+        // Predecessors not yet visited, and of them those that lie further
+        // from the target by the plain bound.
+        std::vector<std::pair<TCells, Move>> fresh, further;
+        const int here = search.PlainBound(board);
+        for (const Move& move : MovesInto(search.Table(), board)) {
+            TCells before = board;
+            ApplyMove(before, move);
+            if (seen.contains(key(before)))
+                continue;
+            fresh.emplace_back(before, move);
+            if (search.PlainBound(before) > here)
+                further.emplace_back(before, move);
+        }
+        if (fresh.empty())
+            break;
+        const auto& pool = !further.empty() && dice.Chance(bias) ? further : fresh;
+        const auto& [before, move] = pool[dice.Below(pool.size())];
+        board = before;
+        back.push_back(move);
+        seen.insert(key(board));
+    }
+    return {board, {back.rbegin(), back.rend()}};
+}
+
+SolveBudget GeneratorBudget(SearchWatch* watch)
+{
+    SolveBudget budget;
+    budget.Seconds = WalkSeconds;
+    budget.DeadEndSeconds = WalkDeadEndSeconds;
+    budget.Watch = watch;
+    return budget;
+}
 
 TCells TargetOf(const LevelRecipe& recipe)
 {
@@ -104,6 +125,29 @@ GenerateResult Generate(const LevelRecipe& recipe, const SolveBudget& budget)
     return GenerateFrom(TargetOf(recipe), recipe, budget);
 }
 
+std::string TallyText(const WalkTally& t)
+{
+    std::string text = std::to_string(t.Tried) + (t.Tried == 1 ? " walk" : " walks") + " tried: ";
+    if (t.HighestPar >= 0)
+        text += "proved pars " + std::to_string(t.LowestPar) + " to " + std::to_string(t.HighestPar);
+    else
+        text += "no par proved";
+    const std::pair<int, const char*> dropped[] = {
+        {t.TooShort, "too short for the par window by the walk alone"},
+        {t.TooFar, "too far for it by the bounds alone"},
+        {t.Unproved, "with a par not proved within the budget"},
+        {t.OutsideWindow, "proved outside the par window"},
+        {t.DetourFailed, "failed the detour"},
+        {t.MoverFailed, "failed the one moving colour"},
+        {t.DeadRuleFailed, "failed the rule on dead start moves"},
+        {t.Unsettled, "dropped because start moves the rule on dead ends needs settled were left unsettled"},
+    };
+    for (const auto& [count, reason] : dropped)
+        if (count > 0)
+            text += "; " + std::to_string(count) + " " + reason;
+    return text;
+}
+
 GenerateResult GenerateFrom(const TCells& target, const LevelRecipe& recipe, const SolveBudget& budget)
 {
     GenerateResult result;
@@ -114,49 +158,70 @@ GenerateResult GenerateFrom(const TCells& target, const LevelRecipe& recipe, con
         return result;
     }
     bool everMoved = false;
-    // What the rejected walks gave, for the author.
-    int lowest = 1 << 30, highest = -1, tooFar = 0, detourFailed = 0, deadRuleFailed = 0, moverFailed = 0;
+    WalkTally& tally = result.Tally;
     for (int attempt = recipe.FirstWalk; attempt < recipe.FirstWalk + recipe.Tries; ++attempt) {
         if (StopRequested(budget.Watch)) {
             result.Error = "stopped";
             return result;
         }
         Dice dice(recipe.Seed, static_cast<std::uint64_t>(attempt));
-        const TCells start = WalkBack(search, target, recipe, dice);
+        const BackwardWalk walk = WalkBackwards(search, target, recipe.Depth, recipe.Bias, dice);
+        const TCells& start = walk.Start;
         if (start == target)
             continue;
         everMoved = true;
-        // The par lies at least at the bound: a start whose bound leaves no
-        // room for the detour asked for within the window is no candidate.
-        const int bound = solver.Bound(start);
-        if (bound > recipe.ParHigh - recipe.DetourLow) {
-            ++tooFar;
+        ++tally.Tried;
+        // The walk bounds the par from above, the bounds from below: a
+        // start they put outside the window, or whose plain bound leaves no
+        // room for the detour asked for, is no candidate.
+        if (static_cast<int>(walk.Solution.size()) < recipe.ParLow) {
+            ++tally.TooShort;
+            continue;
+        }
+        const int plain = solver.PlainBound(start);
+        if (plain > recipe.ParHigh - recipe.DetourLow || solver.Bound(start) > recipe.ParHigh) {
+            ++tally.TooFar;
             continue;
         }
         // Only a proved par will do.
-        SolveBudget exact = budget;
-        exact.FallbackNodes = 0;
-        const SolveResult solution = solver.Solve(start, exact);
-        if (solution.Status != SolveStatus::Optimal)
+        const SolveResult solution = solver.Solve(start, budget, walk.Solution);
+        if (StopRequested(budget.Watch)) {
+            result.Error = "stopped";
+            return result;
+        }
+        if (solution.Status != SolveStatus::Optimal) {
+            ++tally.Unproved;
             continue;
+        }
         const int par = static_cast<int>(solution.Moves.size());
-        lowest = std::min(lowest, par);
-        highest = std::max(highest, par);
-        if (par < recipe.ParLow || par > recipe.ParHigh)
+        tally.LowestPar = std::min(tally.LowestPar, par);
+        tally.HighestPar = std::max(tally.HighestPar, par);
+        if (par < recipe.ParLow || par > recipe.ParHigh) {
+            ++tally.OutsideWindow;
             continue;
+        }
         GeneratedLevel level;
-        level.Detour = par - bound;
+        level.Detour = par - plain;
         if (level.Detour < recipe.DetourLow || level.Detour > recipe.DetourHigh) {
-            ++detourFailed;
+            ++tally.DetourFailed;
             continue;
         }
         if (recipe.OnlyMover != 0 && !OnlyColourMoves(solver, start, recipe.OnlyMover)) {
-            ++moverFailed;
+            ++tally.MoverFailed;
             continue;
         }
-        level.Starts = CountDeadStarts(solver, start, solution.Moves, budget.DeadEndNodes, budget.Watch);
-        if (!MeetsDeadRule(recipe.Dead, level.Starts)) {
-            ++deadRuleFailed;
+        level.Starts = CountDeadStarts(solver, start, solution.Moves, budget);
+        if (StopRequested(budget.Watch)) {
+            result.Error = "stopped";
+            return result;
+        }
+        const std::optional<bool> meets = MeetsDeadRule(recipe.Dead, level.Starts);
+        if (!meets) {
+            ++tally.Unsettled;
+            continue;
+        }
+        if (!*meets) {
+            ++tally.DeadRuleFailed;
             continue;
         }
         level.Record = {target, start};
@@ -169,14 +234,6 @@ GenerateResult GenerateFrom(const TCells& target, const LevelRecipe& recipe, con
         result.Error = "no stone of its pattern can move, so it cannot be scrambled";
         return result;
     }
-    result.Error = "no walk of " + std::to_string(recipe.Tries) + " met its rules (";
-    if (highest >= 0)
-        result.Error += "proved pars " + std::to_string(lowest) + " to " + std::to_string(highest);
-    else
-        result.Error += "no par proved";
-    result.Error += ", " + std::to_string(tooFar) + " too far for the window by the bound alone";
-    result.Error += "; in the par window " + std::to_string(detourFailed) + " failed the detour, " +
-                    std::to_string(moverFailed) + " the one moving colour, " + std::to_string(deadRuleFailed) +
-                    " the dead ends)";
+    result.Error = "no walk of " + std::to_string(recipe.Tries) + " met its rules (" + TallyText(tally) + ")";
     return result;
 }

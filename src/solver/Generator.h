@@ -2,12 +2,15 @@
 // pattern, the start by a random walk backwards from it, so that every
 // start is solvable by construction; then the solver decides whether the
 // walk is taken: its par proved and in the recipe's window, its detour too,
-// every start move settled and as many dead as the recipe says, and only
-// the recipe's colour movable at the start if it names one.
+// as many dead start moves as the recipe says (every start move settled
+// unless any number will do), and only the recipe's colour movable at the
+// start if it names one. The walk itself is the solution the solver starts
+// from: it only has to look for a shorter one.
 #pragma once
 
 #include "LevelRecord.h"
 #include "DeadEnds.h"
+#include "Random.h"
 #include "Recipe.h"
 #include "Solver.h"
 
@@ -18,14 +21,32 @@
 struct GeneratedLevel {
     TLevelRecord Record {};
     SolveResult Solution;
-    StartMoves Starts; // every start move settled as dead or alive
-    int Detour = 0;    // par less the lower bound at the start
+    StartMoves Starts; // start moves dead and alive; with "dead any" some may be left unsettled
+    int Detour = 0;    // par less the plain bound at the start
     int Attempt = 0;   // which walk was taken, from 1
 };
+
+// What became of the walks tried: each one dropped is counted by its reason.
+struct WalkTally {
+    int Tried = 0;
+    int LowestPar = 1 << 30, HighestPar = -1; // of the proved pars, in or out of the window
+    int TooShort = 0;      // the walk itself is shorter than the window
+    int TooFar = 0;        // the bounds put the par above the window, or leave no room for the detour
+    int Unproved = 0;      // the par was not proved within the budget
+    int OutsideWindow = 0; // proved outside the window
+    int DetourFailed = 0;
+    int MoverFailed = 0;   // another colour than the recipe's could move at the start
+    int DeadRuleFailed = 0;
+    int Unsettled = 0;     // the rule on dead start moves needed moves settled that were left unknown
+};
+
+// The tally in words: "12 walks tried: proved pars 8 to 14, ...".
+std::string TallyText(const WalkTally& tally);
 
 struct GenerateResult {
     std::optional<GeneratedLevel> Level;
     std::string Error; // why not, when Level is empty
+    WalkTally Tally;   // the walks tried, the one taken included
 };
 
 // The target of a recipe level: its fixed stones, and its classes coloured
@@ -36,6 +57,20 @@ TCells TargetOf(const LevelRecipe& recipe);
 // neighbours such that the stone now on the second cell may move there from
 // the first. Returned as moves that lead from the predecessor to `board`.
 std::vector<Move> MovesInto(const MoveTable& table, const TCells& board);
+
+// A walk of `depth` steps backwards from `target`, each to a position not
+// visited yet; `bias` % of the steps go to a predecessor whose plain bound
+// is higher, when there is one. The start it reaches, and the moves that
+// lead from there back to the target: a solution known by construction.
+struct BackwardWalk {
+    TCells Start {};
+    std::vector<Move> Solution;
+};
+BackwardWalk WalkBackwards(const LevelSearch& search, const TCells& target, int depth, int bias, Dice& dice);
+
+// The budget of the generator for each walk: the proof of its par and the
+// settling of every start move.
+SolveBudget GeneratorBudget(SearchWatch* watch = nullptr);
 
 GenerateResult Generate(const LevelRecipe& recipe, const SolveBudget& budget);
 

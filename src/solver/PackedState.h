@@ -16,7 +16,13 @@ struct PackedState {
         std::uint64_t& word = Words[item / ItemsPerWord];
         word = (word & ~(std::uint64_t {15} << Shift(item))) | (std::uint64_t(code) << Shift(item));
     }
-    bool operator==(const PackedState&) const = default;
+    bool operator==(const PackedState& other) const
+    {
+        std::uint64_t differ = 0; // word by word: no call for a few words
+        for (int w = 0; w < W; ++w)
+            differ |= Words[w] ^ other.Words[w];
+        return differ == 0;
+    }
 
     std::uint64_t Hash() const
     {

@@ -27,16 +27,19 @@ int BestNextBound(const LevelSolver& solver, const TCells& board)
 {
     int best = Heuristic::Infinite;
     for (const Move& move : solver.MovesFrom(board))
-        best = std::min(best, solver.Bound(After(board, move)));
+        best = std::min(best, solver.PlainBound(After(board, move)));
     return best;
 }
 
-bool PlayOnce(const LevelSolver& solver, const TLevelRecord& level, Dice& dice)
+// False as well when `watch` asks to stop: the trials are cut short then.
+bool PlayOnce(const LevelSolver& solver, const TLevelRecord& level, Dice& dice, const SearchWatch* watch)
 {
     TCells board = level.Board;
     std::set<BoardKey> seen {KeyOf(board)};
-    int here = solver.Bound(board);
+    int here = solver.PlainBound(board);
     for (int made = 0; made < PlayerMoveBudget; ++made) {
+        if (StopRequested(watch))
+            return false; // a stop waits for no whole game, nor for a whole look-ahead
         if (here >= Heuristic::Infinite)
             return false; // into a dead end
         // The moves to boards not seen yet, by the bound they leave.
@@ -44,7 +47,7 @@ bool PlayOnce(const LevelSolver& solver, const TLevelRecord& level, Dice& dice)
         for (const Move& move : solver.MovesFrom(board)) {
             TCells next = After(board, move);
             if (!seen.contains(KeyOf(next)))
-                choices.emplace_back(solver.Bound(next), next);
+                choices.emplace_back(solver.PlainBound(next), next);
         }
         if (choices.empty())
             return false;
@@ -53,9 +56,12 @@ bool PlayOnce(const LevelSolver& solver, const TLevelRecord& level, Dice& dice)
                        ->first;
         if (best >= here) {
             // Nothing brings the target closer: look one move further.
-            for (auto& [bound, next] : choices)
+            for (auto& [bound, next] : choices) {
+                if (StopRequested(watch))
+                    return false;
                 if (bound < Heuristic::Infinite)
                     bound = std::min(bound, BestNextBound(solver, next) + 1);
+            }
             best = std::min_element(choices.begin(), choices.end(),
                                     [](const auto& a, const auto& b) { return a.first < b.first; })
                        ->first;
@@ -68,7 +74,7 @@ bool PlayOnce(const LevelSolver& solver, const TLevelRecord& level, Dice& dice)
         if (board == level.Target)
             return true;
         seen.insert(KeyOf(board));
-        here = solver.Bound(board);
+        here = solver.PlainBound(board);
     }
     return false;
 }
@@ -81,7 +87,10 @@ PlayerTrials SimulatePlayers(const LevelSolver& solver, const TLevelRecord& leve
     PlayerTrials trials;
     for (int run = 0; run < runs && !StopRequested(watch); ++run) {
         Dice dice(seed, static_cast<std::uint64_t>(run));
-        trials.Solved += PlayOnce(solver, level, dice);
+        const bool solved = PlayOnce(solver, level, dice, watch);
+        if (StopRequested(watch))
+            break; // that game was cut short: it counts neither way
+        trials.Solved += solved;
         ++trials.Runs;
     }
     return trials;

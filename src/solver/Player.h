@@ -1,5 +1,5 @@
 // A simulated player, for a measure of difficulty beside par: greedy on the
-// solver's lower bound, a short look-ahead when no move brings it closer,
+// plain bound (Heuristic.h), a short look-ahead when no move brings it closer,
 // random among equal choices, and only as many moves as one attempt pays
 // for at three seconds a move. Many such players try each level; the share
 // that solves it falls as the level needs detours the bound does not see.

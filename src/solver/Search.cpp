@@ -1,20 +1,45 @@
 #include "Search.h"
 
 #include "BucketQueue.h"
-#include "PackedState.h"
+#include "CostCache.h"
+#include "NodeStore.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <limits>
+#include <optional>
 
 namespace {
 
-constexpr std::uint32_t NoParent = std::numeric_limits<std::uint32_t>::max();
-constexpr int MaxDepth = 250; // g is kept in a byte
+constexpr int MaxDepth = 250; // g and f are kept in a byte
+constexpr int MaxPalette = 16;
+// Expansions between looks at the clock, the watch and the memory: a stop
+// comes within a millisecond.
+constexpr std::size_t CheckInterval = 16;
+// The cost cache grows with the positions stored, up to a share of the
+// memory budget and a size that still mostly fits the processor's caches.
+constexpr std::size_t PositionsPerCacheEntry = 2;
+constexpr std::size_t CacheShare = 32;
+constexpr std::size_t MostCacheEntries = std::size_t {1} << 16;
 
-// The search proper, for positions of W words. Node data lies in parallel
-// arrays indexed by node id; the hash table holds (hash, id + 1) pairs.
+// The bound's sums over all codes of one position, with the three largest
+// M and their codes: a move changes two codes, and the largest M of the
+// others is then at hand.
+struct PositionCosts {
+    std::array<ColourCost, MaxPalette> Of {};
+    BoundSums Sums;
+    std::array<int, 3> TopCode {-1, -1, -1};
+
+    int LargestOther(int a, int b) const
+    {
+        for (const int k : TopCode)
+            if (k >= 0 && k != a && k != b)
+                return Of[static_cast<std::size_t>(k)].Moves;
+        return 0;
+    }
+};
+
+// The search proper, for positions of W words.
 //
 // On boards with many stones a position has a hundred children, most of
 // them worse than the parent. So A* runs with partial expansion: a node
@@ -28,41 +53,23 @@ public:
         : Table(table), Bounds(bounds), Items(table.ItemCount()), Palette(table.PaletteSize()),
           Goal(Pack(targetCodes))
     {
-        // Flat copies of the partner lists and terms: the inner loop reads them.
+        // Flat copies of the partner lists: the inner loop reads them.
         PartnerOf.assign(static_cast<std::size_t>(Items) * static_cast<std::size_t>(Palette), {-1, -1});
         for (int i = 0; i < Items; ++i)
             for (int k = 0; k < Palette; ++k) {
                 const auto& list = table.Partners(i, k);
                 for (std::size_t n = 0; n < list.size() && n < 2; ++n)
-                    PartnerOf[i * Palette + k][n] = static_cast<std::int16_t>(list[n]);
+                    PartnerOf[Slot(i, k)][n] = static_cast<std::int16_t>(list[n]);
             }
-        for (int k = 0; k < Palette; ++k)
-            for (int i = 0; i < Items; ++i)
-                Terms.push_back({static_cast<std::int16_t>(bounds.Active(k, i)),
-                                 static_cast<std::int16_t>(bounds.Passive(k, i)),
-                                 static_cast<std::int16_t>(bounds.Total(k, i))});
     }
 
     SearchResult Run(const std::vector<int>& from, const SearchLimits& limits) const override
     {
         OneRun run(*this, limits);
-        const HeuristicSums s = Bounds.SumsOf(from);
-        int near = 0;
-        for (int i = 0; i < Items && !Heuristic::IsDead(s); ++i)
-            near += Bounds.Total(from[i], i);
-        return run.Go(Pack(from), s, near);
+        return run.Go(Pack(from));
     }
 
 private:
-    struct Term {
-        std::int16_t Active, Passive, Near;
-    };
-    // The bound's parts: active and passive steps and all steps to the
-    // nearest target, and all steps along the matching.
-    struct Sums {
-        std::int16_t Active, Passive, Near, Matched;
-    };
-
     static PackedState<W> Pack(const std::vector<int>& codes)
     {
         PackedState<W> s;
@@ -71,254 +78,297 @@ private:
         return s;
     }
 
-    static int CheapBound(const Sums& s) { return Heuristic::Bound({s.Active, s.Passive, s.Near}); }
-    static int FullBound(const Sums& s) { return Heuristic::Bound({s.Active, s.Passive, s.Matched}); }
+    std::size_t Slot(int item, int k) const
+    {
+        return static_cast<std::size_t>(item) * static_cast<std::size_t>(Palette) + static_cast<std::size_t>(k);
+    }
 
-    const Term& TermOf(int k, int i) const { return Terms[k * Items + i]; }
+    bool Offers(int item, int k, int partner) const
+    {
+        const auto& partners = PartnerOf[Slot(item, k)];
+        return partners[0] == partner || partners[1] == partner;
+    }
 
-    // The state of one run: nodes, hash table and open list.
+    // The state of one run: nodes, hash table, open list and cost cache.
     class OneRun {
     public:
         OneRun(const Engine& e, const SearchLimits& limits)
-            : E(e), Limits(limits), Partial(limits.WeightNum == limits.WeightDen)
+            : E(e), Limits(limits), Partial(limits.WeightNum == limits.WeightDen), Store(limits.MemoryBytes),
+              Cache(e.Bounds)
         {
         }
 
-        SearchResult Go(const PackedState<W>& start, const HeuristicSums& startSums, int near)
+        SearchResult Go(const PackedState<W>& start)
         {
-            SearchResult result;
-            if (Heuristic::IsDead(startSums)) {
-                result.Outcome = SearchOutcome::Exhausted;
-                result.LowerBound = Heuristic::Infinite;
-                return result;
-            }
-            Slots.assign(1u << 12, 0);
-            const Sums sums {static_cast<std::int16_t>(startSums.Active), static_cast<std::int16_t>(startSums.Passive),
-                             static_cast<std::int16_t>(near), static_cast<std::int16_t>(startSums.Total)};
-            Add(start, start.Hash(), NoParent, 0, sums);
-            if (start == E.Goal)
-                return Finish(result, 0);
+            std::array<std::uint8_t, CellCount> code {};
+            std::array<ItemMask, MaxPalette> holding {};
+            PositionCosts costs;
+            Decode(start, code, holding);
+            if (!CostsOf(holding, costs))
+                return Ended(SearchOutcome::Exhausted, Heuristic::Infinite);
+            const int h = Heuristic::Bound(costs.Sums);
+            if (h >= Limits.Shorter)
+                return Ended(SearchOutcome::Exhausted, Limits.Shorter);
+            if (Store.Add({start, NoNode, 0, 0}, start.Hash(), OtherBytes()) == NoNode)
+                return Ended(SearchOutcome::OutOfMemory, h);
+            Queue(0, Priority(0, h));
+            LowerBound = h;
+            if (h == 0)
+                return Finish(0); // the start is the target
 
             bool depthCut = false;
             std::uint32_t id;
             int f, g;
             while (Open.Pop(id, f, g)) {
-                if (G[id] != g || NextF[id] != f)
-                    continue; // stale: reached by a shorter way since, or re-queued
-                if (!Limits.StopAtFirst && States[id] == E.Goal)
-                    return Finish(result, id);
+                SearchNode<W>& node = Store[id];
+                if (node.G != g || node.QueuedF != f)
+                    continue; // stale: reached by a shorter way since, or queued again
+                if (Partial)
+                    LowerBound = std::max(LowerBound, f);
+                if (!Limits.StopAtFirst && node.State == E.Goal)
+                    return Finish(id);
+                if (Partial && f >= Limits.Shorter)
+                    return Ended(SearchOutcome::Exhausted, Limits.Shorter);
                 if (g >= MaxDepth) {
                     depthCut = true;
                     continue;
                 }
-                LowestOpenF = f;
-                ++Expansions;
-                if (Limits.Watch != nullptr && (Expansions % WatchInterval) == 0 && Tell(*Limits.Watch)) {
-                    result.Outcome = SearchOutcome::OverBudget;
-                    result.Nodes = States.size();
-                    result.Expansions = Expansions;
-                    return result;
-                }
-                if (const auto found = Expand(id, f); found != NoParent)
-                    return Finish(result, found);
-                if (States.size() > Limits.MaxNodes) {
-                    result.Outcome = SearchOutcome::OverBudget;
-                    result.LowerBound = Partial ? LowestOpenF : 0;
-                    result.Nodes = States.size();
-            result.Expansions = Expansions;
-                    return result;
-                }
+                if ((++Expansions % CheckInterval) == 0)
+                    if (const auto stop = Interrupted())
+                        return Ended(*stop, LowerBound);
+                const std::uint32_t found = Expand(id, f);
+                if (found == OutOfRoom)
+                    return Ended(SearchOutcome::OutOfMemory, LowerBound);
+                if (found != NoNode)
+                    return Finish(found);
             }
-            result.Outcome = depthCut ? SearchOutcome::OverBudget : SearchOutcome::Exhausted;
-            result.LowerBound = depthCut ? MaxDepth : Heuristic::Infinite;
-            result.Nodes = States.size();
-            result.Expansions = Expansions;
-            return result;
+            if (depthCut)
+                return Ended(SearchOutcome::TooDeep, std::max(LowerBound, MaxDepth));
+            return Ended(SearchOutcome::Exhausted, Limits.Shorter < NoKnownLength ? Limits.Shorter : Heuristic::Infinite);
         }
 
     private:
         static constexpr int NoPriority = 1 << 30;
-        static constexpr std::size_t WatchInterval = 512; // expansions between looks at the watch: a stop within milliseconds
+        static constexpr std::uint32_t OutOfRoom = NoNode - 1;
 
-        // Reports the progress; true when the search is to stop.
-        bool Tell(SearchWatch& watch) const
+        void Decode(const PackedState<W>& state, std::array<std::uint8_t, CellCount>& code,
+                    std::array<ItemMask, MaxPalette>& holding) const
         {
-            if (Partial)
-                watch.GroupBound.store(LowestOpenF, std::memory_order_relaxed);
-            watch.Nodes.store(States.size(), std::memory_order_relaxed);
-            return watch.Stopped();
+            for (int i = 0; i < E.Items; ++i) {
+                code[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(state.Get(i));
+                holding[code[static_cast<std::size_t>(i)]].Flip(i);
+            }
+        }
+
+        // The costs of every code; false when some code is dead.
+        bool CostsOf(const std::array<ItemMask, MaxPalette>& holding, PositionCosts& costs)
+        {
+            costs.Sums = {};
+            for (int k = 0; k < E.Palette; ++k) {
+                const ColourCost c = Cache.Get(k, holding[static_cast<std::size_t>(k)]);
+                if (Heuristic::IsDead(c))
+                    return false;
+                costs.Of[static_cast<std::size_t>(k)] = c;
+                costs.Sums.Active += c.Active;
+                costs.Sums.Passive += c.Passive;
+                costs.Sums.Moves += c.Moves;
+                // Keep the three largest M.
+                int code = k;
+                for (int& top : costs.TopCode) {
+                    if (top < 0 || costs.Of[static_cast<std::size_t>(top)].Moves < costs.Of[static_cast<std::size_t>(code)].Moves)
+                        std::swap(top, code);
+                    if (code < 0)
+                        break;
+                }
+            }
+            costs.Sums.LargestMoves = costs.TopCode[0] >= 0 ? costs.Of[static_cast<std::size_t>(costs.TopCode[0])].Moves : 0;
+            return true;
+        }
+
+        // What the open list and the cache hold, as last measured.
+        std::size_t OtherBytes() const { return QueueBytes + Cache.Bytes(); }
+
+        // Why the search must stop now, if it must.
+        std::optional<SearchOutcome> Interrupted()
+        {
+            if (Limits.Watch != nullptr) {
+                if (Partial)
+                    Limits.Watch->GroupBound.store(LowerBound, std::memory_order_relaxed);
+                Limits.Watch->Nodes.store(Store.Size(), std::memory_order_relaxed);
+                if (Limits.Watch->Stopped())
+                    return SearchOutcome::Stopped;
+            }
+            if (StopRequested(Limits.StopWith))
+                return SearchOutcome::Stopped;
+            if (SearchClock::now() >= Limits.Deadline)
+                return SearchOutcome::OutOfTime;
+            if ((Expansions % (CheckInterval * 64)) == 0) {
+                if (Cache.Size() < MostCacheEntries && Store.Size() > Cache.Size() * PositionsPerCacheEntry &&
+                    Cache.Bytes() * 2 * CacheShare < Limits.MemoryBytes)
+                    Cache.Grow();
+                QueueBytes = Open.Bytes();
+                if (QueueBytes + Cache.Bytes() + Store.Bytes() > Limits.MemoryBytes)
+                    return SearchOutcome::OutOfMemory;
+            }
+            return std::nullopt;
         }
 
         // Generates the children of node `id`, queued with priority `f`.
         // Returns the goal's id when StopAtFirst and it was generated,
-        // NoParent otherwise.
+        // OutOfRoom when the memory is full, NoNode otherwise.
+        //
+        // Three passes, so that the memory fetches of one pass overlap: the
+        // moves with the cache slots of their two codes, then the bounds of
+        // the children with the table slots of those kept, then the table.
         std::uint32_t Expand(std::uint32_t id, int f)
         {
-            const PackedState<W> state = States[id];
-            const Sums sums = SumsOf[id];
-            const int g = G[id] + 1;
-            std::array<std::uint8_t, CellCount> code;
-            for (int i = 0; i < E.Items; ++i)
-                code[i] = static_cast<std::uint8_t>(state.Get(i));
-
-            // Which items hold each code, and the matched part of the
-            // bound per code as the parent has it.
-            std::array<ItemMask, 16> holding {};
-            for (int i = 0; i < E.Items; ++i)
-                holding[code[i]].Flip(i);
-            std::array<int, 16> parentMatched;
-            parentMatched.fill(-1);
-            const auto matchedBefore = [&](int k) {
-                if (parentMatched[k] < 0)
-                    parentMatched[k] = Matched(k, holding[k]);
-                return parentMatched[k];
-            };
+            const PackedState<W> state = Store[id].State;
+            const int g = Store[id].G + 1;
+            std::array<std::uint8_t, CellCount> code {};
+            std::array<ItemMask, MaxPalette> holding {};
+            PositionCosts costs;
+            Decode(state, code, holding);
+            CostsOf(holding, costs); // a stored position is never dead
+            const BoundSums& sums = costs.Sums;
 
             int deferred = NoPriority; // the least priority of the children left out
+            std::size_t moves = 0;
             for (int i = 0; i < E.Items; ++i) {
-                const int k = code[i];
-                const std::size_t slot =
-                    static_cast<std::size_t>(i) * static_cast<std::size_t>(E.Palette) + static_cast<std::size_t>(k);
-                for (const int j : E.PartnerOf[slot]) {
+                const int a = code[static_cast<std::size_t>(i)];
+                for (const int j : E.PartnerOf[E.Slot(i, a)]) {
                     if (j < 0)
                         break;
-                    const int kj = code[j];
-                    if (kj == k)
+                    const int b = code[static_cast<std::size_t>(j)];
+                    if (b == a)
                         continue; // swapping two equal stones changes nothing
-                    const Term& iOut = E.TermOf(k, i);
-                    const Term& iIn = E.TermOf(k, j);
-                    const Term& jOut = E.TermOf(kj, j);
-                    const Term& jIn = E.TermOf(kj, i);
-                    if (iIn.Near >= Heuristic::Infinite || jIn.Near >= Heuristic::Infinite)
-                        continue; // a proved dead end
-                    Sums child {
-                        static_cast<std::int16_t>(sums.Active - iOut.Active + iIn.Active - jOut.Active + jIn.Active),
-                        static_cast<std::int16_t>(sums.Passive - iOut.Passive + iIn.Passive - jOut.Passive + jIn.Passive),
-                        static_cast<std::int16_t>(sums.Near - iOut.Near + iIn.Near - jOut.Near + jIn.Near), 0};
-                    // The cheap bound is never above the full one: a child it
-                    // already rules out needs no matching yet.
-                    const int cheap = Priority(g, CheapBound(child));
-                    if (Partial && cheap > f) {
-                        deferred = std::min(deferred, cheap);
+                    if (j < i && E.Offers(j, b, i))
+                        continue; // the same swap, generated from j already
+                    // What the child's bound can at best come down to, from
+                    // whether each stone comes nearer to a target of its
+                    // code: many children are left out without a matching.
+                    const std::uint8_t nearerA = E.Bounds.Closer(a, i, j), nearerB = E.Bounds.Closer(b, j, i);
+                    const auto fell = [](std::uint8_t bits, std::uint8_t measure) { return (bits & measure) != 0 ? 1 : 0; };
+                    const ColourCost& oa = costs.Of[static_cast<std::size_t>(a)];
+                    const ColourCost& ob = costs.Of[static_cast<std::size_t>(b)];
+                    const BoundSums least {sums.Active - fell(nearerA, Heuristic::CloserActive),
+                                           sums.Passive - fell(nearerB, Heuristic::CloserPassive),
+                                           sums.Moves - fell(nearerA, Heuristic::CloserMoves) -
+                                               fell(nearerB, Heuristic::CloserMoves),
+                                           std::max<int>({costs.LargestOther(a, b), oa.Moves - fell(nearerA, Heuristic::CloserMoves),
+                                                          ob.Moves - fell(nearerB, Heuristic::CloserMoves)})};
+                    const int hLeast = Heuristic::Bound(least);
+                    if (g + hLeast >= Limits.Shorter)
+                        continue;
+                    if (Partial && g + hLeast > f) {
+                        deferred = std::min(deferred, g + hLeast);
                         continue;
                     }
-                    const int before = matchedBefore(k) + matchedBefore(kj);
-                    ItemMask movedK = holding[k], movedKj = holding[kj];
-                    movedK.Flip(i);
-                    movedK.Flip(j);
-                    movedKj.Flip(i);
-                    movedKj.Flip(j);
-                    const int after = Matched(k, movedK) + Matched(kj, movedKj);
-                    if (after >= Heuristic::Infinite)
-                        continue; // the stones of a code can no longer all reach their targets
-                    child.Matched = static_cast<std::int16_t>(sums.Matched - before + after);
-                    const int priority = Priority(g, FullBound(child));
-                    if (Partial && priority > f) {
-                        deferred = std::min(deferred, priority);
-                        continue;
-                    }
+                    Candidate& c = Moves[moves++];
+                    c.I = i;
+                    c.J = j;
+                    c.A = a;
+                    c.B = b;
+                    c.MovedA = holding[static_cast<std::size_t>(a)];
+                    c.MovedA.Flip(i);
+                    c.MovedA.Flip(j);
+                    c.MovedB = holding[static_cast<std::size_t>(b)];
+                    c.MovedB.Flip(i);
+                    c.MovedB.Flip(j);
+                    c.SlotA = Cache.SlotOf(a, c.MovedA);
+                    c.SlotB = Cache.SlotOf(b, c.MovedB);
+                    Cache.Prefetch(c.SlotA);
+                    Cache.Prefetch(c.SlotB);
+                }
+            }
 
-                    PackedState<W> next = state;
-                    next.Set(i, kj);
-                    next.Set(j, k);
-                    const std::uint64_t hash = next.Hash();
-                    const std::uint32_t known = Find(next, hash);
-                    if (known == NoParent) {
-                        const std::uint32_t added = Add(next, hash, id, g, child);
-                        if (Limits.StopAtFirst && next == E.Goal)
-                            return added;
-                    } else if (g < G[known]) {
-                        G[known] = static_cast<std::uint8_t>(g);
-                        Parent[known] = id;
-                        Queue(known, priority);
-                    }
+            std::size_t kept = 0;
+            for (std::size_t n = 0; n < moves; ++n) {
+                const Candidate& c = Moves[n];
+                const ColourCost ca = Cache.Get(c.A, c.MovedA, c.SlotA);
+                if (Heuristic::IsDead(ca))
+                    continue; // the stones of a code can no longer all reach their targets
+                const ColourCost cb = Cache.Get(c.B, c.MovedB, c.SlotB);
+                if (Heuristic::IsDead(cb))
+                    continue;
+                const ColourCost& oa = costs.Of[c.A];
+                const ColourCost& ob = costs.Of[c.B];
+                const BoundSums childSums {sums.Active - oa.Active - ob.Active + ca.Active + cb.Active,
+                                       sums.Passive - oa.Passive - ob.Passive + ca.Passive + cb.Passive,
+                                       sums.Moves - oa.Moves - ob.Moves + ca.Moves + cb.Moves,
+                                       std::max<int>({costs.LargestOther(c.A, c.B), ca.Moves, cb.Moves})};
+                const int h = Heuristic::Bound(childSums);
+                if (g + h >= Limits.Shorter)
+                    continue; // no shorter than the solution known
+                const int priority = Priority(g, h);
+                if (Partial && priority > f) {
+                    deferred = std::min(deferred, priority);
+                    continue;
+                }
+                Child& next = Kept[kept++];
+                next.State = state;
+                next.State.Set(c.I, c.B);
+                next.State.Set(c.J, c.A);
+                next.Hash = next.State.Hash();
+                next.Priority = priority;
+                next.Bound = h;
+                Store.Prefetch(next.Hash);
+            }
+
+            for (std::size_t n = 0; n < kept; ++n)
+                Store.PrefetchNode(Kept[n].Hash);
+            for (std::size_t n = 0; n < kept; ++n) {
+                const Child& child = Kept[n];
+                const std::uint32_t known = Store.Find(child.State, child.Hash);
+                if (known == NoNode) {
+                    const std::uint32_t added =
+                        Store.Add({child.State, id, static_cast<std::uint8_t>(g), 0}, child.Hash, OtherBytes());
+                    if (added == NoNode)
+                        return OutOfRoom;
+                    Queue(added, child.Priority);
+                    if (Limits.StopAtFirst && child.Bound == 0)
+                        return added;
+                } else if (g < Store[known].G) {
+                    Store[known].G = static_cast<std::uint8_t>(g);
+                    Store[known].Parent = id;
+                    Queue(known, child.Priority);
                 }
             }
             if (deferred != NoPriority)
                 Queue(id, deferred);
-            return NoParent;
+            return NoNode;
         }
 
-        // The matching of code k, through a cache: the same arrangement of
-        // one colour turns up in many positions.
-        int Matched(int k, const ItemMask& holding)
-        {
-            std::uint64_t h = (holding.Low * 0x9E3779B97F4A7C15ull) ^ (holding.High * 0xC2B2AE3D27D4EB4Full) ^ k;
-            h ^= h >> 29;
-            h *= 0xBF58476D1CE4E5B9ull;
-            CachedMatch& entry = MatchCache[(h >> 40) & (MatchCache.size() - 1)];
-            if (entry.Code != k || !(entry.Holding == holding)) {
-                entry.Code = static_cast<std::int16_t>(k);
-                entry.Holding = holding;
-                entry.Cost = static_cast<std::int16_t>(E.Bounds.MatchedTotal(k, holding));
-            }
-            return entry.Cost;
-        }
-
-        int Priority(int g, int h) const { return g + h * Limits.WeightNum / Limits.WeightDen; }
+        int Priority(int g, int h) const { return Partial ? g + h : g + h * Limits.WeightNum / Limits.WeightDen; }
 
         void Queue(std::uint32_t id, int f)
         {
-            NextF[id] = f;
-            Open.Push(f, G[id], id);
+            SearchNode<W>& node = Store[id];
+            node.QueuedF = static_cast<std::uint16_t>(f);
+            Open.Push(node.QueuedF, node.G, id);
         }
 
-        std::uint32_t Find(const PackedState<W>& s, std::uint64_t hash) const
+        SearchResult Ended(SearchOutcome outcome, int lowerBound)
         {
-            const std::uint32_t tag = static_cast<std::uint32_t>(hash >> 32);
-            for (std::size_t at = hash & (Slots.size() - 1);; at = (at + 1) & (Slots.size() - 1)) {
-                const std::uint64_t slot = Slots[at];
-                if (slot == 0)
-                    return NoParent;
-                const std::uint32_t id = static_cast<std::uint32_t>(slot) - 1;
-                if (static_cast<std::uint32_t>(slot >> 32) == tag && States[id] == s)
-                    return id;
-            }
+            SearchResult result;
+            result.Outcome = outcome;
+            result.LowerBound = lowerBound;
+            result.Nodes = Store.Size();
+            result.Expansions = Expansions;
+            result.PeakBytes = Store.Bytes() + Open.Bytes() + Cache.Bytes();
+            if (Limits.Watch != nullptr)
+                Limits.Watch->Nodes.store(Store.Size(), std::memory_order_relaxed);
+            return result;
         }
 
-        std::uint32_t Add(const PackedState<W>& s, std::uint64_t hash, std::uint32_t parent, int g, const Sums& sums)
-        {
-            const std::uint32_t id = static_cast<std::uint32_t>(States.size());
-            States.push_back(s);
-            Parent.push_back(parent);
-            G.push_back(static_cast<std::uint8_t>(g));
-            SumsOf.push_back(sums);
-            NextF.push_back(0);
-            if (States.size() * 2 > Slots.size())
-                Grow();
-            else
-                Place(hash, id);
-            Queue(id, Priority(g, FullBound(sums)));
-            return id;
-        }
-
-        void Place(std::uint64_t hash, std::uint32_t id)
-        {
-            std::size_t at = hash & (Slots.size() - 1);
-            while (Slots[at] != 0)
-                at = (at + 1) & (Slots.size() - 1);
-            Slots[at] = (hash >> 32 << 32) | (id + 1);
-        }
-
-        void Grow()
-        {
-            Slots.assign(Slots.size() * 2, 0);
-            for (std::uint32_t id = 0; id < States.size(); ++id)
-                Place(States[id].Hash(), id);
-        }
-
-        SearchResult Finish(SearchResult& result, std::uint32_t goal)
+        SearchResult Finish(std::uint32_t goal)
         {
             std::vector<std::uint32_t> path;
-            for (std::uint32_t at = goal; at != NoParent; at = Parent[at])
+            for (std::uint32_t at = goal; at != NoNode; at = Store[at].Parent)
                 path.push_back(at);
             std::reverse(path.begin(), path.end());
+            SearchResult result = Ended(SearchOutcome::Found, static_cast<int>(path.size()) - 1);
             for (std::size_t n = 1; n < path.size(); ++n)
-                result.Moves.push_back(MoveBetween(States[path[n - 1]], States[path[n]]));
-            result.Outcome = SearchOutcome::Found;
-            result.LowerBound = static_cast<int>(result.Moves.size());
-            result.Nodes = States.size();
-            result.Expansions = Expansions;
+                result.Moves.push_back(MoveBetween(Store[path[n - 1]].State, Store[path[n]].State));
             return result;
         }
 
@@ -330,31 +380,37 @@ private:
             for (int i = 0; i < E.Items; ++i)
                 if (a.Get(i) != b.Get(i))
                     (first < 0 ? first : second) = i;
-            const auto& partners = E.PartnerOf[first * E.Palette + a.Get(first)];
-            const bool firstPressed = partners[0] == second || partners[1] == second;
+            const bool firstPressed = E.Offers(first, a.Get(first), second);
             const int pressed = firstPressed ? first : second;
             const int partner = firstPressed ? second : first;
-            return {E.Table.Cells[pressed], E.Table.Cells[partner]};
+            return {E.Table.Cells[static_cast<std::size_t>(pressed)], E.Table.Cells[static_cast<std::size_t>(partner)]};
         }
+
+        // A move of the node being expanded, and a child kept for the table.
+        struct Candidate {
+            int I, J; // the two items swapped
+            int A, B; // their codes before the swap
+            ItemMask MovedA, MovedB;
+            std::size_t SlotA, SlotB;
+        };
+        struct Child {
+            PackedState<W> State;
+            std::uint64_t Hash;
+            int Priority, Bound;
+        };
+        static constexpr std::size_t MostMoves = std::size_t {2} * CellCount; // two partners an item at most
 
         const Engine& E;
         const SearchLimits& Limits;
         const bool Partial; // plain A*: partial expansion
         std::size_t Expansions = 0;
-        std::vector<PackedState<W>> States;
-        std::vector<std::uint32_t> Parent;
-        std::vector<std::uint8_t> G;
-        std::vector<Sums> SumsOf;
-        std::vector<int> NextF; // the priority the node is queued with
-        std::vector<std::uint64_t> Slots;
-        struct CachedMatch {
-            ItemMask Holding;
-            std::int16_t Code = -1;
-            std::int16_t Cost = 0;
-        };
-        std::vector<CachedMatch> MatchCache = std::vector<CachedMatch>(1u << 15);
+        std::size_t QueueBytes = 0;
+        int LowerBound = 0;
+        NodeStore<W> Store;
+        CostCache Cache;
         BucketQueue Open;
-        int LowestOpenF = 0;
+        std::vector<Candidate> Moves = std::vector<Candidate>(MostMoves);
+        std::vector<Child> Kept = std::vector<Child>(MostMoves);
     };
 
     const MoveTable& Table;
@@ -363,7 +419,6 @@ private:
     int Palette;
     PackedState<W> Goal;
     std::vector<std::array<std::int16_t, 2>> PartnerOf;
-    std::vector<Term> Terms;
 };
 
 template <int W>
@@ -389,7 +444,7 @@ bool HoldsSameStones(const TLevelRecord& level)
 LevelSearch::LevelSearch(const TLevelRecord& level) : Moves(level.Board), Target(level.Target)
 {
     Matching = HoldsSameStones(level);
-    if (!Matching || Moves.PaletteSize() > 16)
+    if (!Matching || Moves.PaletteSize() > MaxPalette)
         return;
     TargetCodes = ItemCodes(Moves, level.Target);
     Bounds = std::make_unique<Heuristic>(Moves, TargetCodes);
@@ -404,8 +459,12 @@ LevelSearch::~LevelSearch() = default;
 
 int LevelSearch::Bound(const TCells& board) const
 {
-    const HeuristicSums sums = Bounds->SumsOf(ItemCodes(Moves, board));
-    return Heuristic::IsDead(sums) ? Heuristic::Infinite : Heuristic::Bound(sums);
+    return Bounds->Bound(ItemCodes(Moves, board));
+}
+
+int LevelSearch::PlainBound(const TCells& board) const
+{
+    return Bounds->PlainBound(ItemCodes(Moves, board));
 }
 
 SearchResult LevelSearch::Run(const TCells& from, const SearchLimits& limits) const
@@ -425,10 +484,10 @@ std::vector<Move> LevelSearch::MovesFrom(const TCells& board) const
     std::vector<Move> moves;
     const std::vector<int> codes = ItemCodes(Moves, board);
     for (int i = 0; i < Moves.ItemCount(); ++i)
-        if (codes[i] >= 0)
-            for (int j : Moves.Partners(i, codes[i]))
-                if (codes[j] != codes[i])
-                    moves.push_back({Moves.Cells[i], Moves.Cells[j]});
+        if (codes[static_cast<std::size_t>(i)] >= 0)
+            for (int j : Moves.Partners(i, codes[static_cast<std::size_t>(i)]))
+                if (codes[static_cast<std::size_t>(j)] != codes[static_cast<std::size_t>(i)])
+                    moves.push_back({Moves.Cells[static_cast<std::size_t>(i)], Moves.Cells[static_cast<std::size_t>(j)]});
     return moves;
 }
 

@@ -1,6 +1,7 @@
 // Best-first search over the positions of one level: A* when the weight is
 // 1, weighted A* above it. Moves come from the MoveTable, bounds from the
-// Heuristic; the search itself knows nothing of colours or directions.
+// Heuristic; the search itself knows nothing of colours or directions. It
+// works to a deadline and a memory budget, and says which of them ended it.
 #pragma once
 
 #include "LevelRecord.h"
@@ -8,9 +9,12 @@
 #include "MoveTable.h"
 #include "SearchWatch.h"
 
+#include <chrono>
 #include <cstddef>
 #include <memory>
 #include <vector>
+
+using SearchClock = std::chrono::steady_clock;
 
 // One move: press Cell; the stone swaps with Partner (a ring pick when the
 // rule offers two partners).
@@ -20,26 +24,41 @@ struct Move {
     bool operator==(const Move&) const = default;
 };
 
+// No solution of this length is known: nothing to look below.
+inline constexpr int NoKnownLength = 1 << 20;
+
+// What one search of a level may spend: 1 GiB and a minute unless told.
+inline constexpr std::size_t DefaultSearchMemory = std::size_t {1} << 30;
+
 struct SearchLimits {
-    std::size_t MaxNodes = 2'000'000; // positions stored before giving up
-    int WeightNum = 1;                // priority g + h * WeightNum / WeightDen
+    SearchClock::time_point Deadline = SearchClock::now() + std::chrono::minutes(1);
+    std::size_t MemoryBytes = DefaultSearchMemory; // the search's own tables
+    int WeightNum = 1;                             // priority g + h * WeightNum / WeightDen
     int WeightDen = 1;
     bool StopAtFirst = false; // stop as soon as the target is generated
-    SearchWatch* Watch = nullptr; // told the progress; a stop request ends the search as OverBudget
+    // Only solutions shorter than this are looked for: a solution of this
+    // length is known already.
+    int Shorter = NoKnownLength;
+    SearchWatch* Watch = nullptr; // told the progress; a stop request ends the search
+    const SearchWatch* StopWith = nullptr; // a stop request here ends it too
 };
 
 enum class SearchOutcome {
-    Found,      // Moves lead to the target (shortest when the weight is 1)
-    Exhausted,  // every position reachable was seen: the target is not among them
-    OverBudget, // MaxNodes reached first
+    Found,       // Moves lead to the target (shortest when the weight is 1)
+    Exhausted,   // every position reachable in fewer than Shorter moves was seen: none is the target
+    OutOfTime,   // the deadline came first
+    OutOfMemory, // the memory budget would not hold the next position
+    Stopped,     // the watch asked it to stop
+    TooDeep,     // the positions left lie deeper than the search can count
 };
 
 struct SearchResult {
-    SearchOutcome Outcome = SearchOutcome::OverBudget;
+    SearchOutcome Outcome = SearchOutcome::OutOfTime;
     std::vector<Move> Moves;
-    int LowerBound = 0; // A*: no solution is shorter than this
+    int LowerBound = 0;         // A*: no solution is shorter than this
     std::size_t Nodes = 0;      // positions stored
     std::size_t Expansions = 0; // times a position's children were generated
+    std::size_t PeakBytes = 0;  // the most memory its tables held
 };
 
 // The search for one level: the target and the occupied cells are fixed,
@@ -58,9 +77,11 @@ public:
 
     const MoveTable& Table() const { return Moves; }
 
-    // The heuristic's lower bound for `board`; Heuristic::Infinite when
-    // it proves the position dead.
+    // The search's lower bound for `board` (Heuristic.h); Heuristic::Infinite
+    // when it proves the position dead.
     int Bound(const TCells& board) const;
+    // The plain bound (Heuristic.h), the measure of detour.
+    int PlainBound(const TCells& board) const;
 
     SearchResult Run(const TCells& from, const SearchLimits& limits) const;
 

@@ -24,7 +24,7 @@ Answer Ask(const CommandLineProgram& program, std::vector<const char*> arguments
 
 TEST(CommandLine, HelpAndVersionAreAnsweredWithSuccess)
 {
-    for (const CommandLineProgram* program : {&GameCommandLine, &EditorCommandLine, &LevelToolCommandLine}) {
+    for (const CommandLineProgram* program : {&GameCommandLine, &EditorCommandLine}) {
         const Answer help = Ask(*program, {"--help"});
         EXPECT_EQ(help.Status, 0);
         EXPECT_EQ(help.Text, program->Usage);
@@ -34,7 +34,6 @@ TEST(CommandLine, HelpAndVersionAreAnsweredWithSuccess)
     }
     EXPECT_NE(GameCommandLine.Usage.find("Aufruf: velorin "), std::string_view::npos);
     EXPECT_NE(EditorCommandLine.Usage.find("Aufruf: velorin-editor "), std::string_view::npos);
-    EXPECT_NE(LevelToolCommandLine.Usage.find("usage: velorin-levels "), std::string_view::npos);
 }
 
 // The game leaves every other argument to the toolkit, as it always did:
@@ -62,14 +61,6 @@ TEST(CommandLine, TheFirstRequestIsAnswered)
 {
     EXPECT_EQ(Ask(EditorCommandLine, {"--version", "--help"}).Text, "velorin-editor " VELORIN_VERSION "\n");
     EXPECT_EQ(Ask(EditorCommandLine, {"--help", "--version"}).Text, EditorCommandLine.Usage);
-}
-
-// After a command its arguments are the command's.
-TEST(CommandLine, TheLevelToolAsksOnlyItsFirstArgument)
-{
-    EXPECT_EQ(Ask(LevelToolCommandLine, {"-h"}).Status, 0);
-    EXPECT_FALSE(Ask(LevelToolCommandLine, {"show", "--help", "1"}).Status.has_value());
-    EXPECT_FALSE(Ask(LevelToolCommandLine, {"check", "levels.dat", "-v"}).Status.has_value());
 }
 
 TEST(CommandLine, AnOutputThatCannotBeWrittenIsAFailure)

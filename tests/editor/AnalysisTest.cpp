@@ -3,6 +3,7 @@
 // collection, judged by the level tool's solver.
 #include "Analysis.h"
 #include "AnalysisRunner.h"
+#include "AnalysisWords.h"
 #include "CollectionMaker.h"
 #include "LevelEdits.h"
 #include "LevelFile.h"
@@ -112,4 +113,31 @@ TEST(Analysis, AMadeCollectionRisesInParAndEveryParIsProved)
         }
     }
     EXPECT_GE(made.Pars.back(), HardestPar - 1);
+}
+
+// "Unlösbar" only where every position was searched; a search that ran out
+// of its time or memory says so, with what it proved.
+TEST(Analysis, AnUndecidedSearchSaysWhyItStoppedAndNeverCallsTheLevelUnsolvable)
+{
+    AnalysisReport report;
+    report.Result = Verdict::Unknown;
+    report.Finished = true;
+    report.LowerBound = 23;
+    report.Seconds = 60.04;
+    report.Positions = 1234567;
+    report.Cause = StopCause::Time;
+    const std::string time = VerdictLine(report);
+    EXPECT_EQ(time, "Unentschieden: die Suche hielt nach 60,0 s und 1\u202F234\u202F567 Stellungen an, ihre Zeit war um; "
+                    "Par mindestens 23.");
+    report.Cause = StopCause::Memory;
+    EXPECT_NE(VerdictLine(report).find("ihr Speicher war voll"), std::string::npos) << VerdictLine(report);
+    EXPECT_EQ(ShortFacts(report), "Par unbekannt");
+    report.Finished = false;
+    EXPECT_EQ(VerdictLine(report), "Abgebrochen.");
+    for (const Verdict verdict : {Verdict::Unknown, Verdict::Solvable, Verdict::Running}) {
+        report.Result = verdict;
+        EXPECT_EQ(VerdictLine(report).find("Unlösbar"), std::string::npos);
+    }
+    report.Result = Verdict::Unsolvable;
+    EXPECT_EQ(VerdictLine(report).rfind("Unlösbar (bewiesen)", 0), 0u);
 }

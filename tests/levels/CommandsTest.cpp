@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "CommandLine.h"
 #include "Moves.h"
 #include "Levels.h"
 #include "TempDir.h"
@@ -114,12 +115,32 @@ TEST(Commands, UnreadableInputAndBadArgumentsGetAMessageAndStatusTwo)
         {{"show", file.string(), "1x"}, "does not exist"},
         {{"solve", dir.Write("empty.dat", {}).string(), "1"}, "holds no level"},
         {{"gen", dir.File("none.recipe").string(), dir.File("out.dat").string()}, "cannot open recipe"},
+        {{"check", file.string(), "--seconds", "0"}, "--seconds takes a time in seconds above 0"},
+        {{"solve", file.string(), "1", "--seconds", "soon"}, "--seconds takes a time in seconds above 0"},
+        {{"check", file.string(), "--players", "0"}, "--players takes a number of players"},
+        {{"solve", file.string(), "1", "--players", "5"}, "unknown option \"--players\""},
+        {{"check", file.string(), "--seconds"}, "unknown option \"--seconds\" or its value missing"},
     };
     for (const auto& c : cases) {
         const Outcome outcome = RunTool(c.Call);
         EXPECT_EQ(outcome.Status, 2) << c.Message;
         EXPECT_TRUE(Contains(outcome.Err, c.Message)) << outcome.Err;
     }
+}
+
+TEST(Commands, HelpAndVersionSucceed)
+{
+    for (const char* help : {"--help", "-h"}) {
+        const Outcome outcome = RunTool({help});
+        EXPECT_EQ(outcome.Status, 0) << help;
+        EXPECT_TRUE(Contains(outcome.Out, "usage: velorin-levels check FILE")) << outcome.Out;
+        EXPECT_TRUE(Contains(outcome.Out, "--seconds S")) << outcome.Out;
+        EXPECT_TRUE(outcome.Err.empty()) << outcome.Err;
+    }
+    for (const char* version : {"--version", "-v"})
+        EXPECT_EQ(RunTool({version}).Out, "velorin-levels " + std::string(ProgramVersion()) + "\n") << version;
+    // After a command its words are the command's.
+    EXPECT_EQ(RunTool({"show", "--help", "1"}).Status, 2);
 }
 
 TEST(Commands, CheckSurvivesAFileOfGarbage)

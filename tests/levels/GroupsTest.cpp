@@ -78,7 +78,7 @@ TEST(DeadEnds, EveryStartMoveIsSettledAsAFullSearchJudgesIt)
         const LevelSolver solver(level);
         const SolveResult solved = solver.Solve(level.Board);
         ASSERT_EQ(solved.Status, SolveStatus::Optimal);
-        const StartMoves starts = CountDeadStarts(solver, level.Board, solved.Moves, 100'000);
+        const StartMoves starts = CountDeadStarts(solver, level.Board, solved.Moves, SolveBudget {});
         EXPECT_EQ(starts.Unknown, 0) << "level " << n;
         int expectedDead = 0;
         for (const TCells& next : Successors(level.Board))

@@ -1,4 +1,6 @@
+#include "Moves.h"
 #include "Replay.h"
+#include "Reversed.h"
 #include "SmallLevels.h"
 #include "Solver.h"
 
@@ -24,6 +26,13 @@ void ExpectParOfBreadthFirstSearch(const std::vector<std::uint8_t>& codes, unsig
         const ReplayResult replay = Replay(level, solved.Moves);
         EXPECT_TRUE(replay.Legal) << "level " << n << ", move " << replay.IllegalMove;
         EXPECT_TRUE(replay.Solved) << "level " << n;
+        // With a second thread searching back from the target: the same par.
+        SolveBudget both;
+        both.Threads = 2;
+        const SolveResult raced = Solve(level, both);
+        ASSERT_EQ(raced.Status, SolveStatus::Optimal) << "level " << n;
+        EXPECT_EQ(raced.Moves.size(), solved.Moves.size()) << "level " << n;
+        EXPECT_TRUE(Replay(level, raced.Moves).Solved) << "level " << n;
         compared += *par > 0;
     }
     EXPECT_GT(compared, 30);
@@ -75,28 +84,162 @@ TEST(Solver, ProvesALevelUnsolvableWhenNoMoveHelps)
     EXPECT_EQ(search.Run(recoloured, {}).Outcome, SearchOutcome::Exhausted);
 }
 
-TEST(Solver, OverItsBudgetFallsBackToAReplayableBoundAboveTheLowerBound)
+namespace {
+
+// A full board, and as its target the end of 24 random moves from it: too
+// much for a search of a few megabytes. The moves lead from board to target.
+struct ScrambledBoard {
+    TLevelRecord Level {};
+    std::vector<Move> Walk;
+};
+
+ScrambledBoard FullBoardWalk()
 {
-    // A full board, and as its target the end of 24 random moves from it.
     std::mt19937 dice(7);
-    TLevelRecord level {};
+    ScrambledBoard made;
     for (int cell = 1; cell <= CellCount; ++cell)
-        level.Board[cell] = AllCodes[dice() % AllCodes.size()];
-    level.Target = level.Board;
+        made.Level.Board[cell] = AllCodes[dice() % AllCodes.size()];
+    made.Level.Target = made.Level.Board;
     for (int n = 0; n < 24; ++n) {
-        const auto next = Successors(level.Target);
-        level.Target = next[dice() % next.size()];
+        std::vector<Move> moves;
+        for (int cell = 1; cell <= CellCount; ++cell) {
+            const MoveOffer offer = StoneMove(made.Level.Target, cell);
+            if (offer.Kind == MoveKind::Swap)
+                moves.push_back({cell, cell + offer.Offset});
+            if (offer.Kind == MoveKind::Ring) {
+                moves.push_back({cell, offer.Ring1});
+                moves.push_back({cell, offer.Ring2});
+            }
+        }
+        const Move move = moves[dice() % moves.size()];
+        ApplyMove(made.Level.Target, move);
+        made.Walk.push_back(move);
     }
+    return made;
+}
 
-    const SolveResult exact = Solve(level, {2'000, 300'000, 0});
-    ASSERT_EQ(exact.Status, SolveStatus::Bound);
-    EXPECT_LE(exact.LowerBound, static_cast<int>(exact.Moves.size()));
-    EXPECT_LE(exact.Moves.size(), 36u) << "weight 3/2 over a par of at most 24";
-    const ReplayResult replay = Replay(level, exact.Moves);
+constexpr std::size_t SmallMemory = std::size_t {4} << 20;
+
+} // namespace
+
+TEST(Solver, OverItsMemoryKeepsTheKnownSolutionOrFallsBackToAReplayableBound)
+{
+    const ScrambledBoard scrambled = FullBoardWalk();
+    SolveBudget small;
+    small.MemoryBytes = SmallMemory;
+
+    const SolveResult kept = Solve(scrambled.Level, small, scrambled.Walk);
+    ASSERT_EQ(kept.Status, SolveStatus::Bound);
+    EXPECT_EQ(kept.Cause, StopCause::Memory);
+    EXPECT_EQ(kept.Moves, scrambled.Walk) << "nothing shorter was found, so the walk is what is known";
+    EXPECT_GT(kept.LowerBound, 0);
+    EXPECT_LE(kept.LowerBound, 24);
+    EXPECT_LE(kept.PeakBytes, SmallMemory);
+    EXPECT_NE(AnswerText(kept).find("solvable in at most 24 moves, par at least"), std::string::npos) << AnswerText(kept);
+
+    const SolveResult found = Solve(scrambled.Level, small);
+    ASSERT_EQ(found.Status, SolveStatus::Bound);
+    EXPECT_EQ(found.Cause, StopCause::Memory);
+    EXPECT_LE(found.LowerBound, static_cast<int>(found.Moves.size()));
+    EXPECT_LE(found.Moves.size(), 48u) << "weight 2 over a par of at most 24";
+    const ReplayResult replay = Replay(scrambled.Level, found.Moves);
     EXPECT_TRUE(replay.Legal && replay.Solved);
+}
 
-    const SolveResult none = Solve(level, {1'000, 1'000, 0});
-    EXPECT_EQ(none.Status, SolveStatus::Unknown);
+TEST(Solver, WithoutTimeOrWhenStoppedItSaysUnknownNeverUnsolvable)
+{
+    const ScrambledBoard scrambled = FullBoardWalk();
+    SolveBudget none;
+    none.Seconds = 0;
+    const SolveResult late = Solve(scrambled.Level, none);
+    EXPECT_EQ(late.Status, SolveStatus::Unknown);
+    EXPECT_EQ(late.Cause, StopCause::Time);
+    EXPECT_TRUE(late.Moves.empty());
+    EXPECT_GT(late.LowerBound, 0);
+    EXPECT_NE(AnswerText(late).find("unknown, par at least"), std::string::npos) << AnswerText(late);
+
+    SearchWatch watch;
+    watch.Cancel();
+    SolveBudget stopped;
+    stopped.Watch = &watch;
+    const SolveResult asked = Solve(scrambled.Level, stopped);
+    EXPECT_EQ(asked.Status, SolveStatus::Unknown);
+    EXPECT_EQ(asked.Cause, StopCause::Request);
+
+    // Stopped with a solution known, that solution stays the answer.
+    const SolveResult kept = Solve(scrambled.Level, stopped, scrambled.Walk);
+    EXPECT_EQ(kept.Status, SolveStatus::Bound);
+    EXPECT_EQ(kept.Moves, scrambled.Walk);
+}
+
+TEST(Solver, AKnownSolutionIsProvedShortestOrBeatenAndAWrongOneIgnored)
+{
+    std::mt19937 dice(5);
+    int compared = 0;
+    for (int n = 0; n < 20; ++n) {
+        const TLevelRecord level = RandomSmallLevel(dice, 9, AllCodes, 6);
+        const SolveResult plain = Solve(level);
+        ASSERT_EQ(plain.Status, SolveStatus::Optimal);
+        if (plain.Moves.empty())
+            continue;
+        // The shortest solution itself: proved by seeing nothing shorter.
+        const SolveResult same = Solve(level, {}, plain.Moves);
+        EXPECT_EQ(same.Status, SolveStatus::Optimal);
+        EXPECT_EQ(same.Moves.size(), plain.Moves.size());
+        // The same with a move and its undoing put in front: a shorter one is found.
+        const LevelSolver solver(level);
+        for (const Move& first : solver.MovesFrom(level.Board)) {
+            TCells after = level.Board;
+            ApplyMove(after, first);
+            const auto back = solver.MovesFrom(after);
+            const auto undo = std::find_if(back.begin(), back.end(), [&](const Move& m) {
+                TCells again = after;
+                ApplyMove(again, m);
+                return again == level.Board;
+            });
+            if (undo == back.end())
+                continue;
+            std::vector<Move> longer {first, *undo};
+            longer.insert(longer.end(), plain.Moves.begin(), plain.Moves.end());
+            const SolveResult beaten = Solve(level, {}, longer);
+            EXPECT_EQ(beaten.Status, SolveStatus::Optimal);
+            EXPECT_EQ(beaten.Moves.size(), plain.Moves.size());
+            EXPECT_TRUE(Replay(level, beaten.Moves).Solved);
+            ++compared;
+            break;
+        }
+        // A "solution" that does not solve is no solution.
+        std::vector<Move> wrong(plain.Moves.begin(), plain.Moves.end() - 1);
+        const SolveResult ignored = Solve(level, {}, wrong);
+        EXPECT_EQ(ignored.Status, SolveStatus::Optimal);
+        EXPECT_EQ(ignored.Moves.size(), plain.Moves.size());
+    }
+    EXPECT_GT(compared, 5);
+}
+
+// Backwards, every colour goes the other way: the reversed level, from the
+// reversed target to the reversed start, has the same par, and its
+// solution read backwards plays the level itself.
+TEST(Solver, TheReversedLevelHasTheSameParAndItsSolutionPlaysTheLevel)
+{
+    EXPECT_EQ(ReversedCode(3), 4);
+    EXPECT_EQ(ReversedCode(6), 5);
+    EXPECT_EQ(ReversedCode(9), 10);
+    EXPECT_EQ(ReversedCode(11), 12);
+    EXPECT_EQ(ReversedCode(7), 7);
+    EXPECT_EQ(ReversedCode(13), 13);
+    std::mt19937 dice(9);
+    for (int n = 0; n < 30; ++n) {
+        const TLevelRecord level = RandomSmallLevel(dice, 9, n % 2 ? OneWay : AllCodes, 3 + n % 6);
+        const auto par = BreadthFirstPar(level, 300'000);
+        ASSERT_TRUE(par.has_value());
+        const TLevelRecord reversed {Reversed(level.Board), Reversed(level.Target)};
+        const SolveResult back = Solve(reversed);
+        ASSERT_EQ(back.Status, SolveStatus::Optimal) << "level " << n;
+        EXPECT_EQ(static_cast<int>(back.Moves.size()), *par) << "level " << n;
+        const ReplayResult replay = Replay(level, ForwardOf(back.Moves));
+        EXPECT_TRUE(replay.Legal && replay.Solved) << "level " << n;
+    }
 }
 
 TEST(Solver, ALevelSolvedAtTheStartNeedsNoMove)

@@ -1,7 +1,8 @@
-// velorin-levels check FILE [--players N]
+// velorin-levels check FILE [--players N] [--seconds S]
 #include "Commands.h"
 #include "LevelCheck.h"
 #include "LevelInput.h"
+#include "Options.h"
 #include "Parallel.h"
 #include "StoneRules.h"
 
@@ -22,8 +23,11 @@ std::string StonesText(const LevelCheck& check)
 std::string ParText(const LevelCheck& check)
 {
     const SolveResult& s = check.Solution;
-    if (!check.Problems.empty() && s.Moves.empty())
-        return s.Status == SolveStatus::Unsolvable ? "unsolvable" : "-";
+    if (!check.Problems.empty() && s.Moves.empty()) {
+        if (s.Status == SolveStatus::Unsolvable)
+            return "unsolvable";
+        return s.Status == SolveStatus::Unknown ? ">=" + std::to_string(s.LowerBound) + " unknown" : "-";
+    }
     if (s.Status == SolveStatus::Optimal)
         return std::to_string(s.Moves.size()) + " optimal";
     return std::to_string(s.LowerBound) + ".." + std::to_string(s.Moves.size()) + " bound";
@@ -58,25 +62,24 @@ void PrintRow(std::ostream& out, int number, const LevelCheck& check)
 
 int RunCheck(const Args& args, std::ostream& out, std::ostream& err)
 {
-    int players = 0;
-    if (args.size() == 3 && args[1] == "--players") {
-        const auto runs = LevelNumber(args[2], 100000);
-        if (!runs) {
-            err << "velorin-levels: --players takes a number of players from 1 to 100000\n";
-            return 2;
-        }
-        players = *runs;
-    } else if (args.size() != 1) {
-        err << "usage: velorin-levels check FILE [--players N]\n";
+    const auto options = ParseOptions(args, true, err);
+    if (!options)
+        return 2;
+    if (options->Words.size() != 1) {
+        err << "usage: velorin-levels check FILE [--players N] [--seconds S]\n";
         return 2;
     }
+    const std::string& file = options->Words[0];
+    const int players = options->Players;
+    SolveBudget budget = CheckBudget();
+    budget.Seconds = options->Seconds.value_or(budget.Seconds);
     std::string error;
-    const auto input = LoadLevels(args[0], error);
+    const auto input = LoadLevels(file, error);
     if (!input) {
         err << "velorin-levels: " << error << "\n";
         return 2;
     }
-    out << args[0] << ": " << input->Size << " bytes, " << input->RecordsInFile << " records, "
+    out << file << ": " << input->Size << " bytes, " << input->RecordsInFile << " records, "
         << input->Levels.size() << " levels loaded\n";
     int problems = 0;
     for (const std::string& fault : input->Faults) {
@@ -87,7 +90,7 @@ int RunCheck(const Args& args, std::ostream& out, std::ostream& err)
     const int count = static_cast<int>(input->Levels.size());
     std::vector<LevelCheck> checks(count);
     ForEachInParallel(count, [&](int n) {
-        checks[n] = CheckLevel(input->Levels[n], {}, players, static_cast<std::uint64_t>(n) + 1);
+        checks[n] = CheckLevel(input->Levels[n], budget, players, static_cast<std::uint64_t>(n) + 1);
     });
 
     if (count > 0)

@@ -9,6 +9,9 @@
 
 using Args = std::vector<std::string>;
 
+// The time budget of `solve` unless --seconds says otherwise.
+inline constexpr double SolveSeconds = 30;
+
 int RunCheck(const Args& args, std::ostream& out, std::ostream& err);
 int RunSolve(const Args& args, std::ostream& out, std::ostream& err);
 int RunShow(const Args& args, std::ostream& out, std::ostream& err);

@@ -7,6 +7,9 @@
 
 namespace {
 
+constexpr double CheckSeconds = 10;
+constexpr double CheckDeadEndSeconds = 1;
+
 bool SameCodeCounts(const TLevelRecord& level)
 {
     std::array<int, 256> count {};
@@ -26,6 +29,14 @@ bool SameEmpty(const TLevelRecord& level)
 }
 
 } // namespace
+
+SolveBudget CheckBudget()
+{
+    SolveBudget budget;
+    budget.Seconds = CheckSeconds;
+    budget.DeadEndSeconds = CheckDeadEndSeconds;
+    return budget;
+}
 
 LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget, int playerRuns, std::uint64_t playerSeed)
 {
@@ -61,7 +72,7 @@ LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget, int 
         check.Problems.push_back("unsolvable: no position reachable from the start is the target");
         return check;
     case SolveStatus::Unknown:
-        check.Problems.push_back("not proved solvable: the search ran out of its budget");
+        check.Problems.push_back("not proved solvable: " + AnswerText(check.Solution));
         return check;
     case SolveStatus::Optimal:
     case SolveStatus::Bound:
@@ -75,14 +86,14 @@ LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget, int 
         check.Problems.push_back("over budget: needs " + std::string(check.Solution.Status == SolveStatus::Bound ? "up to " : "") +
                                  std::to_string(moves) + " moves, more than " + std::to_string(MaxParMoves));
     if (check.Solution.Status == SolveStatus::Bound)
-        check.Problems.push_back("par not proved: the shortest solution may lie anywhere from " +
-                                 std::to_string(check.Solution.LowerBound) + " to " + std::to_string(moves) + " moves");
-    check.Detour = moves - solver.Bound(level.Board);
+        check.Problems.push_back("par not proved: " + AnswerText(check.Solution));
+    check.Detour = moves - solver.PlainBound(level.Board);
     check.FrozenStones = solver.FrozenStones();
-    check.Starts = CountDeadStarts(solver, level.Board, check.Solution.Moves, budget.DeadEndNodes);
+    check.Starts = CountDeadStarts(solver, level.Board, check.Solution.Moves, budget);
     if (check.Starts.Unknown > 0)
         check.Problems.push_back("unsettled: " + std::to_string(check.Starts.Unknown) +
-                                 " start moves neither proved dead nor shown to lead on to the target");
+                                 (check.Starts.Unknown == 1 ? " start move" : " start moves") +
+                                 " neither proved dead nor shown to lead on to the target");
     if (playerRuns > 0)
         check.Players = SimulatePlayers(solver, level, playerRuns, playerSeed);
     return check;

@@ -24,13 +24,17 @@ struct LevelCheck {
     bool SolutionReplays = false; // the solution was played through the move rule to the target
     StartMoves Starts;
     // Measures of difficulty beside par.
-    int Detour = 0;       // par less the lower bound at the start: moves the bound does not foresee
+    int Detour = 0;       // par less the plain bound at the start: moves the bound does not foresee
     int FrozenStones = 0; // stones that can never move
     std::optional<PlayerTrials> Players; // when asked for
     std::vector<std::string> Problems; // each one makes `check` fail
 };
 
+// What `check` and `report` may spend on each level: the proof of par,
+// and the settling of each start move.
+SolveBudget CheckBudget();
+
 // `playerRuns` simulated players try the level when it is above 0; their
 // dice come from `playerSeed`.
-LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget = {}, int playerRuns = 0,
+LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget = CheckBudget(), int playerRuns = 0,
                       std::uint64_t playerSeed = 0);

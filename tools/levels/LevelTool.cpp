@@ -1,4 +1,7 @@
 #include "Commands.h"
+#include "CommandLine.h"
+#include "Generator.h"
+#include "LevelCheck.h"
 
 #include <ostream>
 
@@ -6,13 +9,23 @@ namespace {
 
 void Usage(std::ostream& err)
 {
-    err << "usage: velorin-levels check FILE [--players N]  check every level of a level file\n"
-           "       velorin-levels solve FILE N     shortest solution of level N\n"
+    err << "usage: velorin-levels check FILE [--players N] [--seconds S]\n"
+           "                                       check every level of a level file\n"
+           "       velorin-levels solve FILE N [--seconds S]\n"
+           "                                       shortest solution of level N\n"
            "       velorin-levels show FILE N      board and target of level N\n"
-           "       velorin-levels gen RECIPE OUT   write the level file of a recipe\n"
+           "       velorin-levels gen RECIPE OUT [--seconds S]\n"
+           "                                       write the level file of a recipe\n"
            "       velorin-levels report RECIPE FILE MARKDOWN SVG\n"
            "                                       the measures of every level into the table of\n"
-           "                                       MARKDOWN and a plot of their curve\n";
+           "                                       MARKDOWN and a plot of their curve\n"
+           "       velorin-levels --help | --version\n"
+           "--seconds S: the time budget of each proof of par (check "
+        << CheckBudget().Seconds << ", solve " << SolveSeconds << ", gen " << GeneratorBudget().Seconds
+        << " per walk);\na proof also stops at " << DefaultSearchMemory / (1u << 20)
+        << " MiB of memory. An answer is \"proved par N\", \"solvable in at most\n"
+           "N, par at least M\", \"no solution\" only when every reachable position was searched,\n"
+           "or \"unknown, par at least M\" with what stopped the search.\n";
 }
 
 } // namespace
@@ -24,6 +37,14 @@ int RunLevelTool(const Args& args, std::ostream& out, std::ostream& err)
         return 2;
     }
     const std::string& command = args.front();
+    if (command == "--help" || command == "-h") {
+        Usage(out);
+        return 0;
+    }
+    if (command == "--version" || command == "-v") {
+        out << "velorin-levels " << ProgramVersion() << '\n';
+        return 0;
+    }
     const Args rest(args.begin() + 1, args.end());
     if (command == "check")
         return RunCheck(rest, out, err);

@@ -96,7 +96,7 @@ int RunReport(const Args& args, std::ostream& out, std::ostream& err)
     const int count = static_cast<int>(levels.size());
     std::vector<LevelCheck> checks(static_cast<std::size_t>(count));
     ForEachInParallel(count, [&](int n) {
-        checks[n] = CheckLevel(levels[n], {}, ReportPlayers, static_cast<std::uint64_t>(n) + 1);
+        checks[n] = CheckLevel(levels[n], CheckBudget(), ReportPlayers, static_cast<std::uint64_t>(n) + 1);
     });
     for (int n = 0; n < count; ++n)
         for (const std::string& problem : checks[n].Problems)
