@@ -6,7 +6,14 @@
 #   make screenshots  every window and state as PNG pictures in
 #               build/screenshots/, drawn by the game itself
 #   make tidy   clang-tidy over src/, tools/ and editor/ (checks in .clang-tidy)
-#   make deb    build the Debian package build/velorin_<version>_<arch>.deb
+#   make deb    build the Debian package from debian/ into build/deb/
+#               (velorin_<version>_<arch>.deb), check it with lintian and
+#               test it unpacked
+#   make deb-install-check  install build/deb's package on this system,
+#               start the game and the editor from their menu entries on a
+#               virtual X display, and remove it again
+#   make reproducible-check  build the package twice, in two directories,
+#               and compare the bytes
 #   make test-sanitize  every test of the code again, built with AddressSanitizer and
 #               UndefinedBehaviorSanitizer in build-sanitize/
 #   make fuzz   fuzz the file readers and the number input, FUZZ_SECONDS
@@ -17,17 +24,22 @@
 BUILD := build
 JOBS  := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build configure deps play test tidy test-sanitize test-valgrind fuzz bench deb pictures screenshots clean
+.PHONY: all build configure deps play test tidy test-sanitize test-valgrind fuzz bench deb deb-install-check reproducible-check pictures screenshots clean
 
 all: build
 
 deps:
 	scripts/install-deps
 
+# The project's own builds make every compiler warning an error; a build
+# directory made before the option was there gets it too.
+WERROR := -DVELORIN_WERROR=ON
+
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD)
+	cmake -S . -B $(BUILD) $(WERROR)
 
 configure: $(BUILD)/CMakeCache.txt
+	@grep -q '^VELORIN_WERROR:BOOL=ON' $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) $(WERROR)
 
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
@@ -62,8 +74,28 @@ screenshots: deps build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/velorin-gallery $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/velorin-gallery --main-only $(BUILD)/screenshots/hauptfenster-doppelt.png
 
-deb: deps build
-	cd $(BUILD) && cpack
+DEB_DIR  := $(BUILD)/deb
+DEB_ARCH := $(shell dpkg --print-architecture 2>/dev/null)
+DEB_VERSION = $(shell dpkg-parsechangelog -S Version)
+DEB_FILE = $(DEB_DIR)/velorin_$(DEB_VERSION)_$(DEB_ARCH).deb
+
+# dpkg-buildpackage in a copy of the tree (packaging/build-deb.sh); the
+# package must be lintian clean, pedantic tags included.
+deb: deps
+	packaging/build-deb.sh $(DEB_DIR)
+	lintian --pedantic --fail-on error,warning,pedantic $(DEB_DIR)/velorin_$(DEB_VERSION)_$(DEB_ARCH).changes
+	tests/install/deb-package.sh $(DEB_FILE) $(CURDIR)
+
+deb-install-check: deps
+	tests/install/deb-installed.sh $(DEB_FILE)
+
+# Two builds of the same tree in directories of different names and
+# depths, without the tests, must give the same packages byte for byte.
+REPRODUCIBLE := $(BUILD)/reproducible
+reproducible-check: deps
+	DEB_BUILD_OPTIONS=nocheck packaging/build-deb.sh $(REPRODUCIBLE)/first
+	DEB_BUILD_OPTIONS=nocheck packaging/build-deb.sh $(REPRODUCIBLE)/second/build-again
+	packaging/compare-debs.sh $(REPRODUCIBLE)/first $(REPRODUCIBLE)/second/build-again
 
 # Any report of either sanitizer, a leak included, stops the test that
 # caused it. Debug keeps the asserts of the one-based arrays switched on.
@@ -73,12 +105,13 @@ SANITIZE_ENV   := ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:ch
                   UBSAN_OPTIONS=print_stacktrace=1
 
 $(SANITIZE)/CMakeCache.txt:
-	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug \
+	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug $(WERROR) \
 	  "-DCMAKE_C_FLAGS=$(SANITIZE_FLAGS)" "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" \
 	  "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZE_FLAGS)"
 
 # The build runs the unit tests once to list them, so it needs the options too.
 test-sanitize: deps $(SANITIZE)/CMakeCache.txt
+	@grep -q '^VELORIN_WERROR:BOOL=ON' $(SANITIZE)/CMakeCache.txt || cmake -S . -B $(SANITIZE) $(WERROR)
 	$(SANITIZE_ENV) cmake --build $(SANITIZE) -j$(JOBS)
 	cd $(SANITIZE) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) --label-exclude shipped-data
 

@@ -17,20 +17,20 @@ moved_copy() {
 
 each_press_starts_the_installed_game_in_a_directory_of_its_own() {
     moved_copy trial
-    check_trial "$prefix/bin/velorin-editor" "$prefix/share/velorin/velorin" || exit 1
+    check_trial "$prefix/$commands_dir/velorin-editor" "$prefix/$programs_dir/velorin" "$prefix/$data_dir" || exit 1
 }
 
 # The launcher beside the editor is no stand-in for a missing game.
 a_missing_game_is_reported() {
     moved_copy missing
-    rm -- "$prefix/share/velorin/velorin"
-    check_refused_trial "$prefix/bin/velorin-editor" "$prefix/share/velorin" || exit 1
+    rm -- "$prefix/$programs_dir/velorin"
+    check_refused_trial "$prefix/$commands_dir/velorin-editor" "$prefix/$data_dir" || exit 1
 }
 
 a_game_that_does_not_start_is_reported() {
     moved_copy broken
-    printf 'kein Programm\n' >"$prefix/share/velorin/velorin"
-    check_refused_trial "$prefix/bin/velorin-editor" "$prefix/share/velorin" || exit 1
+    printf 'kein Programm\n' >"$prefix/$programs_dir/velorin"
+    check_refused_trial "$prefix/$commands_dir/velorin-editor" "$prefix/$data_dir" || exit 1
 }
 
 run_case each_press_starts_the_installed_game_in_a_directory_of_its_own

@@ -12,8 +12,8 @@ installed=$1 scale=$2
 prefix="$scratch/pre fix"
 cp -a -- "$installed" "$prefix"
 zeros() { head -c "$1" /dev/zero; }
-{ zeros 40; printf '\005\006'; zeros 79; printf '\006\005'; zeros 39; } >"$prefix/share/velorin/velor.dat"
-[ "$(stat -c %s "$prefix/share/velorin/velor.dat")" = 162 ] || fail "the level record is not 162 bytes"
+{ zeros 40; printf '\005\006'; zeros 79; printf '\006\005'; zeros 39; } >"$prefix/$data_dir/velor.dat"
+[ "$(stat -c %s "$prefix/$data_dir/velor.dat")" = 162 ] || fail "the level record is not 162 bytes"
 
 home="$scratch/home of player"
 player=$home/.local/share/velorin
@@ -23,7 +23,7 @@ cd "$scratch"
 screen_width=$((1024 * scale)) screen_height=$((768 * scale))
 start_x "$screen_width" "$screen_height"
 # A player's bare environment; only a sanitizer build's settings come along.
-env -i PATH="$prefix/bin:/usr/bin:/bin" HOME="$home" DISPLAY="$DISPLAY" QT_SCALE_FACTOR="$scale" \
+env -i PATH="$prefix/$commands_dir:/usr/bin:/bin" HOME="$home" DISPLAY="$DISPLAY" QT_SCALE_FACTOR="$scale" \
     ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} \
     velorin >"$scratch/game.log" 2>&1 &
 game=$!
@@ -37,8 +37,8 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
     || fail "the window is not centred: at $X,$Y"
 # X11 desktops find a window's menu entry, velorin.desktop, by its class.
 xprop -id "$main" WM_CLASS | grep -q '= "velorin", "Velorin"$' || fail "window class: $(xprop -id "$main" WM_CLASS)"
-same_file "$player/velor.dat" "$prefix/share/velorin/velor.dat"
-same_file "$player/velor.hlp" "$prefix/share/velorin/velor.hlp"
+same_file "$player/velor.dat" "$prefix/$data_dir/velor.dat"
+same_file "$player/velor.hlp" "$prefix/$data_dir/velor.hlp"
 
 # Cell 41 covers window pixels 220..259 both ways; on a doubled screen
 # device pixels 440..519. Presses on the device pixels just left of and

@@ -8,13 +8,13 @@ installed=$1
 
 prefix="$scratch/pre fix"
 cp -a -- "$installed" "$prefix"
-rm "$prefix/share/velorin/velor.hlp"
+rm "$prefix/$data_dir/velor.hlp"
 home="$scratch/home of player"
 mkdir -p -- "$home"
 cd "$scratch"
 
 start_x 1024 768
-env -i PATH="$prefix/bin:/usr/bin:/bin" HOME="$home" DISPLAY="$DISPLAY" \
+env -i PATH="$prefix/$commands_dir:/usr/bin:/bin" HOME="$home" DISPLAY="$DISPLAY" \
     ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} \
     velorin >"$scratch/out" 2>"$scratch/err" &
 launcher=$!

@@ -3,6 +3,12 @@
 
 set -euo pipefail
 
+# Where the install rules (packaging/CMakeLists.txt) put the game below a
+# prefix: the player's commands, the game's own programs, its data.
+commands_dir=games
+programs_dir=libexec/velorin
+data_dir=share/games/velorin
+
 # A space in every scratch path: the launcher must cope with it.
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/velorin install.XXXXXX")
 exit_actions=()

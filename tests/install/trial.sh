@@ -56,12 +56,13 @@ no_trial_directory_left() {
     ! compgen -G "$temp/velorin-test-*" >/dev/null || fail "the trials left behind: $(ls -A -- "$temp")"
 }
 
-# check_trial EDITOR GAME: Ctrl+T, twice. Each press must start GAME itself
-# in a temporary directory of its own that holds the level, leave the
-# player's directory alone, and the directory must go when its game ends.
+# check_trial EDITOR GAME SHIPPED: Ctrl+T, twice. Each press must start
+# GAME itself in a temporary directory of its own that holds the level and
+# the help in SHIPPED, leave the player's directory alone, and the
+# directory must go when its game ends.
 check_trial() (
-    local game=$2
-    open_editor "$1" "$(dirname "$game")"
+    local game=$2 shipped=$3
+    open_editor "$1" "$shipped"
 
     # trial_started: the window and process of the game that Ctrl+T just
     # started (the one not seen before), checked; sets `window`, `pid`, `cwd`.
@@ -87,7 +88,7 @@ check_trial() (
         [ "$(dirname "$cwd")" = "$(readlink -f "$temp")" ] && [[ $(basename "$cwd") == velorin-test-* ]] \
             || fail "the game runs in $cwd, not in a trial directory in $temp"
         same_file "$cwd/velor.dat" "$levels"
-        same_file "$cwd/velor.hlp" "$(dirname "$game")/velor.hlp"
+        same_file "$cwd/velor.hlp" "$shipped/velor.hlp"
         [ "$(player_files)" = "$player_before" ] || fail "the trial changed the player's directory $player"
     }
 

@@ -9,8 +9,9 @@
 
 namespace {
 
-// How a file stores its pixels: the JPEG, a 24-bit bitmap, or a PNG of a kind.
-enum class Storage { Jpeg, Bitmap24, PngRgbAlpha, PngPalette };
+// How a file stores its pixels: the JPEG, a 24-bit bitmap, a PNG of a kind,
+// or an SVG drawing (the icon theme's scalable icons).
+enum class Storage { Jpeg, Bitmap24, PngRgbAlpha, PngPalette, Svg };
 
 struct Expected {
     const char* Path;
@@ -53,9 +54,23 @@ const Expected Files[] = {
     {"icon/Velorin32-16colours.png", 32, 32, Storage::PngPalette},
     {"icon/Velorin32-256colours.png", 32, 32, Storage::PngPalette},
     {"icon/velorin-16.png", 16, 16, Storage::PngRgbAlpha},
+    {"icon/velorin-22.png", 22, 22, Storage::PngRgbAlpha},
+    {"icon/velorin-24.png", 24, 24, Storage::PngRgbAlpha},
     {"icon/velorin-32.png", 32, 32, Storage::PngRgbAlpha},
     {"icon/velorin-48.png", 48, 48, Storage::PngRgbAlpha},
+    {"icon/velorin-64.png", 64, 64, Storage::PngRgbAlpha},
+    {"icon/velorin-128.png", 128, 128, Storage::PngRgbAlpha},
     {"icon/velorin-256.png", 256, 256, Storage::PngRgbAlpha},
+    {"icon/velorin-editor-16.png", 16, 16, Storage::PngRgbAlpha},
+    {"icon/velorin-editor-22.png", 22, 22, Storage::PngRgbAlpha},
+    {"icon/velorin-editor-24.png", 24, 24, Storage::PngRgbAlpha},
+    {"icon/velorin-editor-32.png", 32, 32, Storage::PngRgbAlpha},
+    {"icon/velorin-editor-48.png", 48, 48, Storage::PngRgbAlpha},
+    {"icon/velorin-editor-64.png", 64, 64, Storage::PngRgbAlpha},
+    {"icon/velorin-editor-128.png", 128, 128, Storage::PngRgbAlpha},
+    {"icon/velorin-editor-256.png", 256, 256, Storage::PngRgbAlpha},
+    {"icon/velorin.svg", 256, 256, Storage::Svg},
+    {"icon/velorin-editor.svg", 256, 256, Storage::Svg},
 };
 
 } // namespace
@@ -72,6 +87,10 @@ TEST(PictureFiles, EachExistsWithItsSizeAndStorage)
             EXPECT_EQ(jpeg.Picture.size(), QSize(file.Width, file.Height));
             continue;
         }
+        if (file.Kind == Storage::Svg) {
+            EXPECT_TRUE(bytes.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(file.Width).arg(file.Height).toUtf8()));
+            continue;
+        }
         if (file.Kind == Storage::Bitmap24)
             EXPECT_EQ(BitmapFormat(bytes), std::make_pair(24, 0)); // 24 bits a pixel, uncompressed
         else
@@ -82,8 +101,8 @@ TEST(PictureFiles, EachExistsWithItsSizeAndStorage)
     }
 }
 
-// The build compiles everything in assets/ into the game: nothing else may
-// lie there.
+// The build compiles every picture in assets/ into the game: nothing else may
+// lie there but the scalable icons, which it leaves out.
 TEST(PictureFiles, AssetsHoldExactlyThePictures)
 {
     QSet<QString> expected;

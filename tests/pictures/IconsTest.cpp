@@ -2,6 +2,7 @@
 #include "PictureFiles.h"
 
 #include <QSet>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 namespace {
@@ -111,8 +112,9 @@ TEST(AppIcon, IndexedVersionsKeepTheirColourLimits)
 
 TEST(AppIcon, OrangeDiscWithDiamondSplitByBar)
 {
-    for (const char* path : {"icon/Velorin32-16colours.png", "icon/Velorin32-256colours.png", "icon/velorin-16.png", "icon/velorin-32.png",
-                             "icon/velorin-48.png", "icon/velorin-256.png"}) {
+    for (const char* path : {"icon/Velorin32-16colours.png", "icon/Velorin32-256colours.png", "icon/velorin-16.png",
+                             "icon/velorin-22.png", "icon/velorin-24.png", "icon/velorin-32.png", "icon/velorin-48.png",
+                             "icon/velorin-64.png", "icon/velorin-128.png", "icon/velorin-256.png"}) {
         SCOPED_TRACE(path);
         const QImage icon = LoadAsset(path).convertToFormat(QImage::Format_ARGB32);
         ASSERT_FALSE(icon.isNull());
@@ -134,4 +136,57 @@ TEST(AppIcon, OrangeDiscWithDiamondSplitByBar)
                                     std::pair {0.7, 0.75}, std::pair {0.15, 0.5}, std::pair {0.85, 0.5}})
             EXPECT_TRUE(IsOrange(at(fx, fy)) || Lightness(at(fx, fy)) > 200) << "disc at " << fx << "," << fy;
     }
+}
+
+// The editor's icon is the game's stone, smaller in the top-left corner,
+// with a yellow pencil across it: at every size plainly not the game's.
+TEST(EditorIcon, TheStoneWithAPencilUnlikeTheGamesIcon)
+{
+    const auto isYellow = [](QRgb pixel) { return qRed(pixel) > 180 && qGreen(pixel) > 140 && qBlue(pixel) < 90; };
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        SCOPED_TRACE(size);
+        const QImage editor = LoadAsset(QStringLiteral("icon/velorin-editor-%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32);
+        const QImage game = LoadAsset(QStringLiteral("icon/velorin-%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(editor.size(), QSize(size, size));
+        ASSERT_EQ(game.size(), QSize(size, size));
+        const auto at = [&](double fx, double fy) { return editor.pixel(int(fx * size), int(fy * size)); };
+        // The stone's bar, above the pencil, and its mark's left half.
+        EXPECT_TRUE(IsOrange(at(0.4, 0.15)));
+        EXPECT_TRUE(IsBlack(at(0.28, 0.4)));
+        // The pencil's body, and nothing in the corners it leaves free.
+        EXPECT_TRUE(isYellow(at(0.66, 0.66))) << std::hex << at(0.66, 0.66);
+        for (const QPoint corner : {QPoint(size - 1, 0), QPoint(0, size - 1)})
+            EXPECT_EQ(qAlpha(editor.pixel(corner)), 0);
+        int differing = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                differing += ChannelDistance(editor.pixel(x, y), game.pixel(x, y)) > 40
+                             || std::abs(qAlpha(editor.pixel(x, y)) - qAlpha(game.pixel(x, y))) > 40;
+        EXPECT_GT(differing, size * size / 4);
+    }
+}
+
+// The scalable icons are well-formed drawings; the editor's holds the
+// game's stone with its mark.
+TEST(ScalableIcons, WellFormedDrawingsOfTheSameStone)
+{
+    QStringList marks;
+    for (const char* path : {"icon/velorin.svg", "icon/velorin-editor.svg"}) {
+        SCOPED_TRACE(path);
+        QXmlStreamReader drawing(ReadAsset(path));
+        int circles = 0;
+        QString mark;
+        while (!drawing.atEnd()) {
+            if (drawing.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            circles += drawing.name() == QStringLiteral("circle");
+            if (drawing.name() == QStringLiteral("path") && mark.isEmpty())
+                mark = drawing.attributes().value(QStringLiteral("d")).toString();
+        }
+        ASSERT_FALSE(drawing.hasError()) << drawing.errorString().toStdString();
+        EXPECT_EQ(circles, 1);
+        marks << mark;
+    }
+    EXPECT_FALSE(marks.constFirst().isEmpty());
+    EXPECT_EQ(marks.constFirst(), marks.constLast());
 }

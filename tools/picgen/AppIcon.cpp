@@ -1,5 +1,6 @@
 // The program's icon: an orange stone whose black diamond is split down
 // the middle by an orange bar, the mark of a stone that swaps both ways.
+#include "AppIcon.h"
 #include "Coverage.h"
 #include "Indexed.h"
 #include "Disc.h"
@@ -9,13 +10,9 @@
 #include <QPolygonF>
 #include <cmath>
 
-namespace {
-
-const QRgb Orange = qRgb(255, 140, 50);
-
 // Diamond and bar measured in pixels of this size, rounded so that the
 // bar and the diamond's points land on whole pixels even at 16 x 16.
-QPainterPath Mark(int size)
+QPainterPath AppIconMark(int size)
 {
     const double centre = size / 2.0;
     const double reach = std::round(size * 10.0 / 32.0);
@@ -28,14 +25,11 @@ QPainterPath Mark(int size)
     return diamond.subtracted(slit);
 }
 
-
-} // namespace
-
 QImage DrawAppIcon(int size)
 {
     QImage picture(size, size, QImage::Format_ARGB32);
     picture.fill(Qt::transparent);
-    const Coverage mark(Mark(size), QSize(size, size));
+    const Coverage mark(AppIconMark(size), QSize(size, size));
     const double radius = size / 2.0;
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
@@ -43,7 +37,7 @@ QImage DrawAppIcon(int size)
             if (cover <= 0.0)
                 continue;
             const DiscPoint p {(x + 0.5 - radius) / radius, (y + 0.5 - radius) / radius};
-            const Colour colour = Mix(ShadeStone(Colour::Of(Orange), p), Black, mark.At(x, y));
+            const Colour colour = Mix(ShadeStone(Colour::Of(AppIconOrange), p), Black, mark.At(x, y));
             const QRgb rgb = colour.ToRgb();
             picture.setPixel(x, y, qRgba(qRed(rgb), qGreen(rgb), qBlue(rgb), int(std::lround(cover * 255))));
         }

@@ -3,6 +3,7 @@
 
 #include "StoneRules.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QRgb>
 
@@ -24,3 +25,6 @@ QImage DrawEraser();           // 32 x 16, indexed: eraser and its disabled look
 QImage DrawOkGlyph(bool enabled); // 18 x 18 with alpha
 QImage DrawAppIcon(int size);  // size x size with alpha
 QImage DrawIndexedAppIcon(int colours); // 32 x 32, indexed, at most `colours` colours
+QImage DrawEditorIcon(int size); // size x size with alpha
+QByteArray AppIconSvg();       // the game's icon, scalable
+QByteArray EditorIconSvg();    // the editor's icon, scalable

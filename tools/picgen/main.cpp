@@ -46,8 +46,13 @@ std::vector<Asset> AllAssets()
     png("common/OkGlyphDisabled.png", [] { return DrawOkGlyph(false); });
     png("icon/Velorin32-16colours.png", [] { return DrawIndexedAppIcon(16); });
     png("icon/Velorin32-256colours.png", [] { return DrawIndexedAppIcon(256); });
-    for (int size : {16, 32, 48, 256})
+    // The icons of the menu entries, at each size of the icon theme.
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         png(QStringLiteral("icon/velorin-%1.png").arg(size), [size] { return DrawAppIcon(size); });
+        png(QStringLiteral("icon/velorin-editor-%1.png").arg(size), [size] { return DrawEditorIcon(size); });
+    }
+    assets.push_back({"icon/velorin.svg", AppIconSvg});
+    assets.push_back({"icon/velorin-editor.svg", EditorIconSvg});
     return assets;
 }
 
