@@ -31,15 +31,20 @@ all: build
 deps:
 	scripts/install-deps
 
-# The project's own builds make every compiler warning an error; a build
-# directory made before the option was there gets it too.
-WERROR := -DVELORIN_WERROR=ON
+# The project's own builds make every compiler warning an error. They keep
+# line tables (-g1) rather than full debugging information: enough for the
+# backtraces of valgrind, the sanitizers and gdb, at about three quarters
+# of the build time. A build directory made before these options gets them.
+WERROR      := -DVELORIN_WERROR=ON
+OPTIMIZED   := -O2 -g1 -DNDEBUG
+OWN_OPTIONS := $(WERROR) "-DCMAKE_C_FLAGS_RELWITHDEBINFO=$(OPTIMIZED)" "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=$(OPTIMIZED)"
 
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) $(WERROR)
+	cmake -S . -B $(BUILD) $(OWN_OPTIONS)
 
 configure: $(BUILD)/CMakeCache.txt
-	@grep -q '^VELORIN_WERROR:BOOL=ON' $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) $(WERROR)
+	@grep -q '^CMAKE_CXX_FLAGS_RELWITHDEBINFO:STRING=$(OPTIMIZED)$$' $(BUILD)/CMakeCache.txt \
+	  && grep -q '^VELORIN_WERROR:BOOL=ON' $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) $(OWN_OPTIONS)
 
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
@@ -104,14 +109,17 @@ SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-om
 SANITIZE_ENV   := ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
                   UBSAN_OPTIONS=print_stacktrace=1
 
+SANITIZE_OPTIONS := -DCMAKE_BUILD_TYPE=Debug $(WERROR) -DCMAKE_C_FLAGS_DEBUG=-g1 -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
+                    "-DCMAKE_C_FLAGS=$(SANITIZE_FLAGS)" "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" \
+                    "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZE_FLAGS)"
+
 $(SANITIZE)/CMakeCache.txt:
-	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug $(WERROR) \
-	  "-DCMAKE_C_FLAGS=$(SANITIZE_FLAGS)" "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" \
-	  "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZE_FLAGS)"
+	cmake -S . -B $(SANITIZE) $(SANITIZE_OPTIONS)
 
 # The build runs the unit tests once to list them, so it needs the options too.
 test-sanitize: deps $(SANITIZE)/CMakeCache.txt
-	@grep -q '^VELORIN_WERROR:BOOL=ON' $(SANITIZE)/CMakeCache.txt || cmake -S . -B $(SANITIZE) $(WERROR)
+	@grep -q '^CMAKE_CXX_FLAGS_DEBUG:STRING=-g1$$' $(SANITIZE)/CMakeCache.txt \
+	  && grep -q '^VELORIN_WERROR:BOOL=ON' $(SANITIZE)/CMakeCache.txt || cmake -S . -B $(SANITIZE) $(SANITIZE_OPTIONS)
 	$(SANITIZE_ENV) cmake --build $(SANITIZE) -j$(JOBS)
 	cd $(SANITIZE) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) --label-exclude shipped-data
 

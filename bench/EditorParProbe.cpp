@@ -65,7 +65,7 @@ int TimeStops(int argc, char** argv)
         }
         for (int level = 1; level <= file.Count; ++level)
             for (const int delay : StopDelaysMs) {
-                AnalysisRunner runner;
+                AnalysisRunner runner([](const TLevelRecord&, const AnalysisReport&) {});
                 runner.Start((*levels)[level]);
                 std::this_thread::sleep_for(std::chrono::milliseconds(delay));
                 const auto start = std::chrono::steady_clock::now();

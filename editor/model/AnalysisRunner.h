@@ -1,41 +1,34 @@
-// Runs the analysis of one level at a time on a thread of its own. A new
-// level stops the analysis of the previous one; the caller polls for the
-// report, which between the steps shows the search's progress. A stopped
-// analysis gives its memory back on its own thread: a search may hold a
-// gigabyte, and the edit that stopped it does not wait for that.
+// The analysis of one level at a time, as background work
+// (BackgroundWork.h): a new level stops the analysis of the previous one.
+// What is known is reported after each step of the analysis, and while the
+// proof of par runs, its progress now and then.
 #pragma once
 
 #include "Analysis.h"
+#include "BackgroundWork.h"
 
-#include <memory>
+#include <functional>
 #include <optional>
-#include <vector>
 
 class AnalysisRunner {
 public:
-    AnalysisRunner() = default;
-    ~AnalysisRunner(); // stops the running analysis and waits for every thread
-    AnalysisRunner(const AnalysisRunner&) = delete;
-    AnalysisRunner& operator=(const AnalysisRunner&) = delete;
+    // Called on the analysis's thread; `level` is the level analysed.
+    using Reporter = std::function<void(const TLevelRecord& level, const AnalysisReport& report)>;
+
+    explicit AnalysisRunner(Reporter report) : Report(std::move(report)) {}
 
     // Stops what runs and starts on `level`.
     void Start(const TLevelRecord& level);
     void Stop();
 
     // The level being (or last) analysed; nullopt before the first Start.
-    std::optional<TLevelRecord> Level() const;
-    // What is known so far, with the live lower bound and positions of a
-    // proof still running.
-    AnalysisReport Report() const;
-    bool Busy() const;
-    // No thread of the runner is working any more: also the stopped ones
-    // have ended and given back their memory.
-    bool AllEnded() const;
+    const std::optional<TLevelRecord>& Level() const { return Latest; }
+    bool Busy() const { return Work.Running(); }
+    // Also the stopped analyses have ended and given back their memory.
+    bool AllEnded() const { return Work.AllEnded(); }
 
 private:
-    struct Job;
-    void RetireFinished();
-
-    std::shared_ptr<Job> Current;
-    std::vector<std::shared_ptr<Job>> Stopped; // told to stop, perhaps still giving back memory
+    Reporter Report;
+    std::optional<TLevelRecord> Latest;
+    BackgroundWork Work; // last: its threads end before the rest goes
 };

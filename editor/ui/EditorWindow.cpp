@@ -17,7 +17,6 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFutureWatcher>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -30,15 +29,12 @@
 #include <QRandomGenerator>
 #include <QSpinBox>
 #include <QStatusBar>
-#include <QTimer>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <cstring>
 
 namespace {
 
-constexpr int AnalysisPollMs = 100;     // how often the window looks at the running analysis
 constexpr std::size_t KnownLimit = 5000; // analyses kept before the store starts afresh
 constexpr int DefaultParLow = 8, DefaultParHigh = 14;
 constexpr int MeasureLinesShown = 5;
@@ -53,22 +49,25 @@ QString FileFilter()
 } // namespace
 
 EditorWindow::EditorWindow()
+    : Runner([this](const TLevelRecord& level, const AnalysisReport& report) {
+        OnWindowThread([this, level, report] { TakeReport(level, report); });
+    })
 {
     setWindowIcon(ApplicationIcon());
     BuildMenus();
     setCentralWidget(BuildCentre());
     Progress = new QLabel(this);
     statusBar()->addWidget(Progress, 1);
-    auto* timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, &EditorWindow::FollowAnalysis);
-    timer->start(AnalysisPollMs);
     Refresh();
 }
 
-EditorWindow::~EditorWindow()
+EditorWindow::~EditorWindow() = default;
+
+void EditorWindow::OnWindowThread(std::function<void()> call)
 {
-    if (Busy)
-        Busy->Cancel();
+    // Queued: it runs when the window's thread comes to it, and not at all
+    // once the window is gone.
+    QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
 }
 
 EditorWindow::LevelKey EditorWindow::KeyOf(const TLevelRecord& level)
@@ -219,7 +218,7 @@ void EditorWindow::Refresh()
     UpAction->setEnabled(Doc.Current() > 0);
     DownAction->setEnabled(level && Doc.Current() + 1 < Doc.Count());
     TestAction->setEnabled(level != nullptr);
-    const bool mixing = Busy != nullptr;
+    const bool mixing = Chores.Running();
     MixAction->setEnabled(level && !mixing);
     MixButton->setEnabled(level && !mixing);
     RefreshList();
@@ -242,20 +241,23 @@ const AnalysisReport* EditorWindow::KnownReport(const TLevelRecord& level) const
     return found != Known.end() ? &found->second : nullptr;
 }
 
+void EditorWindow::TakeReport(const TLevelRecord& level, const AnalysisReport& report)
+{
+    if (report.Finished) {
+        if (Known.size() >= KnownLimit)
+            Known.clear();
+        Known[KeyOf(level)] = report;
+        RefreshList();
+        FollowAnalysis(); // shows it, or goes on with the next level
+    } else if (Runner.Level() == level) {
+        Live = report;
+        if (Doc.CurrentLevel() && *Doc.CurrentLevel() == level)
+            ShowAnalysis(report, true);
+    }
+}
+
 void EditorWindow::FollowAnalysis()
 {
-    // File what the runner has finished.
-    const auto running = Runner.Level();
-    if (running && !Runner.Busy() && !KnownReport(*running)) {
-        const AnalysisReport report = Runner.Report();
-        if (report.Finished) {
-            if (Known.size() >= KnownLimit)
-                Known.clear();
-            Known[KeyOf(*running)] = report;
-            RefreshList();
-        }
-    }
-
     const TLevelRecord* level = Doc.CurrentLevel();
     if (level == nullptr) {
         ShowAnalysis({}, false);
@@ -276,9 +278,11 @@ void EditorWindow::FollowAnalysis()
         Progress->setText(background ? QStringLiteral("Die übrigen Level der Sammlung werden analysiert …") : QString());
         return;
     }
-    if (Runner.Level() != *level)
+    if (Runner.Level() != *level) {
         Runner.Start(*level);
-    ShowAnalysis(Runner.Report(), true);
+        Live = {};
+    }
+    ShowAnalysis(Live, true);
 }
 
 void EditorWindow::ShowAnalysis(const AnalysisReport& report, bool live)
@@ -300,8 +304,7 @@ void EditorWindow::ShowAnalysis(const AnalysisReport& report, bool live)
 void EditorWindow::PaintAt(int cell)
 {
     if (Doc.PaintTarget(cell, Palette->Chosen())) {
-        if (Busy)
-            Busy->Cancel(); // a scramble of the old target is no use any more
+        Chores.Stop(); // a scramble of the old target is no use any more
         PickedCell = 0;
         Refresh();
     }
@@ -325,30 +328,28 @@ void EditorWindow::PickInStart(int cell)
 void EditorWindow::Scramble()
 {
     const TLevelRecord* level = Doc.CurrentLevel();
-    if (level == nullptr || Busy)
+    if (level == nullptr || Chores.Running())
         return;
     const ParRange wished {std::min(ParLow->value(), ParHigh->value()), std::max(ParLow->value(), ParHigh->value())};
     const TCells target = level->Target;
     const std::uint64_t seed = QRandomGenerator::global()->generate64();
-    Busy = std::make_shared<SearchWatch>();
-    auto* watcher = new QFutureWatcher<ScrambleResult>(this);
-    connect(watcher, &QFutureWatcher<ScrambleResult>::finished, this, [this, watcher, target] {
-        const ScrambleResult made = watcher->result();
-        watcher->deleteLater();
-        Busy.reset();
-        const TLevelRecord* now = Doc.CurrentLevel();
-        if (made.Start && now && now->Target == target) {
-            Doc.SetStart(*made.Start);
-            statusBar()->showMessage(QStringLiteral("Gemischt: Par %1.").arg(made.Par), 5000);
-        } else if (!made.Start) {
-            Complain(QString::fromStdString(made.Error));
-        }
-        Refresh();
+    Chores.Start([this, target, wished, seed](SearchWatch& watch) {
+        const ScrambleResult made = ScrambleTarget(target, wished, seed, &watch);
+        OnWindowThread([this, made, target, stopped = watch.Stopped()] { TakeScramble(made, target, stopped); });
     });
-    watcher->setFuture(QtConcurrent::run([target, wished, seed, watch = Busy] {
-        return ScrambleTarget(target, wished, seed, watch.get());
-    }));
     statusBar()->showMessage(QStringLiteral("Mische: suche einen Start mit Par %1 bis %2 …").arg(wished.Low).arg(wished.High));
+    Refresh();
+}
+
+void EditorWindow::TakeScramble(const ScrambleResult& made, const TCells& target, bool stopped)
+{
+    const TLevelRecord* now = Doc.CurrentLevel();
+    if (made.Start && now && now->Target == target) {
+        Doc.SetStart(*made.Start);
+        statusBar()->showMessage(QStringLiteral("Gemischt: Par %1.").arg(made.Par), 5000);
+    } else if (!made.Start && !stopped) {
+        Complain(QString::fromStdString(made.Error));
+    }
     Refresh();
 }
 
@@ -378,7 +379,7 @@ void EditorWindow::TestLevel()
 
 void EditorWindow::MakeCollection()
 {
-    if (Busy || !MaySwitch())
+    if (Chores.Running() || !MaySwitch())
         return;
     bool ok = false;
     const int count = QInputDialog::getInt(this, QStringLiteral("Sammlung erzeugen"),
@@ -389,37 +390,39 @@ void EditorWindow::MakeCollection()
                                            DefaultCollectionSize, 1, MaxLevels, 1, &ok);
     if (!ok)
         return;
-    Busy = std::make_shared<SearchWatch>();
     auto* progress = new QProgressDialog(QStringLiteral("Der Generator erzeugt die Level …"), QStringLiteral("Abbrechen"), 0,
                                          count, this);
     progress->setWindowTitle(QStringLiteral("Sammlung erzeugen"));
     progress->setMinimumDuration(0);
     progress->setMinimumWidth(ProgressWidth);
     progress->setValue(0);
-    connect(progress, &QProgressDialog::canceled, this, [watch = Busy] { watch->Cancel(); });
-    auto* watcher = new QFutureWatcher<MadeCollection>(this);
-    connect(watcher, &QFutureWatcher<MadeCollection>::finished, this, [this, watcher, progress] {
-        const MadeCollection made = watcher->result();
-        watcher->deleteLater();
-        progress->deleteLater();
-        const bool cancelled = Busy->Stopped();
-        Busy.reset();
-        if (!made.Error.empty()) {
-            if (!cancelled)
-                Complain(QString::fromStdString(made.Error));
-        } else {
-            Doc.Reset(made.Levels, false);
-            Disk.Forget();
-            PickedCell = 0;
-        }
-        Refresh();
-    });
-    watcher->setFuture(QtConcurrent::run([count, watch = Busy, progress] {
-        const std::uint64_t seed = QRandomGenerator::global()->generate64();
-        return ::MakeCollection(count, seed, watch.get(), [progress](int done) {
-            QMetaObject::invokeMethod(progress, [progress, done] { progress->setValue(done); }, Qt::QueuedConnection);
+    connect(progress, &QProgressDialog::canceled, this, [this] { Chores.Stop(); });
+    const std::uint64_t seed = QRandomGenerator::global()->generate64();
+    Chores.Start([this, count, seed, progress = QPointer(progress)](SearchWatch& watch) {
+        const MadeCollection made = ::MakeCollection(count, seed, &watch, [this, progress](int done) {
+            OnWindowThread([progress, done] {
+                if (progress)
+                    progress->setValue(done);
+            });
         });
-    }));
+        OnWindowThread([this, made, progress, stopped = watch.Stopped()] {
+            delete progress.data();
+            TakeCollection(made, stopped);
+        });
+    });
+}
+
+void EditorWindow::TakeCollection(const MadeCollection& made, bool stopped)
+{
+    if (!made.Error.empty()) {
+        if (!stopped)
+            Complain(QString::fromStdString(made.Error));
+    } else {
+        Doc.Reset(made.Levels, false);
+        Disk.Forget();
+        PickedCell = 0;
+    }
+    Refresh();
 }
 
 void EditorWindow::NewCollection()
@@ -542,8 +545,7 @@ void EditorWindow::Complain(const QString& text)
 void EditorWindow::closeEvent(QCloseEvent* event)
 {
     if (MaySwitch()) {
-        if (Busy)
-            Busy->Cancel();
+        Chores.Stop();
         event->accept();
     } else {
         event->ignore();

@@ -3,16 +3,19 @@
 #pragma once
 
 #include "AnalysisRunner.h"
+#include "BackgroundWork.h"
 #include "BoardPictures.h"
+#include "CollectionMaker.h"
 #include "Document.h"
 #include "KnownFile.h"
+#include "Scramble.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <map>
-#include <memory>
 
 class BoardView;
 class LevelList;
@@ -22,7 +25,6 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 class StonePalette;
-struct SearchWatch;
 
 class EditorWindow : public QMainWindow {
     Q_OBJECT
@@ -46,17 +48,26 @@ private:
     // After every change of the document: boards, list, title, actions.
     void Refresh();
     void RefreshList();
-    // Starts, follows and files the analysis; also the timer's job.
+    // Runs `call` on the window's thread, after what it is doing now; the
+    // background work reports so.
+    void OnWindowThread(std::function<void()> call);
+    // Shows what is known of the chosen level and starts the analysis
+    // where it is needed: the chosen level first, then the others.
     void FollowAnalysis();
+    // A report of the analysis of `level`: a finished one is filed, a
+    // step of the chosen level's shown.
+    void TakeReport(const TLevelRecord& level, const AnalysisReport& report);
     void ShowAnalysis(const AnalysisReport& report, bool live);
     const AnalysisReport* KnownReport(const TLevelRecord& level) const;
 
     void PaintAt(int cell);
     void PickInStart(int cell);
     void Scramble();
+    void TakeScramble(const ScrambleResult& made, const TCells& target, bool stopped);
     void ShowSolution();
     void TestLevel();
     void MakeCollection();
+    void TakeCollection(const MadeCollection& made, bool stopped);
 
     void NewCollection();
     void Open();
@@ -73,11 +84,12 @@ private:
     BoardPictures Pictures;
     Document Doc;
     KnownFile Disk; // empty while the collection has no file
-    AnalysisRunner Runner;
     std::map<LevelKey, AnalysisReport> Known; // finished analyses, by level
+    AnalysisReport Live;                       // how far the running analysis has got
     int PickedCell = 0;                        // a start stone waiting for its swap partner
-    std::shared_ptr<SearchWatch> Busy;         // a scramble or a collection being made
     QPointer<SolutionDialog> Solution;         // the one solution shown, while it is open
+    AnalysisRunner Runner;                     // the live analysis
+    BackgroundWork Chores;                     // a scramble or a collection being made
 
     LevelList* List = nullptr;
     StonePalette* Palette = nullptr;

@@ -46,9 +46,6 @@ public:
         return false;
     }
 
-    // The lowest f that may still be queued.
-    int LowestF() const { return MinF; }
-
     std::size_t Bytes() const
     {
         using Ids = std::vector<std::uint32_t>;

@@ -191,16 +191,18 @@ private:
         // Why the search must stop now, if it must.
         std::optional<SearchOutcome> Interrupted()
         {
+            const auto now = SearchClock::now();
             if (Limits.Watch != nullptr) {
                 if (Partial)
                     Limits.Watch->GroupBound.store(LowerBound, std::memory_order_relaxed);
                 Limits.Watch->Nodes.store(Store.Size(), std::memory_order_relaxed);
                 if (Limits.Watch->Stopped())
                     return SearchOutcome::Stopped;
+                Limits.Watch->Progressed(now);
             }
             if (StopRequested(Limits.StopWith))
                 return SearchOutcome::Stopped;
-            if (SearchClock::now() >= Limits.Deadline)
+            if (now >= Limits.Deadline)
                 return SearchOutcome::OutOfTime;
             if ((Expansions % (CheckInterval * 64)) == 0) {
                 if (Cache.Size() < MostCacheEntries && Store.Size() > Cache.Size() * PositionsPerCacheEntry &&

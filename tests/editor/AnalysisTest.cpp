@@ -13,8 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -71,16 +73,47 @@ TEST(Analysis, ReportsTheLevelToolsVerdictParAndMeasuresStepByStep)
 
 TEST(Analysis, TheRunnerWorksOnTheLatestLevelAndStopsTheOneBefore)
 {
-    AnalysisRunner runner;
-    runner.Start(ShippedLevel(60));
-    const TLevelRecord latest = ShippedLevel(3);
-    runner.Start(latest);
-    EXPECT_EQ(runner.Level(), latest);
-    while (runner.Busy())
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    const AnalysisReport report = runner.Report();
-    EXPECT_TRUE(report.Finished);
-    EXPECT_EQ(report.Par(), ProvedPar(latest));
+    std::mutex lock;
+    std::vector<std::pair<TLevelRecord, AnalysisReport>> reports;
+    {
+        AnalysisRunner runner([&](const TLevelRecord& level, const AnalysisReport& report) {
+            const std::lock_guard guard(lock);
+            reports.emplace_back(level, report);
+        });
+        const TLevelRecord stopped = ShippedLevel(60);
+        runner.Start(stopped);
+        const TLevelRecord latest = ShippedLevel(3);
+        runner.Start(latest);
+        EXPECT_EQ(runner.Level(), latest);
+        while (runner.Busy())
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        const std::lock_guard guard(lock);
+        // The two threads report in any order; each level's own reports
+        // come in the order of its steps.
+        std::vector<AnalysisReport> ofLatest;
+        for (const auto& [level, report] : reports) {
+            EXPECT_FALSE(level == stopped && report.Finished) << "the stopped analysis ran to its end";
+            if (level == latest)
+                ofLatest.push_back(report);
+        }
+        ASSERT_FALSE(ofLatest.empty());
+        EXPECT_TRUE(ofLatest.back().Finished);
+        EXPECT_EQ(ofLatest.back().Par(), ProvedPar(latest));
+    }
+}
+
+// A window hears of a search's progress at most once a ProgressEvery.
+TEST(Analysis, TheWatchTellsOfProgressAtMostOnceAnInterval)
+{
+    int told = 0;
+    SearchWatch watch;
+    watch.Progressed(std::chrono::steady_clock::now()); // nobody listens: nothing happens
+    watch.OnProgress = [&] { ++told; };
+    const auto start = std::chrono::steady_clock::now();
+    const auto every = SearchWatch::ProgressEvery;
+    for (const auto after : {every * 0, every / 2, every, every * 3 / 2, every * 5 / 2})
+        watch.Progressed(start + after);
+    EXPECT_EQ(told, 3); // at 0, 1 and 2.5 intervals
 }
 
 TEST(Analysis, AScrambleHoldsTheTargetsStonesWithAProvedParInTheWishedRange)
