@@ -1,9 +1,9 @@
 // What a click and a repaint cost: the game's own windows, on the offscreen
 // platform, with a full board.
 #include "Daten.h"
+#include "Image.h"
 #include "LevelFile.h"
 #include "LevelFlow.h"
-#include "Image.h"
 #include "PaintBox.h"
 #include "Pixels.h"
 #include "main.h"
@@ -66,7 +66,6 @@ public:
 private:
     std::filesystem::path Dir;
 };
-
 
 QPoint CentreOf(int cell)
 {
@@ -183,7 +182,8 @@ void BM_YardstickPaint(benchmark::State& state)
     for (auto _ : state) {
         CopyRect(bare.Picture, {0, 0}, Mainform->Hintergrund, QRect(0, 0, 450, 450));
         for (int cell = 1; cell <= CellCount; ++cell)
-            DrawTransparent(bare.Picture, CentreOf(cell) - QPoint(20, 20), Mainform->Farbe[static_cast<std::size_t>(1 + cell % 12)]);
+            DrawTransparent(bare.Picture, CentreOf(cell) - QPoint(20, 20),
+                            Mainform->Farbe[static_cast<std::size_t>(1 + cell % 12)]);
         bare.update(0, 0, 450, 450);
         QCoreApplication::processEvents();
     }

@@ -74,7 +74,9 @@ int TimeStops(int argc, char** argv)
                 while (!runner.AllEnded())
                     std::this_thread::sleep_for(std::chrono::microseconds(100));
                 const auto ended = std::chrono::steady_clock::now();
-                const auto ms = [&](auto until) { return std::chrono::duration<double, std::milli>(until - start).count(); };
+                const auto ms = [&](auto until) {
+                    return std::chrono::duration<double, std::milli>(until - start).count();
+                };
                 std::printf("%s %d %d %.3f %.3f\n", argv[f], level, delay, ms(stopped), ms(ended));
                 std::fflush(stdout);
             }

@@ -128,8 +128,8 @@ int Run(const std::string& dir, double seconds, int jobs, int threadsEach)
                 const bool fault = !result.Moves.empty() && !(replay.Legal && replay.Solved);
                 const std::lock_guard lock(printing);
                 std::printf("%s %d %s %d %zu %.4f %zu\n", work[n].File.c_str(), work[n].Number,
-                            fault ? "fault" : StatusWord(result.Status),
-                            result.LowerBound, result.Moves.size(), wall, result.PeakBytes);
+                            fault ? "fault" : StatusWord(result.Status), result.LowerBound, result.Moves.size(), wall,
+                            result.PeakBytes);
                 std::fflush(stdout);
             }
         });
@@ -152,7 +152,8 @@ int main(int argc, char** argv)
     if (mode == "run" && argc >= 3 && argc <= 6)
         return Run(argv[2], argc > 3 ? std::atof(argv[3]) : 1.0, argc > 4 ? std::max(1, std::atoi(argv[4])) : 1,
                    argc > 5 ? std::max(1, std::atoi(argv[5])) : 2);
-    std::fprintf(stderr, "usage: velorin-bench-corpus make LEVELFILE OUTDIR\n"
-                         "       velorin-bench-corpus run DIR [SECONDS] [JOBS] [THREADS]\n");
+    std::fprintf(stderr,
+                 "usage: velorin-bench-corpus make LEVELFILE OUTDIR\n"
+                 "       velorin-bench-corpus run DIR [SECONDS] [JOBS] [THREADS]\n");
     return 2;
 }

@@ -39,8 +39,8 @@ double SecondsSince(Clock::time_point start)
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
 {
     const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-                              nullptr),
+        xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr),
         &std::free);
     return reply ? reply->atom : xcb_atom_t {XCB_ATOM_NONE};
 }
@@ -80,8 +80,8 @@ xcb_window_t WaitForMap(xcb_connection_t* connection, pid_t pid, Clock::time_poi
 bool PixelDrawn(xcb_connection_t* connection, xcb_window_t window, int x, int y)
 {
     const xcb_get_image_cookie_t cookie = xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window,
-                                                        static_cast<std::int16_t>(x), static_cast<std::int16_t>(y),
-                                                        1, 1, ~0u);
+                                                        static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), 1,
+                                                        1, ~0u);
     const std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> reply(
         xcb_get_image_reply(connection, cookie, nullptr), &std::free);
     if (!reply || xcb_get_image_data_length(reply.get()) < 3)

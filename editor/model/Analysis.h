@@ -26,13 +26,13 @@ enum class Verdict {
 
 struct AnalysisReport {
     Verdict Result = Verdict::Running;
-    bool Optimal = false;        // Solution is a shortest one: its length is the par
+    bool Optimal = false; // Solution is a shortest one: its length is the par
     std::vector<Move> Solution;
-    int LowerBound = 0;          // no solution is shorter; while running: proved so far
-    std::size_t Positions = 0;   // searched for the par
-    double Seconds = 0;          // the search for the par took
+    int LowerBound = 0;                // no solution is shorter; while running: proved so far
+    std::size_t Positions = 0;         // searched for the par
+    double Seconds = 0;                // the search for the par took
     StopCause Cause = StopCause::None; // what ended that search before its answer was complete
-    std::optional<int> Detour;   // par less the lower bound at the start
+    std::optional<int> Detour;         // par less the lower bound at the start
     std::optional<StartMoves> Starts;
     std::optional<int> PlayersPercent; // simulated players who solve it
     bool Finished = false;

@@ -15,7 +15,7 @@ public:
     // Called on the analysis's thread; `level` is the level analysed.
     using Reporter = std::function<void(const TLevelRecord& level, const AnalysisReport& report)>;
 
-    explicit AnalysisRunner(Reporter report) : Report(std::move(report)) {}
+    explicit AnalysisRunner(Reporter report) : Report(std::move(report)) { }
 
     // Stops what runs and starts on `level`.
     void Start(const TLevelRecord& level);

@@ -34,8 +34,8 @@ std::string VerdictLine(const AnalysisReport& report)
 {
     switch (report.Result) {
     case Verdict::Running:
-        return "Suche läuft: Par mindestens " + std::to_string(report.LowerBound) + ", " + Grouped(report.Positions) +
-               " Stellungen …";
+        return "Suche läuft: Par mindestens " + std::to_string(report.LowerBound) + ", " + Grouped(report.Positions)
+            + " Stellungen …";
     case Verdict::Empty:
         return "Kein Stein kann ziehen: nichts zu lösen.";
     case Verdict::AlreadySolved:
@@ -47,8 +47,8 @@ std::string VerdictLine(const AnalysisReport& report)
     case Verdict::Solvable:
         if (report.Optimal)
             return "Lösbar, Par " + std::to_string(report.Par()) + " (bewiesen).";
-        return "Lösbar, Par zwischen " + std::to_string(report.LowerBound) + " und " + std::to_string(report.Par()) +
-               " (nicht bewiesen).";
+        return "Lösbar, Par zwischen " + std::to_string(report.LowerBound) + " und " + std::to_string(report.Par())
+            + " (nicht bewiesen).";
     case Verdict::Unknown:
         if (!report.Finished)
             return "Abgebrochen.";
@@ -68,8 +68,8 @@ std::vector<std::string> MeasureLines(const AnalysisReport& report)
     if (report.Detour)
         lines.push_back("Umweg über die untere Schranke: " + std::to_string(*report.Detour) + " Züge");
     if (report.Starts) {
-        std::string dead = "Tote Startzüge: " + std::to_string(report.Starts->Dead) + " von " +
-                           std::to_string(report.Starts->Moves);
+        std::string dead = "Tote Startzüge: " + std::to_string(report.Starts->Dead) + " von "
+            + std::to_string(report.Starts->Moves);
         if (report.Starts->Unknown > 0)
             dead += ", " + std::to_string(report.Starts->Unknown) + " ungeklärt";
         lines.push_back(dead);
@@ -99,7 +99,8 @@ std::string ShortFacts(const AnalysisReport& report)
     case Verdict::Solvable:
         break;
     }
-    std::string facts = report.Optimal ? "Par " + std::to_string(report.Par()) : "Par ≤ " + std::to_string(report.Par());
+    std::string facts = report.Optimal ? "Par " + std::to_string(report.Par())
+                                       : "Par ≤ " + std::to_string(report.Par());
     if (report.Detour)
         facts += " · Umweg " + std::to_string(*report.Detour);
     if (report.PlayersPercent)

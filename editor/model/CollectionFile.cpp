@@ -21,7 +21,7 @@ std::string ErrnoText(int error)
 // on it: every write moves its times, a replacement brings another inode.
 struct OldFile {
     bool Regular = false;
-    struct stat Info {};
+    struct stat Info { };
 };
 
 OldFile LookAt(const std::string& path)
@@ -40,9 +40,9 @@ bool SameTime(const timespec& one, const timespec& other)
 bool Untouched(const OldFile& before, const std::string& path)
 {
     const OldFile after = LookAt(path);
-    return before.Regular && after.Regular && after.Info.st_dev == before.Info.st_dev && after.Info.st_ino == before.Info.st_ino &&
-           after.Info.st_size == before.Info.st_size && SameTime(after.Info.st_mtim, before.Info.st_mtim) &&
-           SameTime(after.Info.st_ctim, before.Info.st_ctim);
+    return before.Regular && after.Regular && after.Info.st_dev == before.Info.st_dev
+        && after.Info.st_ino == before.Info.st_ino && after.Info.st_size == before.Info.st_size
+        && SameTime(after.Info.st_mtim, before.Info.st_mtim) && SameTime(after.Info.st_ctim, before.Info.st_ctim);
 }
 
 std::string FailureText(const std::string& path, int error, const OldFile& before)
@@ -51,8 +51,9 @@ std::string FailureText(const std::string& path, int error, const OldFile& befor
     if (Untouched(before, path))
         text += " Die bisherige Datei ist unverändert.";
     else if (before.Regular) // written over in place, and stopped part-way
-        text += " Die bisherige Datei kann dabei beschädigt worden sein; die Sammlung im Editor ist vollständig und lässt "
-                "sich unter einem anderen Namen speichern.";
+        text +=
+            " Die bisherige Datei kann dabei beschädigt worden sein; die Sammlung im Editor ist vollständig und lässt "
+            "sich unter einem anderen Namen speichern.";
     return text;
 }
 
@@ -71,8 +72,8 @@ std::optional<std::string> ForeignCodes(const std::vector<TLevelRecord>& levels)
                 }
     if (cells == 0)
         return std::nullopt;
-    return std::to_string(cells) + " Felder tragen Codes über 12 (zuerst in Level " + std::to_string(first) +
-           "). Das Spiel zeigt sie als unsichtbare Blöcke; der Editor zeigt sie als Block und behält ihre Codes.";
+    return std::to_string(cells) + " Felder tragen Codes über 12 (zuerst in Level " + std::to_string(first)
+        + "). Das Spiel zeigt sie als unsichtbare Blöcke; der Editor zeigt sie als Block und behält ihre Codes.";
 }
 
 } // namespace
@@ -82,12 +83,13 @@ std::optional<LoadedCollection> LoadCollection(const std::string& path, std::str
     int failure = 0;
     const auto contents = ReadLevelContents(path.c_str(), MaxRecordsRead, failure);
     if (!contents || contents->ReadError != 0) {
-        error = "Die Datei „" + path + "“ kann nicht gelesen werden: " + ErrnoText(contents ? contents->ReadError : failure) + ".";
+        error = "Die Datei „" + path
+            + "“ kann nicht gelesen werden: " + ErrnoText(contents ? contents->ReadError : failure) + ".";
         return std::nullopt;
     }
     if (contents->RecordsInFile() > MaxRecordsRead) {
-        error = "Die Datei „" + path + "“ ist keine Level-Datei: sie ist größer als " + std::to_string(MaxRecordsRead) +
-                " Level.";
+        error = "Die Datei „" + path + "“ ist keine Level-Datei: sie ist größer als " + std::to_string(MaxRecordsRead)
+            + " Level.";
         return std::nullopt;
     }
     LoadedCollection loaded;
@@ -105,9 +107,10 @@ std::optional<LoadedCollection> LoadCollection(const std::string& path, std::str
                 loaded.Problems.push_back("Die Datei ist leer: sie enthält keinen Level.");
             break; // an incomplete one is told below
         case LevelFileFault::IncompleteLastRecord:
-            loaded.Problems.push_back("Der letzte Level (Nummer " + std::to_string(loaded.Levels.size()) + ") ist unvollständig: nur " +
-                                      std::to_string(contents->BytesAfterLastRecord()) + " von " + std::to_string(LevelRecordSize) +
-                                      " Bytes. Der Editor füllt ihn mit leeren Feldern auf; das Spiel lässt ihn weg.");
+            loaded.Problems.push_back(
+                "Der letzte Level (Nummer " + std::to_string(loaded.Levels.size()) + ") ist unvollständig: nur "
+                + std::to_string(contents->BytesAfterLastRecord()) + " von " + std::to_string(LevelRecordSize)
+                + " Bytes. Der Editor füllt ihn mit leeren Feldern auf; das Spiel lässt ihn weg.");
             break;
         case LevelFileFault::MoreThanTheGamePlays: // told below, counting a partial level the editor keeps
         case LevelFileFault::ReadStopped:          // refused above
@@ -115,9 +118,10 @@ std::optional<LoadedCollection> LoadCollection(const std::string& path, std::str
         }
     }
     if (loaded.Levels.size() > MaxLevels)
-        loaded.Problems.push_back("Die Datei enthält " + std::to_string(loaded.Levels.size()) + " Level, das Spiel liest nur die ersten " +
-                                  std::to_string(MaxLevels) + ". Zum Speichern müssen " +
-                                  std::to_string(loaded.Levels.size() - MaxLevels) + " gelöscht werden.");
+        loaded.Problems.push_back("Die Datei enthält " + std::to_string(loaded.Levels.size())
+                                  + " Level, das Spiel liest nur die ersten " + std::to_string(MaxLevels)
+                                  + ". Zum Speichern müssen " + std::to_string(loaded.Levels.size() - MaxLevels)
+                                  + " gelöscht werden.");
     if (const auto foreign = ForeignCodes(loaded.Levels))
         loaded.Problems.push_back(*foreign);
     std::vector<std::uint8_t> bytes = CollectionBytes(contents->Records);
@@ -139,8 +143,8 @@ std::optional<std::string> SaveRefusal(const std::vector<TLevelRecord>& levels)
     if (levels.empty())
         return "Eine Sammlung ohne Level kann das Spiel nicht spielen: bitte erst einen Level anlegen.";
     if (levels.size() > MaxLevels)
-        return "Die Sammlung hat " + std::to_string(levels.size()) + " Level, das Spiel liest höchstens " +
-               std::to_string(MaxLevels) + ": bitte " + std::to_string(levels.size() - MaxLevels) + " löschen.";
+        return "Die Sammlung hat " + std::to_string(levels.size()) + " Level, das Spiel liest höchstens "
+            + std::to_string(MaxLevels) + ": bitte " + std::to_string(levels.size() - MaxLevels) + " löschen.";
     return std::nullopt;
 }
 
@@ -160,8 +164,10 @@ CollectionSave SaveCollection(const std::string& path, const std::vector<TLevelR
     if (outcome.Saved) {
         save.Stamp = StampOf(path, bytes);
         if (outcome.Error != 0)
-            save.Message = "Die Datei „" + path + "“ ist gespeichert, aber das System kann nicht bestätigen, dass sie sicher auf "
-                           "dem Datenträger steht: " + ErrnoText(outcome.Error) + ".";
+            save.Message = "Die Datei „" + path
+                + "“ ist gespeichert, aber das System kann nicht bestätigen, dass sie sicher auf "
+                  "dem Datenträger steht: "
+                + ErrnoText(outcome.Error) + ".";
     } else {
         save.Message = FailureText(path, outcome.Error, before);
     }

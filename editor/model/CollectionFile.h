@@ -15,9 +15,9 @@
 inline constexpr std::size_t MaxRecordsRead = 1000;
 
 struct LoadedCollection {
-    std::vector<TLevelRecord> Levels; // every record, also past the 99th and a partial last one
+    std::vector<TLevelRecord> Levels;  // every record, also past the 99th and a partial last one
     std::vector<std::string> Problems; // German sentences, one per fault of the file
-    FileStamp Stamp; // the file as it was read
+    FileStamp Stamp;                   // the file as it was read
 };
 
 // Nullopt when the file cannot be read at all; `error` then says why, in German.

@@ -2,8 +2,8 @@
 
 #include "Generator.h"
 #include "Random.h"
-#include "Scramble.h"
 #include "Recipe.h"
+#include "Scramble.h"
 #include "StoneRules.h"
 
 #include <algorithm>
@@ -56,7 +56,8 @@ LevelRecipe RecipeFor(int side, int colours, ParRange window, Dice& dice, std::u
 
 } // namespace
 
-MadeCollection MakeCollection(int count, std::uint64_t seed, SearchWatch* watch, const std::function<void(int)>& progress)
+MadeCollection MakeCollection(int count, std::uint64_t seed, SearchWatch* watch,
+                              const std::function<void(int)>& progress)
 {
     MadeCollection made;
     count = std::clamp(count, 1, MaxLevels);
@@ -83,8 +84,9 @@ MadeCollection MakeCollection(int count, std::uint64_t seed, SearchWatch* watch,
             }
         }
         if (!done) {
-            made.Error = "Für Level " + std::to_string(n + 1) + " fand der Generator keinen Level mit bewiesenem Par von " +
-                         std::to_string(window.Low) + " bis " + std::to_string(window.High) + ".";
+            made.Error = "Für Level " + std::to_string(n + 1)
+                + " fand der Generator keinen Level mit bewiesenem Par von " + std::to_string(window.Low) + " bis "
+                + std::to_string(window.High) + ".";
             return made;
         }
         progress(n + 1);

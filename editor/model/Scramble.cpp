@@ -22,9 +22,9 @@ ScrambleResult ScrambleTarget(const TCells& target, ParRange wished, std::uint64
     if (StopRequested(watch)) {
         result.Error = "Das Mischen wurde abgebrochen.";
     } else if (!made.Level) {
-        result.Error = "Kein Mischen in " + std::to_string(rules.Tries) + " Versuchen ergab einen bewiesenen Par von " +
-                       std::to_string(wished.Low) + " bis " + std::to_string(wished.High) +
-                       ". Vielleicht können zu wenige Steine ziehen, oder der Bereich ist zu eng.";
+        result.Error = "Kein Mischen in " + std::to_string(rules.Tries) + " Versuchen ergab einen bewiesenen Par von "
+            + std::to_string(wished.Low) + " bis " + std::to_string(wished.High)
+            + ". Vielleicht können zu wenige Steine ziehen, oder der Bereich ist zu eng.";
     } else {
         result.Start = made.Level->Record.Board;
         result.Par = static_cast<int>(made.Level->Solution.Moves.size());

@@ -50,8 +50,8 @@ QString FileFilter()
 
 EditorWindow::EditorWindow()
     : Runner([this](const TLevelRecord& level, const AnalysisReport& report) {
-        OnWindowThread([this, level, report] { TakeReport(level, report); });
-    })
+          OnWindowThread([this, level, report] { TakeReport(level, report); });
+      })
 {
     setWindowIcon(ApplicationIcon());
     BuildMenus();
@@ -116,15 +116,18 @@ void EditorWindow::BuildMenus()
         Doc.MoveLevel(-1);
         Refresh();
     });
-    DownAction = level->addAction(QStringLiteral("Nach &unten"), QKeySequence(QStringLiteral("Ctrl+Down")), this, [this] {
-        Doc.MoveLevel(+1);
-        Refresh();
-    });
+    DownAction = level->addAction(QStringLiteral("Nach &unten"), QKeySequence(QStringLiteral("Ctrl+Down")), this,
+                                  [this] {
+                                      Doc.MoveLevel(+1);
+                                      Refresh();
+                                  });
     level->addSeparator();
-    MixAction = level->addAction(QStringLiteral("&Mischen"), QKeySequence(QStringLiteral("Ctrl+M")), this, &EditorWindow::Scramble);
+    MixAction = level->addAction(QStringLiteral("&Mischen"), QKeySequence(QStringLiteral("Ctrl+M")), this,
+                                 &EditorWindow::Scramble);
     SolutionAction = level->addAction(QStringLiteral("Lösung &zeigen"), QKeySequence(QStringLiteral("Ctrl+L")), this,
                                       &EditorWindow::ShowSolution);
-    TestAction = level->addAction(QStringLiteral("&Testen"), QKeySequence(QStringLiteral("Ctrl+T")), this, &EditorWindow::TestLevel);
+    TestAction = level->addAction(QStringLiteral("&Testen"), QKeySequence(QStringLiteral("Ctrl+T")), this,
+                                  &EditorWindow::TestLevel);
 }
 
 QWidget* EditorWindow::BuildCentre()
@@ -147,7 +150,8 @@ QWidget* EditorWindow::BuildCentre()
     auto* boards = new QGridLayout;
     work->addLayout(boards);
     boards->addWidget(new QLabel(QStringLiteral("<b>Ziel</b> – mit der Maus malen"), centre), 0, 0);
-    boards->addWidget(new QLabel(QStringLiteral("<b>Start</b> – zwei Steine anklicken, um sie zu tauschen"), centre), 0, 1);
+    boards->addWidget(new QLabel(QStringLiteral("<b>Start</b> – zwei Steine anklicken, um sie zu tauschen"), centre), 0,
+                      1);
     TargetView = new BoardView(Pictures, centre);
     StartView = new BoardView(Pictures, centre);
     boards->addWidget(TargetView, 1, 0);
@@ -275,7 +279,8 @@ void EditorWindow::FollowAnalysis()
                 }
         }
         const bool background = Runner.Busy() && Runner.Level() != *level;
-        Progress->setText(background ? QStringLiteral("Die übrigen Level der Sammlung werden analysiert …") : QString());
+        Progress->setText(background ? QStringLiteral("Die übrigen Level der Sammlung werden analysiert …")
+                                     : QString());
         return;
     }
     if (Runner.Level() != *level) {
@@ -337,7 +342,8 @@ void EditorWindow::Scramble()
         const ScrambleResult made = ScrambleTarget(target, wished, seed, &watch);
         OnWindowThread([this, made, target, stopped = watch.Stopped()] { TakeScramble(made, target, stopped); });
     });
-    statusBar()->showMessage(QStringLiteral("Mische: suche einen Start mit Par %1 bis %2 …").arg(wished.Low).arg(wished.High));
+    statusBar()->showMessage(
+        QStringLiteral("Mische: suche einen Start mit Par %1 bis %2 …").arg(wished.Low).arg(wished.High));
     Refresh();
 }
 
@@ -390,8 +396,8 @@ void EditorWindow::MakeCollection()
                                            DefaultCollectionSize, 1, MaxLevels, 1, &ok);
     if (!ok)
         return;
-    auto* progress = new QProgressDialog(QStringLiteral("Der Generator erzeugt die Level …"), QStringLiteral("Abbrechen"), 0,
-                                         count, this);
+    auto* progress = new QProgressDialog(QStringLiteral("Der Generator erzeugt die Level …"),
+                                         QStringLiteral("Abbrechen"), 0, count, this);
     progress->setWindowTitle(QStringLiteral("Sammlung erzeugen"));
     progress->setMinimumDuration(0);
     progress->setMinimumWidth(ProgressWidth);
@@ -439,8 +445,8 @@ void EditorWindow::Open()
 {
     if (!MaySwitch())
         return;
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Sammlung öffnen"), QFileInfo(FilePath()).path(),
-                                                      FileFilter());
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Sammlung öffnen"),
+                                                      QFileInfo(FilePath()).path(), FileFilter());
     if (!path.isEmpty())
         OpenFile(path);
 }
@@ -461,9 +467,10 @@ bool EditorWindow::OpenFile(const QString& path)
         QStringList problems;
         for (const std::string& problem : loaded->Problems)
             problems << QStringLiteral("• ") + QString::fromStdString(problem);
-        QMessageBox::warning(this, QStringLiteral("Beschädigte Datei"),
-                             QStringLiteral("„%1“ ist beschädigt. Der Editor hat alles geöffnet, was sie enthält:\n\n%2")
-                                 .arg(QFileInfo(path).fileName(), problems.join(QLatin1Char('\n'))));
+        QMessageBox::warning(
+            this, QStringLiteral("Beschädigte Datei"),
+            QStringLiteral("„%1“ ist beschädigt. Der Editor hat alles geöffnet, was sie enthält:\n\n%2")
+                .arg(QFileInfo(path).fileName(), problems.join(QLatin1Char('\n'))));
     }
     return true;
 }
@@ -510,19 +517,22 @@ bool EditorWindow::MayOverwrite(const QString& path)
         return true;
     case FileChange::Changed:
         title = QStringLiteral("Datei geändert");
-        question = QStringLiteral("„%1“ wurde von einem anderen Programm geändert, seit der Editor die Datei geöffnet oder "
-                                  "gespeichert hat. Überschreiben? Die Änderungen des anderen Programms gehen dann verloren.")
+        question = QStringLiteral(
+                       "„%1“ wurde von einem anderen Programm geändert, seit der Editor die Datei geöffnet oder "
+                       "gespeichert hat. Überschreiben? Die Änderungen des anderen Programms gehen dann verloren.")
                        .arg(name);
         break;
     case FileChange::Gone:
         title = QStringLiteral("Datei verschwunden");
-        question = QStringLiteral("„%1“ ist nicht mehr da: ein anderes Programm hat die Datei gelöscht oder umbenannt, seit der "
-                                  "Editor sie geöffnet oder gespeichert hat. Unter diesem Namen neu anlegen?")
+        question = QStringLiteral(
+                       "„%1“ ist nicht mehr da: ein anderes Programm hat die Datei gelöscht oder umbenannt, seit der "
+                       "Editor sie geöffnet oder gespeichert hat. Unter diesem Namen neu anlegen?")
                        .arg(name);
         break;
     }
     // "Nein" is the default: a hasty Enter keeps the other program's work.
-    return QMessageBox::question(this, title, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(this, title, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
 }
 
 bool EditorWindow::MaySwitch()
@@ -531,7 +541,8 @@ bool EditorWindow::MaySwitch()
         return true;
     const auto answer = QMessageBox::question(this, QStringLiteral("Ungespeicherte Änderungen"),
                                               QStringLiteral("Die Sammlung wurde geändert. Änderungen speichern?"),
-                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                              QMessageBox::Save);
     if (answer == QMessageBox::Save)
         return Save();
     return answer == QMessageBox::Discard;

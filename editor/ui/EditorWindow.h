@@ -83,13 +83,13 @@ private:
 
     BoardPictures Pictures;
     Document Doc;
-    KnownFile Disk; // empty while the collection has no file
+    KnownFile Disk;                           // empty while the collection has no file
     std::map<LevelKey, AnalysisReport> Known; // finished analyses, by level
-    AnalysisReport Live;                       // how far the running analysis has got
-    int PickedCell = 0;                        // a start stone waiting for its swap partner
-    QPointer<SolutionDialog> Solution;         // the one solution shown, while it is open
-    AnalysisRunner Runner;                     // the live analysis
-    BackgroundWork Chores;                     // a scramble or a collection being made
+    AnalysisReport Live;                      // how far the running analysis has got
+    int PickedCell = 0;                       // a start stone waiting for its swap partner
+    QPointer<SolutionDialog> Solution;        // the one solution shown, while it is open
+    AnalysisRunner Runner;                    // the live analysis
+    BackgroundWork Chores;                    // a scramble or a collection being made
 
     LevelList* List = nullptr;
     StonePalette* Palette = nullptr;

@@ -33,8 +33,8 @@ QString GameProgram()
     // build tree has both programs side by side. Beside an installed editor
     // lies the launcher instead, which a broken installation must not bring
     // to "Testen" either.
-    for (const QString& candidate : {here.filePath(QUtf8StringView(EditorToInstalledGame).toString()),
-                                     here.filePath(QStringLiteral("velorin"))}) {
+    for (const QString& candidate :
+         {here.filePath(QUtf8StringView(EditorToInstalledGame).toString()), here.filePath(QStringLiteral("velorin"))}) {
         const QFileInfo info(candidate);
         if (info.isFile() && info.isExecutable() && !IsScript(info.filePath()))
             return info.canonicalFilePath();

@@ -17,7 +17,8 @@ class QPushButton;
 class SolutionDialog : public QDialog {
     Q_OBJECT
 public:
-    SolutionDialog(const BoardPictures& pictures, const TLevelRecord& level, std::vector<Move> solution, QWidget* parent);
+    SolutionDialog(const BoardPictures& pictures, const TLevelRecord& level, std::vector<Move> solution,
+                   QWidget* parent);
 
 private:
     void ShowStep(int step);

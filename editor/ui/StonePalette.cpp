@@ -18,7 +18,8 @@ constexpr int PaletteColumns = 7;
 
 } // namespace
 
-StonePalette::StonePalette(const BoardPictures& pictures, QWidget* parent) : QWidget(parent), Buttons(new QButtonGroup(this))
+StonePalette::StonePalette(const BoardPictures& pictures, QWidget* parent)
+    : QWidget(parent), Buttons(new QButtonGroup(this))
 {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -42,10 +43,11 @@ StonePalette::StonePalette(const BoardPictures& pictures, QWidget* parent) : QWi
     };
     for (int code = 1; code <= ColourCount; ++code)
         add(code, QIcon(QPixmap::fromImage(WithoutTransparentColour(pictures.Stone(code)))), {},
-            QStringLiteral("Stein %1 (Taste %2)").arg(code).arg(QChar::fromLatin1(SymbolOf(static_cast<std::uint8_t>(code)))));
+            QStringLiteral("Stein %1 (Taste %2)")
+                .arg(code)
+                .arg(QChar::fromLatin1(SymbolOf(static_cast<std::uint8_t>(code)))));
     add(EmptyCode, {}, QStringLiteral("leer"), QStringLiteral("Leeres Feld (Taste .)"));
-    add(BlockCode, {}, QStringLiteral("Block"),
-        QStringLiteral("Block: ein unsichtbares besetztes Feld (Taste #)"));
+    add(BlockCode, {}, QStringLiteral("Block"), QStringLiteral("Block: ein unsichtbares besetztes Feld (Taste #)"));
     Buttons->button(1)->setChecked(true);
 }
 

@@ -12,7 +12,7 @@ const iconv_t NoConverter = reinterpret_cast<iconv_t>(-1); // NOLINT(performance
 
 class Converter {
 public:
-    Converter(const char* to, const char* from) : Handle(iconv_open(to, from)) {}
+    Converter(const char* to, const char* from) : Handle(iconv_open(to, from)) { }
     ~Converter()
     {
         if (Handle != NoConverter)

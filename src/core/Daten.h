@@ -27,7 +27,11 @@ extern bool StartedFromCD;
 // list on the disk could not be read, so writing would drop entries
 // nobody has seen, or the directory could not be locked, so a second game
 // there might be writing too. The errno says why.
-enum class TListProtection : std::uint8_t { None, UnreadableList, NoLock };
+enum class TListProtection : std::uint8_t {
+    None,
+    UnreadableList,
+    NoLock
+};
 extern TListProtection ListProtection;
 extern int ListProtectionReason;
 extern std::int32_t HighScoreMark;

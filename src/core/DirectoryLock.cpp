@@ -19,7 +19,7 @@ constexpr int OpenFlags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
 // alone. Anything else under the name is not written through.
 bool PlainFile(int fd)
 {
-    struct stat info {};
+    struct stat info { };
     return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1;
 }
 
@@ -28,7 +28,7 @@ bool PlainFile(int fd)
 // an empty directory (a crash or a mistake left it).
 bool ClearOwnEntry(const char* path)
 {
-    struct stat info {};
+    struct stat info { };
     if (::lstat(path, &info) != 0 || info.st_uid != ::geteuid())
         return false;
     if (S_ISDIR(info.st_mode))
@@ -38,8 +38,7 @@ bool ClearOwnEntry(const char* path)
 
 } // namespace
 
-DirectoryLock::DirectoryLock(const char* lockFile)
-    : LockFilePath(lockFile)
+DirectoryLock::DirectoryLock(const char* lockFile) : LockFilePath(lockFile)
 {
     // Always the directory first, and no further once it is taken: two
     // starts at one moment must not each get one of the two locks.

@@ -33,7 +33,11 @@ public:
 
 private:
     // Each way to lock: locked, locked by another process, or not to be had.
-    enum class Outcome { Locked, Busy, Failed };
+    enum class Outcome {
+        Locked,
+        Busy,
+        Failed
+    };
     Outcome LockDirectory(const char* lockFile);
     Outcome LockFile(const char* lockFile);
     Outcome Lock(int fd);

@@ -14,7 +14,7 @@ bool IsCdRomFileSystem(unsigned long fileSystemType)
 
 bool IsOnCdRom(const char* path)
 {
-    struct statfs info {};
+    struct statfs info { };
     if (::statfs(path, &info) != 0)
         return false;
     return IsCdRomFileSystem(static_cast<unsigned long>(info.f_type));

@@ -17,7 +17,7 @@ FileRead ReadFilePrefix(const char* path, std::size_t limit)
         result.Error = errno;
         return result;
     }
-    struct stat info {};
+    struct stat info { };
     if (::fstat(fd, &info) != 0)
         result.Error = errno;
     else if (S_ISDIR(info.st_mode))

@@ -1,10 +1,10 @@
 #include "FileSave.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
 #include <random>
 #include <string>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,7 +17,7 @@ constexpr int MaxLinksFollowed = 40;
 struct SaveTarget {
     std::string Path; // the file that gets the bytes
     bool Exists = false;
-    struct stat Old {};
+    struct stat Old { };
 };
 
 int ReadLink(const std::string& link, off_t size, std::string& target)
@@ -39,7 +39,7 @@ int FindTarget(const char* path, SaveTarget& found)
     found.Path = path;
     bool throughLink = false;
     for (int followed = 0;; ++followed) {
-        struct stat info {};
+        struct stat info { };
         if (::lstat(found.Path.c_str(), &info) != 0)
             return errno == ENOENT ? 0 : errno; // nothing there yet: made under this name
         if (!S_ISLNK(info.st_mode)) {
@@ -102,7 +102,7 @@ SaveOutcome OverwriteInPlace(const SaveTarget& target, std::span<const std::uint
     const int fd = ::open(target.Path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0)
         return {errno, false};
-    struct stat now {};
+    struct stat now { };
     int error = 0;
     if (::fstat(fd, &now) != 0)
         error = errno;
@@ -179,7 +179,7 @@ int OpenTemporary(const std::string& target, TemporaryName naming, std::string& 
 // Gives the new file the old one's owner; false when this user may not.
 bool TakeOverOwner(int fd, const struct stat& old)
 {
-    struct stat fresh {};
+    struct stat fresh { };
     if (::fstat(fd, &fresh) != 0)
         return false;
     return (fresh.st_uid == old.st_uid && fresh.st_gid == old.st_gid) || ::fchown(fd, old.st_uid, old.st_gid) == 0;

@@ -43,4 +43,5 @@ struct SaveOutcome {
 //   overwritten in place, flushed and synced.
 // A failure before the bytes stand under the name leaves the old file as
 // it was; in place, the old bytes stay until the one write that covers them.
-SaveOutcome SaveFile(const char* path, std::span<const std::uint8_t> bytes, TemporaryName naming = TemporaryName::Fixed);
+SaveOutcome SaveFile(const char* path, std::span<const std::uint8_t> bytes,
+                     TemporaryName naming = TemporaryName::Fixed);

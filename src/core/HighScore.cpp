@@ -64,11 +64,13 @@ bool ParseHighScoreTable(std::span<const std::uint8_t> bytes, THighScoreTable& t
     // A name cut off by the end of the file keeps only the characters that
     // were read, not the bytes that stand for the rest of it.
     for (int place = 1; length < HighScoreRecordSize && place <= Places; ++place) {
-        const std::size_t lengthAt = offsetof(THighScoreTable, Names) + static_cast<std::size_t>(place - 1) * sizeof(TNameSlot);
+        const std::size_t lengthAt = offsetof(THighScoreTable, Names)
+            + static_cast<std::size_t>(place - 1) * sizeof(TNameSlot);
         const std::size_t charsAt = lengthAt + offsetof(TNameSlot, Chars);
         if (length <= lengthAt)
             break;
-        const std::size_t charsRead = std::min(length - std::min(length, charsAt), static_cast<std::size_t>(NameLength));
+        const std::size_t charsRead = std::min(length - std::min(length, charsAt),
+                                               static_cast<std::size_t>(NameLength));
         TNameSlot& slot = table.Names[place];
         slot.Length = static_cast<std::uint8_t>(std::min<std::size_t>(slot.Length, charsRead));
     }

@@ -24,9 +24,9 @@ struct TNameSlot {
 };
 
 struct THighScoreTable {
-    OneBased<TNameSlot, Places> Names;       // at 0
-    OneBased<std::uint8_t, Places> Levels;   // at 110
-    OneBased<std::int32_t, Places> Scores;   // at 120, little-endian
+    OneBased<TNameSlot, Places> Names;     // at 0
+    OneBased<std::uint8_t, Places> Levels; // at 110
+    OneBased<std::int32_t, Places> Scores; // at 120, little-endian
 };
 
 static_assert(sizeof(TNameSlot) == 11);

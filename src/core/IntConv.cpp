@@ -40,9 +40,9 @@ std::optional<std::int32_t> StrToInt(std::string_view text)
         return std::nullopt; // no digits at all
 
     std::uint64_t value = 0;
-    const std::uint64_t limit = hexadecimal ? 0xFFFFFFFFull
-                                            : static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())
-                                                  + (negative ? 1 : 0);
+    const std::uint64_t limit = hexadecimal
+        ? 0xFFFFFFFFull
+        : static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max()) + (negative ? 1 : 0);
     for (; i < text.size(); ++i) {
         const int digit = hexadecimal ? HexDigit(text[i]) : (text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -1);
         if (digit < 0)

@@ -61,14 +61,22 @@ std::string IoErrorText(int code)
         if (const char* text = SystemErrorText(code - IoSystemErrorBase))
             return text;
     switch (code) {
-    case IoFileNotFound: return "Datei nicht gefunden";
-    case IoInvalidFileName: return "Ungültiger Dateiname";
-    case IoTooManyOpenFiles: return "Zu viele geöffnete Dateien";
-    case IoAccessDenied: return "Dateizugriff verweigert";
-    case IoReadBeyondEnd: return "Versuch hinter dem Dateiende zu lesen";
-    case IoDiskFull: return "Zu wenig Speicherplatz";
-    case IoInvalidNumericInput: return "Ungültige numerische Eingabe";
-    default: return "E/A-Fehler " + std::to_string(code);
+    case IoFileNotFound:
+        return "Datei nicht gefunden";
+    case IoInvalidFileName:
+        return "Ungültiger Dateiname";
+    case IoTooManyOpenFiles:
+        return "Zu viele geöffnete Dateien";
+    case IoAccessDenied:
+        return "Dateizugriff verweigert";
+    case IoReadBeyondEnd:
+        return "Versuch hinter dem Dateiende zu lesen";
+    case IoDiskFull:
+        return "Zu wenig Speicherplatz";
+    case IoInvalidNumericInput:
+        return "Ungültige numerische Eingabe";
+    default:
+        return "E/A-Fehler " + std::to_string(code);
     }
 }
 

@@ -58,7 +58,8 @@ std::optional<LevelFileContents> ReadLevelContents(const char* path, std::size_t
     if (whole > 0)
         std::memcpy(contents.Records.data(), file.Bytes.data(), whole * LevelRecordSize);
     if (file.Error == 0 && file.Bytes.size() == file.Size)
-        contents.Incomplete.assign(file.Bytes.begin() + static_cast<std::ptrdiff_t>(whole * LevelRecordSize), file.Bytes.end());
+        contents.Incomplete.assign(file.Bytes.begin() + static_cast<std::ptrdiff_t>(whole * LevelRecordSize),
+                                   file.Bytes.end());
     return contents;
 }
 

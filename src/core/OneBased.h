@@ -4,8 +4,7 @@
 
 #include <cassert>
 
-template <typename T, int N>
-struct OneBased {
+template <typename T, int N> struct OneBased {
     T Item[N];
 
     T& operator[](int i)

@@ -86,8 +86,9 @@ bool WinHelp(QWidget* owner, const QString& file, unsigned command, unsigned lon
         if (!Window) {
             Window = CreateWindow(owner);
             if (owner && owner->screen()) // beside the game rather than over the board
-                MoveOuter(Window, HelpWindowPlace(owner->frameGeometry(), owner->screen()->availableGeometry(),
-                                                  OuterSize(Window)));
+                MoveOuter(
+                    Window,
+                    HelpWindowPlace(owner->frameGeometry(), owner->screen()->availableGeometry(), OuterSize(Window)));
         }
         ShowContents(BrowserOf(Window), file);
         Window->show();
@@ -105,7 +106,8 @@ bool WinHelp(QWidget* owner, const QString& file, unsigned command, unsigned lon
 
 QPoint HelpWindowPlace(const QRect& gameFrame, const QRect& screen, QSize helpFrame)
 {
-    const int top = std::clamp(gameFrame.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - helpFrame.height()));
+    const int top = std::clamp(gameFrame.top(), screen.top(),
+                               std::max(screen.top(), screen.bottom() + 1 - helpFrame.height()));
     const int right = gameFrame.right() + 1 + HelpWindowGap;
     if (right + helpFrame.width() <= screen.right() + 1)
         return {right, top};

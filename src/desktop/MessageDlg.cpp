@@ -13,10 +13,13 @@ namespace {
 QMessageBox::Icon IconOf(TMsgDlgType type)
 {
     switch (type) {
-    case TMsgDlgType::Warning: return QMessageBox::Warning;
+    case TMsgDlgType::Warning:
+        return QMessageBox::Warning;
     case TMsgDlgType::Error:
-    case TMsgDlgType::Stop: return QMessageBox::Critical;
-    case TMsgDlgType::Information: return QMessageBox::Information;
+    case TMsgDlgType::Stop:
+        return QMessageBox::Critical;
+    case TMsgDlgType::Information:
+        return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;
 }
@@ -41,10 +44,13 @@ void Run(const QString& caption, const QString& text, TMsgDlgType type, std::opt
 QString MessageDlgCaption(TMsgDlgType type)
 {
     switch (type) {
-    case TMsgDlgType::Warning: return QStringLiteral("Warnung");
+    case TMsgDlgType::Warning:
+        return QStringLiteral("Warnung");
     case TMsgDlgType::Error:
-    case TMsgDlgType::Stop: return QStringLiteral("Fehler");
-    case TMsgDlgType::Information: return QStringLiteral("Information");
+    case TMsgDlgType::Stop:
+        return QStringLiteral("Fehler");
+    case TMsgDlgType::Information:
+        return QStringLiteral("Information");
     }
     return {};
 }

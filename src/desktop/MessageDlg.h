@@ -4,7 +4,12 @@
 #include <QPoint>
 #include <QString>
 
-enum class TMsgDlgType { Warning, Error, Information, Stop };
+enum class TMsgDlgType {
+    Warning,
+    Error,
+    Information,
+    Stop
+};
 
 // A box of the given kind with its caption ("Warnung", "Fehler",
 // "Information") and one "OK" button, centred on the screen.

@@ -40,7 +40,7 @@ bool WaylandMayAnswer()
     if (Variable("WAYLAND_DISPLAY"))
         return true;
     const char* runtime = Variable("XDG_RUNTIME_DIR");
-    struct stat socket {};
+    struct stat socket { };
     return runtime && ::stat((std::string(runtime) + "/wayland-0").c_str(), &socket) == 0 && S_ISSOCK(socket.st_mode);
 }
 

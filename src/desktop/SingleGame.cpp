@@ -33,7 +33,11 @@ constexpr std::chrono::milliseconds WindowPatienceHere = 20s;
 constexpr std::chrono::milliseconds WindowPatience = 5s;
 constexpr std::chrono::milliseconds LookAgainAfter = 50ms;
 
-enum class Where { Here, Elsewhere, Unknown };
+enum class Where {
+    Here,
+    Elsewhere,
+    Unknown
+};
 
 // Whether the process was started for the display this start is on: the
 // DISPLAY of its environment as it began (readable for the player's own).
@@ -94,7 +98,8 @@ bool BringForward(const DirectoryLock& lock)
             if (where == Where::Elsewhere)
                 return false;
             const auto patience = where == Where::Here ? WindowPatienceHere : WindowPatience;
-            deadline = std::min(deadline, std::chrono::steady_clock::now() + (patience - RunningFor(game).value_or(0ms)));
+            deadline = std::min(deadline,
+                                std::chrono::steady_clock::now() + (patience - RunningFor(game).value_or(0ms)));
         }
         if (!OnX11Display() || std::chrono::steady_clock::now() >= deadline)
             return false;

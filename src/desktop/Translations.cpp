@@ -13,7 +13,8 @@ bool InstallGermanTranslations(QCoreApplication& app)
         return true;
     auto* translator = new QTranslator(&app);
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (!translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
+    if (!translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          folder)) {
         delete translator;
         return false;
     }

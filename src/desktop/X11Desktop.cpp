@@ -27,8 +27,7 @@ constexpr std::uint32_t SourcePager = 2;
 struct FreeDeleter {
     void operator()(void* reply) const { std::free(reply); }
 };
-template <typename Reply>
-using Owned = std::unique_ptr<Reply, FreeDeleter>;
+template <typename Reply> using Owned = std::unique_ptr<Reply, FreeDeleter>;
 
 xcb_connection_t* Connection()
 {
@@ -54,8 +53,8 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
 std::vector<std::uint32_t> Values(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property,
                                   xcb_atom_t type, std::uint32_t most = 1024)
 {
-    const Owned<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, window, property, type, 0, most), nullptr));
+    const Owned<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(connection, xcb_get_property(connection, 0, window, property, type, 0, most), nullptr));
     if (!reply || reply->format != 32 || reply->type != type)
         return {};
     const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));

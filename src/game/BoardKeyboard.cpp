@@ -87,7 +87,8 @@ bool TBoardKeyboard::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
-        const bool pressKey = key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        const bool pressKey = key->key() == Qt::Key_Space || key->key() == Qt::Key_Return
+            || key->key() == Qt::Key_Enter;
         if (!pressKey || key->modifiers() != Qt::NoModifier)
             return false;
         KeyPress(key);

@@ -8,9 +8,9 @@
 #include "FileSave.h"
 #include "Fonts.h"
 #include "HighScore.h"
+#include "IoError.h"
 #include "Label.h"
 #include "LabelFit.h"
-#include "IoError.h"
 #include "MessageDlg.h"
 #include "Panel.h"
 #include "Pictures.h"
@@ -51,7 +51,8 @@ protected:
         painter.setPen(palette().color(QPalette::WindowText));
         const QStringList words = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (int line = 0; line < words.size(); ++line)
-            painter.drawText(QRect(0, line * LinePitch, width(), LinePitch), Qt::AlignRight | Qt::AlignTop, words[line]);
+            painter.drawText(QRect(0, line * LinePitch, width(), LinePitch), Qt::AlignRight | Qt::AlignTop,
+                             words[line]);
     }
 };
 
@@ -77,34 +78,39 @@ THighScoreForm::THighScoreForm(QWidget* owner)
 
     ScorePanel = new TPanel(this, {6, 8, 295, 201}, QColor(192, 192, 192), BevelCut::Raised, BevelCut::Lowered);
     ScorePanel->setObjectName(QStringLiteral("ScorePanel"));
-    Headline = MakeLabel(ScorePanel, {.Name = QStringLiteral("Headline"),
-                                      .Text = QStringLiteral("Platz  Name                         Level  Punkte"),
-                                      .At = {10, 9},
-                                      .Size = {277, 16},
-                                      .Font = PixelFont(QStringLiteral("MS Sans Serif"), 13, true, true)});
+    Headline = MakeLabel(ScorePanel,
+                         {.Name = QStringLiteral("Headline"),
+                          .Text = QStringLiteral("Platz  Name                         Level  Punkte"),
+                          .At = {10, 9},
+                          .Size = {277, 16},
+                          .Font = PixelFont(QStringLiteral("MS Sans Serif"), 13, true, true)});
     Platzleiste = new TPlaceColumn(QStringLiteral("1. 2. 3. 4. 5. 6. 7. 8. 9. 10."), ScorePanel);
     Platzleiste->setObjectName(QStringLiteral("Platzleiste"));
     Platzleiste->setGeometry(15, 33, 21, 160);
 
     for (int place = 1; place <= Places; ++place) {
         const int top = LineTop(place);
-        Names[place] = MakeLabel(ScorePanel, {.Name = QStringLiteral("Name%1").arg(place),
-                               .Text = QStringLiteral("Name%1").arg(place),
-                               .At = {53, top},
-                               .Size = {place == 10 ? 58 : 50, LinePitch}});
-        Levels[place] = MakeLabel(ScorePanel, {.Name = QStringLiteral("L%1").arg(place),
-                               .Text = QStringLiteral("0"),
-                               .At = {LevelColumn.Left, top},
-                               .Size = {LevelColumn.Width, LinePitch},
-                               .Alignment = Qt::AlignRight | Qt::AlignTop});
-        Scores[place] = MakeLabel(ScorePanel, {.Name = QStringLiteral("P%1").arg(place),
-                               .Text = QStringLiteral("0"),
-                               .At = {ScoreColumn.Left, top},
-                               .Size = {ScoreColumn.Width, LinePitch},
-                               .Alignment = Qt::AlignRight | Qt::AlignTop});
+        Names[place] = MakeLabel(ScorePanel,
+                                 {.Name = QStringLiteral("Name%1").arg(place),
+                                  .Text = QStringLiteral("Name%1").arg(place),
+                                  .At = {53, top},
+                                  .Size = {place == 10 ? 58 : 50, LinePitch}});
+        Levels[place] = MakeLabel(ScorePanel,
+                                  {.Name = QStringLiteral("L%1").arg(place),
+                                   .Text = QStringLiteral("0"),
+                                   .At = {LevelColumn.Left, top},
+                                   .Size = {LevelColumn.Width, LinePitch},
+                                   .Alignment = Qt::AlignRight | Qt::AlignTop});
+        Scores[place] = MakeLabel(ScorePanel,
+                                  {.Name = QStringLiteral("P%1").arg(place),
+                                   .Text = QStringLiteral("0"),
+                                   .At = {ScoreColumn.Left, top},
+                                   .Size = {ScoreColumn.Width, LinePitch},
+                                   .Alignment = Qt::AlignRight | Qt::AlignTop});
     }
 
-    AlignHeadingOver(Headline, {QStringLiteral("Level"), LevelColumn.Right()}, {QStringLiteral("Punkte"), ScoreColumn.Right()});
+    AlignHeadingOver(Headline, {QStringLiteral("Level"), LevelColumn.Right()},
+                     {QStringLiteral("Punkte"), ScoreColumn.Right()});
 
     Neuer_Eintrag = new QLineEdit(QStringLiteral("Neuer Eintrag"), ScorePanel);
     Neuer_Eintrag->setObjectName(QStringLiteral("Neuer_Eintrag"));
@@ -153,9 +159,11 @@ QString WhyNotSaved()
         return QStringLiteral("Bestenliste kann nicht gespeichert werden,\rda Programm von CDRom gestartet wurde.");
     switch (ListProtection) {
     case TListProtection::UnreadableList:
-        return QStringLiteral("Bestenliste kann nicht gespeichert werden,\rda „VScore.dat“ nicht gelesen werden konnte.");
+        return QStringLiteral(
+            "Bestenliste kann nicht gespeichert werden,\rda „VScore.dat“ nicht gelesen werden konnte.");
     case TListProtection::NoLock:
-        return QStringLiteral("Bestenliste kann nicht gespeichert werden,\rda das Spielverzeichnis nicht gesperrt werden konnte.");
+        return QStringLiteral(
+            "Bestenliste kann nicht gespeichert werden,\rda das Spielverzeichnis nicht gesperrt werden konnte.");
     case TListProtection::None:
         break;
     }

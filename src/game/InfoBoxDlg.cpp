@@ -1,7 +1,7 @@
 #include "InfoBoxDlg.h"
 
-#include "Infobox.h"
 #include "Image.h"
+#include "Infobox.h"
 #include "WindowFrame.h"
 
 #include <QApplication>

@@ -10,7 +10,7 @@
 class TInfoBoxDlg : public QObject {
     Q_OBJECT
 public:
-    explicit TInfoBoxDlg(QObject* owner) : QObject(owner) {}
+    explicit TInfoBoxDlg(QObject* owner) : QObject(owner) { }
 
     QString ProgramName;
     QString Version;

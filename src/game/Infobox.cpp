@@ -17,8 +17,7 @@ namespace {
 // A label that reacts to a click, drawn as a link.
 class TLinkLabel : public QLabel {
 public:
-    TLinkLabel(QWidget* parent, std::function<void()> onClick)
-        : QLabel(parent), OnClick(std::move(onClick))
+    TLinkLabel(QWidget* parent, std::function<void()> onClick) : QLabel(parent), OnClick(std::move(onClick))
     {
         setCursor(Qt::PointingHandCursor);
     }
@@ -36,7 +35,7 @@ private:
 
 // A label of the box: "MS Sans Serif", the text centred on its height.
 TLabelLayout BoxLabel(const QString& name, const QString& text, QPoint at, QSize size, int pixels, QColor colour,
-                    bool bold = false)
+                      bool bold = false)
 {
     return {.Name = name,
             .Text = text,
@@ -62,26 +61,33 @@ TInfoBox::TInfoBox(QWidget* owner)
     MainPanel->setObjectName(QStringLiteral("MainPanel"));
     ProgramIcon = new TImage(MainPanel, {20, 10, 32, 32});
     ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
-    ProgramName = MakeLabel(MainPanel, BoxLabel(QStringLiteral("ProgramName"), QStringLiteral("Programmname"),
-                                                {70, 8}, {170, 16}, 13, navy, true));
-    Version = MakeLabel(MainPanel,
-                        BoxLabel(QStringLiteral("Version"), QStringLiteral("Version :"), {70, 30}, {170, 13}, 11, black));
+    ProgramName = MakeLabel(
+        MainPanel,
+        BoxLabel(QStringLiteral("ProgramName"), QStringLiteral("Programmname"), {70, 8}, {170, 16}, 13, navy, true));
+    Version = MakeLabel(
+        MainPanel, BoxLabel(QStringLiteral("Version"), QStringLiteral("Version :"), {70, 30}, {170, 13}, 11, black));
     Bevel2 = new TBevel(MainPanel, {13, 70, 234, 5}, BevelShape::TopLine, BevelCut::Raised);
-    Copyright = MakeLabel(MainPanel, BoxLabel(QStringLiteral("Copyright"), QStringLiteral("© 2026 Velorin"), {15, 77},
-                                              {200, 13}, 11, black));
-    Strasse = MakeLabel(MainPanel,
-                        BoxLabel(QStringLiteral("Strasse"), QStringLiteral("Lindenweg 7"), {70, 92}, {170, 13}, 11, black));
-    Ort = MakeLabel(MainPanel,
-                    BoxLabel(QStringLiteral("Ort"), QStringLiteral("12345 Musterstadt"), {70, 107}, {170, 13}, 11, black));
-    Telefon = MakeLabel(MainPanel, BoxLabel(QStringLiteral("Telefon"), QStringLiteral("Tel. : 0123 4567890"),
-                                            {70, 122}, {170, 13}, 11, black));
-    EMail = MakeLabel(MainPanel, BoxLabel(QStringLiteral("EMail"), QStringLiteral("EMail :"), {70, 145}, {}, 11, black));
-    EMailAdresse = ApplyLabelLayout(new TLinkLabel(MainPanel, [this] { EMailAdresseClick(); }),
-                                  BoxLabel(QStringLiteral("EMailAdresse"), MakerMailAddress, {107, 145}, {}, 11, blue));
+    Copyright = MakeLabel(
+        MainPanel,
+        BoxLabel(QStringLiteral("Copyright"), QStringLiteral("© 2026 Velorin"), {15, 77}, {200, 13}, 11, black));
+    Strasse = MakeLabel(
+        MainPanel, BoxLabel(QStringLiteral("Strasse"), QStringLiteral("Lindenweg 7"), {70, 92}, {170, 13}, 11, black));
+    Ort = MakeLabel(
+        MainPanel,
+        BoxLabel(QStringLiteral("Ort"), QStringLiteral("12345 Musterstadt"), {70, 107}, {170, 13}, 11, black));
+    Telefon = MakeLabel(
+        MainPanel,
+        BoxLabel(QStringLiteral("Telefon"), QStringLiteral("Tel. : 0123 4567890"), {70, 122}, {170, 13}, 11, black));
+    EMail = MakeLabel(MainPanel,
+                      BoxLabel(QStringLiteral("EMail"), QStringLiteral("EMail :"), {70, 145}, {}, 11, black));
+    EMailAdresse = ApplyLabelLayout(
+        new TLinkLabel(MainPanel, [this] { EMailAdresseClick(); }),
+        BoxLabel(QStringLiteral("EMailAdresse"), MakerMailAddress, {107, 145}, {}, 11, blue));
     Hompage = MakeLabel(MainPanel,
                         BoxLabel(QStringLiteral("Hompage"), QStringLiteral("Homepage :"), {70, 160}, {}, 11, black));
-    Homepageadresse = ApplyLabelLayout(new TLinkLabel(MainPanel, [this] { HomepageadresseClick(); }),
-                                     BoxLabel(QStringLiteral("Homepageadresse"), MakerWebAddress, {130, 160}, {}, 11, blue));
+    Homepageadresse = ApplyLabelLayout(
+        new TLinkLabel(MainPanel, [this] { HomepageadresseClick(); }),
+        BoxLabel(QStringLiteral("Homepageadresse"), MakerWebAddress, {130, 160}, {}, 11, blue));
     KeepClearOf(EMail, EMailAdresse);
     KeepClearOf(Hompage, Homepageadresse);
     Bevel1 = new TBevel(MainPanel, {13, 182, 234, 5}, BevelShape::TopLine, BevelCut::Raised);

@@ -9,13 +9,13 @@
 #include "EarlyPictures.h"
 #include "Fonts.h"
 #include "GameIdentity.h"
-#include "Hscores.h"
 #include "HelpViewer.h"
+#include "Hscores.h"
 #include "Image.h"
 #include "InfoBoxDlg.h"
 #include "Jpeg.h"
-#include "Label.h"
 #include "LLevel.h"
+#include "Label.h"
 #include "LevelFile.h"
 #include "LevelFlow.h"
 #include "MessageDlg.h"
@@ -56,8 +56,9 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, QRect geometry)
 } // namespace
 
 TMainform::TMainform()
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Mainform"));
     setWindowTitle(QString::fromUtf8(GameTitle));
@@ -105,40 +106,43 @@ void TMainform::CreateBoardSide()
     Spielfeld->setObjectName(QStringLiteral("Spielfeld"));
     Spielfeld->OnPaint = [this](QPainter& painter, QRect area) { DrawBoard(painter, area); };
 
-    GameOver = MakeLabel(Spielfeldpanel, {.Name = QStringLiteral("GameOver"),
-                                          .Text = QStringLiteral("GAME OVER"),
-                                          .At = {69, 121},
-                                          .Size = {323, 218},
-                                          .Font = PixelFont(QStringLiteral("Times New Roman"), 96, true),
-                                          .Colour = Qt::white,
-                                          .Alignment = Qt::AlignHCenter | Qt::AlignTop,
-                                          .WordWrap = true});
+    GameOver = MakeLabel(Spielfeldpanel,
+                         {.Name = QStringLiteral("GameOver"),
+                          .Text = QStringLiteral("GAME OVER"),
+                          .At = {69, 121},
+                          .Size = {323, 218},
+                          .Font = PixelFont(QStringLiteral("Times New Roman"), 96, true),
+                          .Colour = Qt::white,
+                          .Alignment = Qt::AlignHCenter | Qt::AlignTop,
+                          .WordWrap = true});
     GameOver->hide();
 
     NextVersuchPanel = new TPanel(Spielfeldpanel, {120, 175, 220, 110}, Silver, BevelCut::Raised, BevelCut::None, 3);
     NextVersuchPanel->setObjectName(QStringLiteral("NextVersuchPanel"));
-    Kommentar = MakeLabel(NextVersuchPanel, {.Name = QStringLiteral("Kommentar"),
-                                             .Text = QStringLiteral("Leider sind Deine Punkte aufge- braucht."),
-                                             .At = {8, 16},
-                                             .Size = {205, 30},
-                                             .Font = DialogFont(true),
-                                             .Colour = QColor(64, 128, 128),
-                                             .WordWrap = true});
-    VNummer = MakeLabel(NextVersuchPanel, {.Name = QStringLiteral("VNummer"),
-                                           .Text = QStringLiteral("Auf zum Versuch Nummer 2."),
-                                           .At = {7, 48},
-                                           .Size = {205, 17},
-                                           .Font = DialogFont(true),
-                                           .Colour = QColor(128, 128, 0),
-                                           .WordWrap = true});
+    Kommentar = MakeLabel(NextVersuchPanel,
+                          {.Name = QStringLiteral("Kommentar"),
+                           .Text = QStringLiteral("Leider sind Deine Punkte aufge- braucht."),
+                           .At = {8, 16},
+                           .Size = {205, 30},
+                           .Font = DialogFont(true),
+                           .Colour = QColor(64, 128, 128),
+                           .WordWrap = true});
+    VNummer = MakeLabel(NextVersuchPanel,
+                        {.Name = QStringLiteral("VNummer"),
+                         .Text = QStringLiteral("Auf zum Versuch Nummer 2."),
+                         .At = {7, 48},
+                         .Size = {205, 17},
+                         .Font = DialogFont(true),
+                         .Colour = QColor(128, 128, 0),
+                         .WordWrap = true});
     OKButton = MakeButton(NextVersuchPanel, QStringLiteral("OK"), {72, 72, 75, 25});
     OKButton->setObjectName(QStringLiteral("OKButton"));
     NextVersuchPanel->hide();
 
     // The keyboard first: a mouse press hides its cursor before the press
     // is played.
-    Keyboard = new TBoardKeyboard(this, Spielfeld,
-                                  [this](QPoint centre) { SpielfeldMouseDown(Qt::LeftButton, centre.x(), centre.y()); });
+    Keyboard = new TBoardKeyboard(
+        this, Spielfeld, [this](QPoint centre) { SpielfeldMouseDown(Qt::LeftButton, centre.x(), centre.y()); });
     connect(Spielfeld, &TPaintBox::MouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) { SpielfeldMouseDown(button, x, y); });
     connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });

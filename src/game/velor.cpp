@@ -4,8 +4,8 @@
 #include "GameIdentity.h"
 #include "HelpViewer.h"
 #include "Hscores.h"
-#include "Pictures.h"
 #include "LLevel.h"
+#include "Pictures.h"
 #include "main.h"
 #include "wertung.h"
 

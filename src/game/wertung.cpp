@@ -3,10 +3,10 @@
 #include "Daten.h"
 #include "Fonts.h"
 #include "Image.h"
+#include "LevelFlow.h"
 #include "NumberDisplay.h"
 #include "Panel.h"
 #include "Pictures.h"
-#include "LevelFlow.h"
 #include "ScoreRows.h"
 #include "WindowFrame.h"
 

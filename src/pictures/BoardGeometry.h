@@ -6,11 +6,11 @@
 #include <QPoint>
 #include <QRect>
 
-inline constexpr int BoardMargin = 45;       // left and top edge of cell 1 on the board
-inline constexpr int StonePixels = 40;       // a board cell is 40 x 40
-inline constexpr int TargetStonePixels = 20; // a cell of the target picture is 20 x 20
-inline constexpr int BoardPixels = 450;      // the paint box
-inline constexpr int TargetPixels = 180;     // the target picture
+inline constexpr int BoardMargin = 45;                                 // left and top edge of cell 1 on the board
+inline constexpr int StonePixels = 40;                                 // a board cell is 40 x 40
+inline constexpr int TargetStonePixels = 20;                           // a cell of the target picture is 20 x 20
+inline constexpr int BoardPixels = 450;                                // the paint box
+inline constexpr int TargetPixels = 180;                               // the target picture
 inline constexpr int BoardEnd = BoardMargin + BoardSide * StonePixels; // 405, just past the last cell
 
 inline QPoint BoardCellOrigin(int cell)

@@ -71,8 +71,7 @@ JpegPicture DecodeJpeg(const QByteArray& data)
     info.out_color_space = JCS_EXT_BGRA;
     jpeg_start_decompress(&info);
 
-    *picture = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                      QImage::Format_RGB32);
+    *picture = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB32);
     while (info.output_scanline < info.output_height) {
         JSAMPROW line = picture->scanLine(static_cast<int>(info.output_scanline));
         jpeg_read_scanlines(&info, &line, 1);

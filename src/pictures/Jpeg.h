@@ -7,8 +7,8 @@
 #include <QString>
 
 struct JpegPicture {
-    QImage Picture;   // Format_RGB32; null when decoding failed
-    QString Error;    // why decoding failed
+    QImage Picture; // Format_RGB32; null when decoding failed
+    QString Error;  // why decoding failed
 };
 
 JpegPicture DecodeJpeg(const QByteArray& data);

@@ -13,7 +13,7 @@
 class CostCache {
 public:
     // Starts small, so that a short search does not pay for a large table.
-    explicit CostCache(const Heuristic& bounds) : Bounds(bounds), Entries(FirstEntries) {}
+    explicit CostCache(const Heuristic& bounds) : Bounds(bounds), Entries(FirstEntries) { }
 
     std::size_t Size() const { return Entries.size(); }
     // A table of twice the size, empty: it is only a cache.
@@ -23,8 +23,8 @@ public:
     // before Get, and the memory fetches of many lookups overlap.
     std::size_t SlotOf(int k, const ItemMask& holding) const
     {
-        std::uint64_t h = (holding.Low * 0x9E3779B97F4A7C15ull) ^ (holding.High * 0xC2B2AE3D27D4EB4Full) ^
-                          static_cast<std::uint64_t>(k);
+        std::uint64_t h = (holding.Low * 0x9E3779B97F4A7C15ull) ^ (holding.High * 0xC2B2AE3D27D4EB4Full)
+            ^ static_cast<std::uint64_t>(k);
         h ^= h >> 29;
         h *= 0xBF58476D1CE4E5B9ull;
         return (h >> 32) & (Entries.size() - 1);

@@ -49,8 +49,8 @@ StartMoves CountDeadStarts(const LevelSolver& solver, const TCells& start, const
         // Any way to the group's target will do, so search greedily; only a
         // dead position makes it look at everything it can reach.
         SearchLimits greedy;
-        greedy.Deadline = SearchClock::now() + std::chrono::duration_cast<SearchClock::duration>(
-                                                   std::chrono::duration<double>(budget.DeadEndSeconds));
+        greedy.Deadline = SearchClock::now()
+            + std::chrono::duration_cast<SearchClock::duration>(std::chrono::duration<double>(budget.DeadEndSeconds));
         greedy.MemoryBytes = budget.MemoryBytes;
         greedy.WeightNum = GreedyWeight;
         greedy.StopAtFirst = true;

@@ -8,8 +8,8 @@
 // from: it only has to look for a shorter one.
 #pragma once
 
-#include "LevelRecord.h"
 #include "DeadEnds.h"
+#include "LevelRecord.h"
 #include "Random.h"
 #include "Recipe.h"
 #include "Solver.h"
@@ -30,14 +30,14 @@ struct GeneratedLevel {
 struct WalkTally {
     int Tried = 0;
     int LowestPar = 1 << 30, HighestPar = -1; // of the proved pars, in or out of the window
-    int TooShort = 0;      // the walk itself is shorter than the window
+    int TooShort = 0;                         // the walk itself is shorter than the window
     int TooFar = 0;        // the bounds put the par above the window, or leave no room for the detour
     int Unproved = 0;      // the par was not proved within the budget
     int OutsideWindow = 0; // proved outside the window
     int DetourFailed = 0;
-    int MoverFailed = 0;   // another colour than the recipe's could move at the start
+    int MoverFailed = 0; // another colour than the recipe's could move at the start
     int DeadRuleFailed = 0;
-    int Unsettled = 0;     // the rule on dead start moves needed moves settled that were left unknown
+    int Unsettled = 0; // the rule on dead start moves needed moves settled that were left unknown
 };
 
 // The tally in words: "12 walks tried: proved pars 8 to 14, ...".

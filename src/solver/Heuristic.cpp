@@ -80,7 +80,8 @@ void CheapestToGoals(const StepGraph& graph, const std::vector<int>& goals, Cost
             layer.pop_back();
             if (best[static_cast<std::size_t>(item)] != at)
                 continue; // reached at a lower cost since
-            for (int e = graph.First[static_cast<std::size_t>(item)]; e < graph.First[static_cast<std::size_t>(item) + 1]; ++e) {
+            for (int e = graph.First[static_cast<std::size_t>(item)];
+                 e < graph.First[static_cast<std::size_t>(item) + 1]; ++e) {
                 const Step& s = graph.Into[static_cast<std::size_t>(e)];
                 const int reached = at + cost(s);
                 int& known = best[static_cast<std::size_t>(s.From)];
@@ -203,10 +204,12 @@ Heuristic::Distances Heuristic::Build(const MoveTable& table, bool equalStonesPu
             if (matchActiveAndPassive) {
                 CheapestToGoals(steps, one, ActiveStep, best, layer, nextLayer);
                 Store(d.Active, row, best);
-                d.ActiveCounts[static_cast<std::size_t>(k)] = d.ActiveCounts[static_cast<std::size_t>(k)] || anyStep(best);
+                d.ActiveCounts[static_cast<std::size_t>(k)] = d.ActiveCounts[static_cast<std::size_t>(k)]
+                    || anyStep(best);
                 CheapestToGoals(steps, one, PassiveStep, best, layer, nextLayer);
                 Store(d.Passive, row, best);
-                d.PassiveCounts[static_cast<std::size_t>(k)] = d.PassiveCounts[static_cast<std::size_t>(k)] || anyStep(best);
+                d.PassiveCounts[static_cast<std::size_t>(k)] = d.PassiveCounts[static_cast<std::size_t>(k)]
+                    || anyStep(best);
             }
         }
     }

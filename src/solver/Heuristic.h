@@ -85,9 +85,10 @@ public:
     static constexpr std::uint8_t CloserMoves = 1, CloserActive = 2, CloserPassive = 4;
     std::uint8_t Closer(int k, int from, int to) const
     {
-        return CloserBits[(static_cast<std::size_t>(k) * static_cast<std::size_t>(Items) + static_cast<std::size_t>(from)) *
-                              static_cast<std::size_t>(Items) +
-                          static_cast<std::size_t>(to)];
+        return CloserBits[(static_cast<std::size_t>(k) * static_cast<std::size_t>(Items)
+                           + static_cast<std::size_t>(from))
+                              * static_cast<std::size_t>(Items)
+                          + static_cast<std::size_t>(to)];
     }
 
     // The search's bound of `codes` (a palette code per item); Infinite
@@ -110,7 +111,6 @@ private:
     Distances Build(const MoveTable& table, bool equalStonesPush) const;
     int Matched(const std::vector<std::int16_t>& measure, int k, const ItemMask& holding) const;
     void MarkCloser(int k, int from, int to);
-
 
     int Items;
     std::vector<std::vector<int>> TargetsOf; // per code: its target items

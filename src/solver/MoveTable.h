@@ -25,8 +25,8 @@ struct MoveTable {
     // with, in the order the rule offers them (Ring1 before Ring2).
     const std::vector<int>& Partners(int item, int k) const { return PartnerLists[item * PaletteSize() + k]; }
 
-    std::vector<int> Cells;           // item -> cell 1..81, ascending
-    std::vector<int> ItemOfCell;      // cell 0..81 -> item, -1 when empty
+    std::vector<int> Cells;            // item -> cell 1..81, ascending
+    std::vector<int> ItemOfCell;       // cell 0..81 -> item, -1 when empty
     std::vector<std::uint8_t> Palette; // palette index -> colour code, ascending
 
 private:

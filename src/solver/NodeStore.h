@@ -15,18 +15,16 @@
 
 inline constexpr std::uint32_t NoNode = std::numeric_limits<std::uint32_t>::max();
 
-template <int W>
-struct SearchNode {
+template <int W> struct SearchNode {
     PackedState<W> State;
     std::uint32_t Parent = NoNode;
-    std::uint8_t G = 0;       // moves from the start
+    std::uint8_t G = 0;        // moves from the start
     std::uint16_t QueuedF = 0; // the priority it is queued with: older queue entries are stale
 };
 
-template <int W>
-class NodeStore {
+template <int W> class NodeStore {
 public:
-    explicit NodeStore(std::size_t budget) : Budget(budget), Slots(InitialSlots, 0) {}
+    explicit NodeStore(std::size_t budget) : Budget(budget), Slots(InitialSlots, 0) { }
 
     std::size_t Size() const { return Count; }
     SearchNode<W>& operator[](std::uint32_t id) { return Chunks[id >> ChunkBits][id & ChunkMask]; }
@@ -34,8 +32,8 @@ public:
 
     std::size_t Bytes() const
     {
-        return Chunks.size() * ChunkNodes * sizeof(SearchNode<W>) + Slots.capacity() * sizeof(std::uint64_t) +
-               Chunks.capacity() * sizeof(std::unique_ptr<SearchNode<W>[]>);
+        return Chunks.size() * ChunkNodes * sizeof(SearchNode<W>) + Slots.capacity() * sizeof(std::uint64_t)
+            + Chunks.capacity() * sizeof(std::unique_ptr<SearchNode<W>[]>);
     }
 
     // Fetches the table's slot for `hash` ahead of Find.

@@ -5,8 +5,7 @@
 #include <array>
 #include <cstdint>
 
-template <int W>
-struct PackedState {
+template <int W> struct PackedState {
     static constexpr int ItemsPerWord = 16;
     std::array<std::uint64_t, W> Words {};
 

@@ -51,9 +51,9 @@ bool PlayOnce(const LevelSolver& solver, const TLevelRecord& level, Dice& dice, 
         }
         if (choices.empty())
             return false;
-        int best = std::min_element(choices.begin(), choices.end(),
-                                    [](const auto& a, const auto& b) { return a.first < b.first; })
-                       ->first;
+        int best = std::min_element(choices.begin(), choices.end(), [](const auto& a, const auto& b) {
+                       return a.first < b.first;
+                   })->first;
         if (best >= here) {
             // Nothing brings the target closer: look one move further.
             for (auto& [bound, next] : choices) {
@@ -62,9 +62,9 @@ bool PlayOnce(const LevelSolver& solver, const TLevelRecord& level, Dice& dice, 
                 if (bound < Heuristic::Infinite)
                     bound = std::min(bound, BestNextBound(solver, next) + 1);
             }
-            best = std::min_element(choices.begin(), choices.end(),
-                                    [](const auto& a, const auto& b) { return a.first < b.first; })
-                       ->first;
+            best = std::min_element(choices.begin(), choices.end(), [](const auto& a, const auto& b) {
+                       return a.first < b.first;
+                   })->first;
         }
         std::vector<const TCells*> ties;
         for (const auto& [bound, next] : choices)

@@ -8,7 +8,7 @@
 
 class Dice {
 public:
-    Dice(std::uint64_t seed, std::uint64_t stream) : Engine(seed * 0x9E3779B97F4A7C15ull + stream) {}
+    Dice(std::uint64_t seed, std::uint64_t stream) : Engine(seed * 0x9E3779B97F4A7C15ull + stream) { }
 
     // A number from 0 to n - 1 (n > 0).
     std::uint64_t Below(std::uint64_t n) { return (Engine() >> 16) % n; }

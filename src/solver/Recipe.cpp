@@ -19,8 +19,7 @@ std::string Trim(const std::string& s)
     return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
 }
 
-template <typename T>
-bool ParseNumber(const std::string& text, T& value, T low, T high)
+template <typename T> bool ParseNumber(const std::string& text, T& value, T low, T high)
 {
     T parsed {};
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
@@ -37,7 +36,7 @@ struct BadRecipe {
 
 class Parser {
 public:
-    explicit Parser(std::istream& in) : In(in) {}
+    explicit Parser(std::istream& in) : In(in) { }
 
     RecipeParse Run()
     {
@@ -130,7 +129,8 @@ private:
         for (const std::string& row : level.Pattern)
             for (char c : row)
                 if (c >= 'a' && c <= 'z' && !level.Mix.contains(c))
-                    Fail("class '" + std::string(1, c) + "' of level \"" + level.Title + "\" has no colours in \"mix\"");
+                    Fail("class '" + std::string(1, c) + "' of level \"" + level.Title
+                         + "\" has no colours in \"mix\"");
         return level;
     }
 
@@ -166,7 +166,8 @@ private:
             std::string item;
             while (std::getline(list, item, ',')) {
                 int code = 0;
-                Require(ParseNumber(item, code, 1, ColourCount), "mix codes are stones 1 to 12; found \"" + item + "\"");
+                Require(ParseNumber(item, code, 1, ColourCount),
+                        "mix codes are stones 1 to 12; found \"" + item + "\"");
                 codes.push_back(static_cast<std::uint8_t>(code));
             }
             Require(!codes.empty(), "class '" + std::string(1, entry[0]) + "' has no codes");
@@ -180,7 +181,8 @@ private:
         const auto dash = rest.find('-');
         const std::string low = dash == std::string::npos ? rest : rest.substr(0, dash);
         const std::string high = dash == std::string::npos ? rest : rest.substr(dash + 1);
-        Require(ParseNumber(low, level.ParLow, 1, MaxParMoves) && ParseNumber(high, level.ParHigh, level.ParLow, MaxParMoves),
+        Require(ParseNumber(low, level.ParLow, 1, MaxParMoves)
+                    && ParseNumber(high, level.ParHigh, level.ParLow, MaxParMoves),
                 "par reads like 8-10, within 1 to " + std::to_string(MaxParMoves));
     }
 
@@ -192,8 +194,9 @@ private:
         const auto dash = range.find('-');
         const std::string low = dash == std::string::npos ? range : range.substr(0, dash);
         const std::string high = dash == std::string::npos ? range : range.substr(dash + 1);
-        Require(ParseNumber(low, level.DetourLow, 0, MaxParMoves) &&
-                    (orMore ? dash == std::string::npos : ParseNumber(high, level.DetourHigh, level.DetourLow, MaxParMoves)),
+        Require(ParseNumber(low, level.DetourLow, 0, MaxParMoves)
+                    && (orMore ? dash == std::string::npos
+                               : ParseNumber(high, level.DetourHigh, level.DetourLow, MaxParMoves)),
                 "detour reads like 3, 2-5 or 3+");
         if (orMore)
             level.DetourHigh = MaxParMoves;
@@ -208,8 +211,8 @@ private:
             level.Dead.Rule = DeadRule::Kind::None;
             return;
         }
-        Require(rest.size() > 1 && rest.back() == '+' &&
-                    ParseNumber(rest.substr(0, rest.size() - 1), level.Dead.Count, 1, 500),
+        Require(rest.size() > 1 && rest.back() == '+'
+                    && ParseNumber(rest.substr(0, rest.size() - 1), level.Dead.Count, 1, 500),
                 "dead reads like 0, 3+ or any");
         level.Dead.Rule = DeadRule::Kind::AtLeast;
     }

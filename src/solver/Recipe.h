@@ -37,7 +37,11 @@
 #include <vector>
 
 struct DeadRule {
-    enum class Kind { Any, None, AtLeast } Rule = Kind::Any;
+    enum class Kind {
+        Any,
+        None,
+        AtLeast
+    } Rule = Kind::Any;
     int Count = 0;
 };
 

@@ -9,9 +9,9 @@
 #include <vector>
 
 struct ReplayResult {
-    bool Legal = true;  // every move was offered by the rule
-    int IllegalMove = 0; // 1-based number of the first move that was not
-    bool Solved = false; // the board equals the target afterwards
+    bool Legal = true;                    // every move was offered by the rule
+    int IllegalMove = 0;                  // 1-based number of the first move that was not
+    bool Solved = false;                  // the board equals the target afterwards
     std::vector<std::vector<int>> Clicks; // per move: the stone, then the ring picked, if any
     TCells Board {};
 };

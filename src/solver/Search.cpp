@@ -46,12 +46,10 @@ struct PositionCosts {
 // keeps only the children whose priority does not exceed its own, and goes
 // back into the open list with the least priority of the rest. Memory then
 // follows the positions expanded rather than those generated.
-template <int W>
-class Engine final : public LevelSearch::EngineBase {
+template <int W> class Engine final : public LevelSearch::EngineBase {
 public:
     Engine(const MoveTable& table, const Heuristic& bounds, const std::vector<int>& targetCodes)
-        : Table(table), Bounds(bounds), Items(table.ItemCount()), Palette(table.PaletteSize()),
-          Goal(Pack(targetCodes))
+        : Table(table), Bounds(bounds), Items(table.ItemCount()), Palette(table.PaletteSize()), Goal(Pack(targetCodes))
     {
         // Flat copies of the partner lists: the inner loop reads them.
         PartnerOf.assign(static_cast<std::size_t>(Items) * static_cast<std::size_t>(Palette), {-1, -1});
@@ -144,7 +142,8 @@ private:
             }
             if (depthCut)
                 return Ended(SearchOutcome::TooDeep, std::max(LowerBound, MaxDepth));
-            return Ended(SearchOutcome::Exhausted, Limits.Shorter < NoKnownLength ? Limits.Shorter : Heuristic::Infinite);
+            return Ended(SearchOutcome::Exhausted,
+                         Limits.Shorter < NoKnownLength ? Limits.Shorter : Heuristic::Infinite);
         }
 
     private:
@@ -175,13 +174,16 @@ private:
                 // Keep the three largest M.
                 int code = k;
                 for (int& top : costs.TopCode) {
-                    if (top < 0 || costs.Of[static_cast<std::size_t>(top)].Moves < costs.Of[static_cast<std::size_t>(code)].Moves)
+                    if (top < 0
+                        || costs.Of[static_cast<std::size_t>(top)].Moves
+                            < costs.Of[static_cast<std::size_t>(code)].Moves)
                         std::swap(top, code);
                     if (code < 0)
                         break;
                 }
             }
-            costs.Sums.LargestMoves = costs.TopCode[0] >= 0 ? costs.Of[static_cast<std::size_t>(costs.TopCode[0])].Moves : 0;
+            costs.Sums.LargestMoves = costs.TopCode[0] >= 0 ? costs.Of[static_cast<std::size_t>(costs.TopCode[0])].Moves
+                                                            : 0;
             return true;
         }
 
@@ -205,8 +207,8 @@ private:
             if (now >= Limits.Deadline)
                 return SearchOutcome::OutOfTime;
             if ((Expansions % (CheckInterval * 64)) == 0) {
-                if (Cache.Size() < MostCacheEntries && Store.Size() > Cache.Size() * PositionsPerCacheEntry &&
-                    Cache.Bytes() * 2 * CacheShare < Limits.MemoryBytes)
+                if (Cache.Size() < MostCacheEntries && Store.Size() > Cache.Size() * PositionsPerCacheEntry
+                    && Cache.Bytes() * 2 * CacheShare < Limits.MemoryBytes)
                     Cache.Grow();
                 QueueBytes = Open.Bytes();
                 if (QueueBytes + Cache.Bytes() + Store.Bytes() > Limits.MemoryBytes)
@@ -249,15 +251,17 @@ private:
                     // whether each stone comes nearer to a target of its
                     // code: many children are left out without a matching.
                     const std::uint8_t nearerA = E.Bounds.Closer(a, i, j), nearerB = E.Bounds.Closer(b, j, i);
-                    const auto fell = [](std::uint8_t bits, std::uint8_t measure) { return (bits & measure) != 0 ? 1 : 0; };
+                    const auto fell = [](std::uint8_t bits, std::uint8_t measure) {
+                        return (bits & measure) != 0 ? 1 : 0;
+                    };
                     const ColourCost& oa = costs.Of[static_cast<std::size_t>(a)];
                     const ColourCost& ob = costs.Of[static_cast<std::size_t>(b)];
-                    const BoundSums least {sums.Active - fell(nearerA, Heuristic::CloserActive),
-                                           sums.Passive - fell(nearerB, Heuristic::CloserPassive),
-                                           sums.Moves - fell(nearerA, Heuristic::CloserMoves) -
-                                               fell(nearerB, Heuristic::CloserMoves),
-                                           std::max<int>({costs.LargestOther(a, b), oa.Moves - fell(nearerA, Heuristic::CloserMoves),
-                                                          ob.Moves - fell(nearerB, Heuristic::CloserMoves)})};
+                    const BoundSums least {
+                        sums.Active - fell(nearerA, Heuristic::CloserActive),
+                        sums.Passive - fell(nearerB, Heuristic::CloserPassive),
+                        sums.Moves - fell(nearerA, Heuristic::CloserMoves) - fell(nearerB, Heuristic::CloserMoves),
+                        std::max<int>({costs.LargestOther(a, b), oa.Moves - fell(nearerA, Heuristic::CloserMoves),
+                                       ob.Moves - fell(nearerB, Heuristic::CloserMoves)})};
                     const int hLeast = Heuristic::Bound(least);
                     if (g + hLeast >= Limits.Shorter)
                         continue;
@@ -295,9 +299,9 @@ private:
                 const ColourCost& oa = costs.Of[c.A];
                 const ColourCost& ob = costs.Of[c.B];
                 const BoundSums childSums {sums.Active - oa.Active - ob.Active + ca.Active + cb.Active,
-                                       sums.Passive - oa.Passive - ob.Passive + ca.Passive + cb.Passive,
-                                       sums.Moves - oa.Moves - ob.Moves + ca.Moves + cb.Moves,
-                                       std::max<int>({costs.LargestOther(c.A, c.B), ca.Moves, cb.Moves})};
+                                           sums.Passive - oa.Passive - ob.Passive + ca.Passive + cb.Passive,
+                                           sums.Moves - oa.Moves - ob.Moves + ca.Moves + cb.Moves,
+                                           std::max<int>({costs.LargestOther(c.A, c.B), ca.Moves, cb.Moves})};
                 const int h = Heuristic::Bound(childSums);
                 if (g + h >= Limits.Shorter)
                     continue; // no shorter than the solution known
@@ -322,8 +326,8 @@ private:
                 const Child& child = Kept[n];
                 const std::uint32_t known = Store.Find(child.State, child.Hash);
                 if (known == NoNode) {
-                    const std::uint32_t added =
-                        Store.Add({child.State, id, static_cast<std::uint8_t>(g), 0}, child.Hash, OtherBytes());
+                    const std::uint32_t added = Store.Add({child.State, id, static_cast<std::uint8_t>(g), 0},
+                                                          child.Hash, OtherBytes());
                     if (added == NoNode)
                         return OutOfRoom;
                     Queue(added, child.Priority);
@@ -424,7 +428,8 @@ private:
 };
 
 template <int W>
-std::unique_ptr<LevelSearch::EngineBase> MakeEngine(const MoveTable& t, const Heuristic& h, const std::vector<int>& goal)
+std::unique_ptr<LevelSearch::EngineBase> MakeEngine(const MoveTable& t, const Heuristic& h,
+                                                    const std::vector<int>& goal)
 {
     return std::make_unique<Engine<W>>(t, h, goal);
 }
@@ -489,7 +494,8 @@ std::vector<Move> LevelSearch::MovesFrom(const TCells& board) const
         if (codes[static_cast<std::size_t>(i)] >= 0)
             for (int j : Moves.Partners(i, codes[static_cast<std::size_t>(i)]))
                 if (codes[static_cast<std::size_t>(j)] != codes[static_cast<std::size_t>(i)])
-                    moves.push_back({Moves.Cells[static_cast<std::size_t>(i)], Moves.Cells[static_cast<std::size_t>(j)]});
+                    moves.push_back(
+                        {Moves.Cells[static_cast<std::size_t>(i)], Moves.Cells[static_cast<std::size_t>(j)]});
     return moves;
 }
 

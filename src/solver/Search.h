@@ -4,8 +4,8 @@
 // works to a deadline and a memory budget, and says which of them ended it.
 #pragma once
 
-#include "LevelRecord.h"
 #include "Heuristic.h"
+#include "LevelRecord.h"
 #include "MoveTable.h"
 #include "SearchWatch.h"
 
@@ -39,7 +39,7 @@ struct SearchLimits {
     // Only solutions shorter than this are looked for: a solution of this
     // length is known already.
     int Shorter = NoKnownLength;
-    SearchWatch* Watch = nullptr; // told the progress; a stop request ends the search
+    SearchWatch* Watch = nullptr;          // told the progress; a stop request ends the search
     const SearchWatch* StopWith = nullptr; // a stop request here ends it too
 };
 

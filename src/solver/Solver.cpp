@@ -19,7 +19,8 @@ constexpr int FallbackWeightNum = 2, FallbackWeightDen = 1;
 
 SearchClock::time_point After(SearchClock::time_point from, double seconds)
 {
-    return from + std::chrono::duration_cast<SearchClock::duration>(std::chrono::duration<double>(std::max(0.0, seconds)));
+    return from
+        + std::chrono::duration_cast<SearchClock::duration>(std::chrono::duration<double>(std::max(0.0, seconds)));
 }
 
 double SecondsSince(SearchClock::time_point from)
@@ -108,7 +109,9 @@ SolveResult SolveUntil(const LevelSearch& search, const TCells& from, const TCel
     exact.MemoryBytes = budget.MemoryBytes;
     exact.Watch = budget.Watch;
     exact.Shorter = haveKnown ? static_cast<int>(known.size()) : NoKnownLength;
-    exact.Deadline = haveKnown ? deadline : started + std::chrono::duration_cast<SearchClock::duration>((deadline - started) * ExactShare);
+    exact.Deadline = haveKnown
+        ? deadline
+        : started + std::chrono::duration_cast<SearchClock::duration>((deadline - started) * ExactShare);
     const SearchResult proof = Prove(search, from, target, exact, budget.Threads);
     result.Nodes = proof.Nodes;
     result.PeakBytes = proof.PeakBytes;
@@ -190,8 +193,8 @@ std::string AnswerText(const SolveResult& result)
     case SolveStatus::Optimal:
         return "proved par " + std::to_string(result.Moves.size());
     case SolveStatus::Bound:
-        return "solvable in at most " + MovesText(result.Moves.size()) + ", par at least " +
-               std::to_string(result.LowerBound) + " (" + CauseText(result) + ")";
+        return "solvable in at most " + MovesText(result.Moves.size()) + ", par at least "
+            + std::to_string(result.LowerBound) + " (" + CauseText(result) + ")";
     case SolveStatus::Unsolvable:
         return "no solution: every position reachable from the start was searched";
     case SolveStatus::Unknown:
@@ -212,8 +215,8 @@ LevelSolver::LevelSolver(const TLevelRecord& level) : Target(level.Target), Part
         const int part = static_cast<int>(Parts.size());
         for (const int cell : group.Cells)
             PartOfCell[cell] = part;
-        auto search = std::make_unique<LevelSearch>(TLevelRecord {Restricted(level.Target, group),
-                                                                  Restricted(level.Board, group)});
+        auto search = std::make_unique<LevelSearch>(
+            TLevelRecord {Restricted(level.Target, group), Restricted(level.Board, group)});
         Parts.push_back({std::move(group), std::move(search)});
     }
 }
@@ -257,8 +260,9 @@ SolveResult LevelSolver::Solve(const TCells& from, const SolveBudget& budget, co
     // The bounds of the groups not yet searched, for the progress the watch shows.
     const auto boundOf = [&](int n) {
         const Part& part = Parts[static_cast<std::size_t>(n)];
-        return part.Search->Searchable() ? std::min(part.Search->Bound(Restricted(from, part.Group)), Heuristic::Infinite)
-                                         : 0;
+        return part.Search->Searchable()
+            ? std::min(part.Search->Bound(Restricted(from, part.Group)), Heuristic::Infinite)
+            : 0;
     };
     int boundsAhead = 0;
     if (budget.Watch != nullptr)
@@ -279,9 +283,9 @@ SolveResult LevelSolver::Solve(const TCells& from, const SolveBudget& budget, co
         }
         const auto now = SearchClock::now();
         const auto share = (deadline - now) / static_cast<int>(pending.size() - at);
-        pieces[static_cast<std::size_t>(n)] =
-            SolveUntil(*part.Search, Restricted(from, part.Group), Restricted(Target, part.Group),
-                       std::min(deadline, now + share), budget, knownOf[static_cast<std::size_t>(n)]);
+        pieces[static_cast<std::size_t>(n)] = SolveUntil(
+            *part.Search, Restricted(from, part.Group), Restricted(Target, part.Group), std::min(deadline, now + share),
+            budget, knownOf[static_cast<std::size_t>(n)]);
         provedSoFar += pieces[static_cast<std::size_t>(n)].LowerBound;
     }
 

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
-enum class BevelShape { Box, TopLine };
+enum class BevelShape {
+    Box,
+    TopLine
+};
 
 class TBevel : public QWidget {
 public:

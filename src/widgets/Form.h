@@ -9,8 +9,8 @@
 
 // What a dialog of the game closes with, as its caller asks for it.
 namespace ModalResult {
-inline constexpr int None = 0;   // not closed: a refused OK keeps the dialog open
-inline constexpr int Ok = 1;     // the same as QDialog::Accepted
+inline constexpr int None = 0; // not closed: a refused OK keeps the dialog open
+inline constexpr int Ok = 1;   // the same as QDialog::Accepted
 inline constexpr int Cancel = 2;
 } // namespace ModalResult
 
@@ -20,7 +20,7 @@ public:
     using QDialog::QDialog;
 
     // Runs each time the program opens the dialog, before it is mapped.
-    virtual void FormShow() {}
+    virtual void FormShow() { }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -30,4 +30,3 @@ QLabel* ApplyLabelLayout(QLabel* label, const TLabelLayout& layout);
 
 // A new label on `parent` as `layout` describes it.
 QLabel* MakeLabel(QWidget* parent, const TLabelLayout& layout);
-

@@ -7,8 +7,7 @@
 
 #include <cmath>
 
-TPaintBox::TPaintBox(QWidget* parent, QRect geometry)
-    : QWidget(parent), ExactPress(new TExactPress(this))
+TPaintBox::TPaintBox(QWidget* parent, QRect geometry) : QWidget(parent), ExactPress(new TExactPress(this))
 {
     setGeometry(geometry);
     setAttribute(Qt::WA_OpaquePaintEvent);

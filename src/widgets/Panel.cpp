@@ -31,8 +31,7 @@ QRect DrawFrame3D(QPainter& painter, QRect area, QColor topLeft, QColor bottomRi
     return area;
 }
 
-TPanel::TPanel(QWidget* parent, QRect geometry, QColor colour, BevelCut outer, BevelCut inner,
-               int bevelWidth)
+TPanel::TPanel(QWidget* parent, QRect geometry, QColor colour, BevelCut outer, BevelCut inner, int bevelWidth)
     : QWidget(parent), Colour(colour), Outer(outer), Inner(inner), BevelWidth(bevelWidth)
 {
     setGeometry(geometry);

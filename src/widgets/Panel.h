@@ -5,13 +5,15 @@
 #include <QColor>
 #include <QWidget>
 
-enum class BevelCut { None, Raised, Lowered };
+enum class BevelCut {
+    None,
+    Raised,
+    Lowered
+};
 
 class TPanel : public QWidget {
 public:
-    TPanel(QWidget* parent, QRect geometry, QColor colour, BevelCut outer, BevelCut inner,
-           int bevelWidth = 1);
-
+    TPanel(QWidget* parent, QRect geometry, QColor colour, BevelCut outer, BevelCut inner, int bevelWidth = 1);
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -8,16 +8,16 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <string>
-#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <vector>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 TEST(DirectoryLock, ASecondGameFindsTheFirstAndTheLockIsFreeWhenItEnds)
 {
@@ -109,9 +109,9 @@ TEST(DirectoryLock, NoEntryUnderTheLockFilesNameLetsTwoGamesRun)
     const auto lock = dir.File(GameLockFileName);
     const auto other = dir.Write("other.txt", {'k', 'e', 'e', 'p'});
     const std::vector<std::function<void()>> entries = {
-        [&] { fs::create_directory(lock); },                       // ours, empty: cleared
-        [&] { fs::create_directories(lock / "full"); },            // stays; the directory is locked
-        [&] { fs::create_symlink(dir.File("elsewhere"), lock); },  // ours: cleared
+        [&] { fs::create_directory(lock); },                      // ours, empty: cleared
+        [&] { fs::create_directories(lock / "full"); },           // stays; the directory is locked
+        [&] { fs::create_symlink(dir.File("elsewhere"), lock); }, // ours: cleared
         [&] { fs::create_symlink(other, lock); },
         [&] { fs::create_hard_link(other, lock); },
         [&] { ASSERT_EQ(::mkfifo(lock.c_str(), 0644), 0); },
@@ -143,7 +143,8 @@ TEST(DirectoryLock, ALockFileThePlayerMayOnlyReadStillLocks)
     if (::geteuid() == 0) {
         // One left by a start as root, in the player's own directory.
         ASSERT_EQ(::chown(lock.c_str(), 0, 0), 0);
-        fs::permissions(lock, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+        fs::permissions(
+            lock, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
         EXPECT_EQ(StartTwiceAs(*user, lock), HeldThenRefused);
         EXPECT_EQ(Contents(lock), "42\n");
     }

@@ -30,7 +30,7 @@ std::vector<std::uint8_t> ReadAll(const fs::path& path)
 
 struct stat StatOf(const fs::path& path)
 {
-    struct stat info {};
+    struct stat info { };
     EXPECT_EQ(::lstat(path.c_str(), &info), 0) << path;
     return info;
 }
@@ -61,10 +61,10 @@ struct UserDir {
     TempDir Dir;
 };
 
-#define ORDINARY_USER_OR_SKIP(user)                         \
-    std::string whyNot;                                     \
-    const auto user = OrdinaryUser::Find(whyNot);           \
-    if (!user)                                              \
+#define ORDINARY_USER_OR_SKIP(user)                                                                                    \
+    std::string whyNot;                                                                                                \
+    const auto user = OrdinaryUser::Find(whyNot);                                                                      \
+    if (!user)                                                                                                         \
         GTEST_SKIP() << whyNot;
 
 } // namespace
@@ -168,9 +168,9 @@ TEST(FileSave, TheNewFileKeepsThePlayersPermissionBits)
     const auto path = dir.File("VScore.dat");
     ASSERT_EQ(SaveFile(path.c_str(), Old).Error, 0);
     using fs::perms;
-    for (const perms mode : {perms::owner_read | perms::owner_write,
-                             perms::owner_read | perms::owner_write | perms::group_read | perms::group_write
-                                 | perms::others_read}) {
+    for (const perms mode :
+         {perms::owner_read | perms::owner_write,
+          perms::owner_read | perms::owner_write | perms::group_read | perms::group_write | perms::others_read}) {
         fs::permissions(path, mode);
         ASSERT_EQ(SaveFile(path.c_str(), Fresh).Error, 0);
         EXPECT_EQ(fs::status(path).permissions() & perms::mask, mode);
@@ -228,7 +228,8 @@ TEST(FileSave, AListThePlayerMadeReadOnlyIsRefusedAndStaysAsItWas)
 {
     ORDINARY_USER_OR_SKIP(user);
     UserDir dir(*user);
-    const auto path = dir.Write("VScore.dat", Old, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const auto path = dir.Write("VScore.dat", Old,
+                                fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_EQ(dir.Save(path, Fresh), EACCES);
     EXPECT_EQ(ReadAll(path), Old);
     EXPECT_EQ(StatOf(path).st_mode & 07777, 0444u);
@@ -239,7 +240,8 @@ TEST(FileSave, AWritableListInAFolderThatIsNotIsOverwrittenInPlace)
 {
     ORDINARY_USER_OR_SKIP(user);
     UserDir dir(*user);
-    const auto path = dir.Write("VScore.dat", std::vector<std::uint8_t>(300, 7), fs::perms::owner_read | fs::perms::owner_write);
+    const auto path = dir.Write("VScore.dat", std::vector<std::uint8_t>(300, 7),
+                                fs::perms::owner_read | fs::perms::owner_write);
     const ino_t inode = StatOf(path).st_ino;
     fs::permissions(dir.Dir.Path, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_EQ(dir.Save(path, Fresh), 0);

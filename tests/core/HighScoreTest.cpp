@@ -109,7 +109,10 @@ TEST(Cp1252, ConvertsWhatTheCodePageHoldsAndRefusesTheRest)
     EXPECT_TRUE(FitsCp1252("Müller"));
     EXPECT_FALSE(FitsCp1252("Müller 😀"));
     // Bytes the code page leaves unassigned show as replacement characters.
-    EXPECT_EQ(Utf8FromCp1252("A\x81" "B"), "A\xEF\xBF\xBD" "B");
+    EXPECT_EQ(Utf8FromCp1252("A\x81"
+                             "B"),
+              "A\xEF\xBF\xBD"
+              "B");
     EXPECT_EQ(Utf8FromCp1252(std::string("\0", 1)), std::string("\0", 1));
 }
 

@@ -29,9 +29,18 @@ TEST(StrToInt, HexadecimalAfterEachPrefix)
 
 TEST(StrToInt, AnythingElseIsNotANumber)
 {
-    for (const char* text : {"", " ", "-", "+", "$", "0x", "x", "1a", "abc", "1 ", "12.5", "1e3", "--1",
-                             "+-1", " +", "$G", "0x1G", "\t1", "2147483648", "-2147483649", "$100000000",
-                             "99999999999999999999", "１"}) {
+    for (const char* text : {"",           " ",
+                             "-",          "+",
+                             "$",          "0x",
+                             "x",          "1a",
+                             "abc",        "1 ",
+                             "12.5",       "1e3",
+                             "--1",        "+-1",
+                             " +",         "$G",
+                             "0x1G",       "\t1",
+                             "2147483648", "-2147483649",
+                             "$100000000", "99999999999999999999",
+                             "１"}) {
         EXPECT_FALSE(StrToInt(text).has_value()) << '"' << text << '"';
     }
 }

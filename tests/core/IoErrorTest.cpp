@@ -19,11 +19,11 @@ TEST(IoError, EveryKnownCodeHasItsGermanText)
 TEST(IoError, SystemErrorsMapToTheCodesThePlayerKnows)
 {
     const std::pair<int, int> known[] = {
-        {ENOENT, IoFileNotFound},      {ENOTDIR, IoFileNotFound},  {ENAMETOOLONG, IoInvalidFileName},
-        {ELOOP, IoInvalidFileName},    {EMFILE, IoTooManyOpenFiles}, {ENFILE, IoTooManyOpenFiles},
-        {EACCES, IoAccessDenied},      {EPERM, IoAccessDenied},    {EROFS, IoAccessDenied},
-        {EISDIR, IoAccessDenied},      {ETXTBSY, IoAccessDenied},  {ENOSPC, IoDiskFull},
-        {EDQUOT, IoDiskFull},          {EFBIG, IoDiskFull},
+        {ENOENT, IoFileNotFound},   {ENOTDIR, IoFileNotFound},    {ENAMETOOLONG, IoInvalidFileName},
+        {ELOOP, IoInvalidFileName}, {EMFILE, IoTooManyOpenFiles}, {ENFILE, IoTooManyOpenFiles},
+        {EACCES, IoAccessDenied},   {EPERM, IoAccessDenied},      {EROFS, IoAccessDenied},
+        {EISDIR, IoAccessDenied},   {ETXTBSY, IoAccessDenied},    {ENOSPC, IoDiskFull},
+        {EDQUOT, IoDiskFull},       {EFBIG, IoDiskFull},
     };
     for (const auto& [err, code] : known)
         EXPECT_EQ(IoErrorFromErrno(err), code) << "errno " << err;
@@ -40,10 +40,12 @@ TEST(IoError, OtherSystemErrorsHaveTextsOfTheirOwn)
     EXPECT_EQ(IoErrorText(IoErrorFromErrno(ENETUNREACH)), "Netzlaufwerk nicht erreichbar");
     EXPECT_EQ(IoErrorText(IoErrorFromErrno(EXDEV)), "Datei liegt auf einem anderen Laufwerk");
     EXPECT_EQ(IoErrorText(IoErrorFromErrno(ENOLCK)), "Keine Dateisperre verfügbar");
-    EXPECT_EQ(IoErrorText(IoErrorFromErrno(EKEYREVOKED)), "E/A-Fehler " + std::to_string(IoSystemErrorBase + EKEYREVOKED));
+    EXPECT_EQ(IoErrorText(IoErrorFromErrno(EKEYREVOKED)),
+              "E/A-Fehler " + std::to_string(IoSystemErrorBase + EKEYREVOKED));
     // What a file of the game can meet: opening, reading, writing, syncing,
     // renaming, locking.
-    for (const int err : {EBUSY, ELOOP, EINVAL, EAGAIN, ESTALE, EOPNOTSUPP, ENOMEM, ENXIO, ETIMEDOUT, EEXIST, ENOTEMPTY})
+    for (const int err :
+         {EBUSY, ELOOP, EINVAL, EAGAIN, ESTALE, EOPNOTSUPP, ENOMEM, ENXIO, ETIMEDOUT, EEXIST, ENOTEMPTY})
         EXPECT_FALSE(IoErrorText(IoErrorFromErrno(err)).starts_with("E/A-Fehler")) << "errno " << err;
     for (int err = 1; err < 200; ++err) {
         const int code = IoErrorFromErrno(err);
@@ -57,7 +59,7 @@ TEST(IoError, TheErrorBoxAddsAFullStopOnlyAfterCharactersThatSortAfterIt)
 {
     EXPECT_EQ(ErrorBoxText("Versuch hinter dem Dateiende zu lesen"), "Versuch hinter dem Dateiende zu lesen.");
     EXPECT_EQ(ErrorBoxText("Schon da."), "Schon da.");
-    EXPECT_EQ(ErrorBoxText("Halt!"), "Halt!");     // "!" sorts before "."
+    EXPECT_EQ(ErrorBoxText("Halt!"), "Halt!");    // "!" sorts before "."
     EXPECT_EQ(ErrorBoxText("Wert 7"), "Wert 7."); // digits sort after "."
     EXPECT_EQ(ErrorBoxText("Größe"), "Größe.");
     EXPECT_EQ(ErrorBoxText(""), "");

@@ -11,13 +11,24 @@ namespace {
 // Each code's direction(s) on the screen as (row step, column step): the
 // first is the positive direction of a two-way stone.
 const std::map<int, std::vector<std::pair<int, int>>> ScreenDirections = {
-    {1, {{0, +1}, {0, -1}}},   {2, {{+1, 0}, {-1, 0}}},  {3, {{-1, 0}}},  {4, {{+1, 0}}},
-    {5, {{0, -1}}},            {6, {{0, +1}}},           {7, {{+1, +1}, {-1, -1}}},
-    {8, {{+1, -1}, {-1, +1}}}, {9, {{-1, -1}}},          {10, {{+1, +1}}},
-    {11, {{-1, +1}}},          {12, {{+1, -1}}},
+    {1, {{0, +1}, {0, -1}}},
+    {2, {{+1, 0}, {-1, 0}}},
+    {3, {{-1, 0}}},
+    {4, {{+1, 0}}},
+    {5, {{0, -1}}},
+    {6, {{0, +1}}},
+    {7, {{+1, +1}, {-1, -1}}},
+    {8, {{+1, -1}, {-1, +1}}},
+    {9, {{-1, -1}}},
+    {10, {{+1, +1}}},
+    {11, {{-1, +1}}},
+    {12, {{+1, -1}}},
 };
 
-int Cell(int row, int column) { return row * 9 + column + 1; }
+int Cell(int row, int column)
+{
+    return row * 9 + column + 1;
+}
 
 TCells FullBoard(std::uint8_t code)
 {
@@ -92,7 +103,10 @@ TEST(MoveRule, EmptyNeighboursNeverQualify)
     // Each stone alone on a board of empty cells, and then with a random
     // pattern of neighbours.
     std::uint32_t seed = 12345;
-    auto next = [&seed] { seed = seed * 1664525u + 1013904223u; return seed >> 24; };
+    auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return seed >> 24;
+    };
     for (int round = 0; round < 40; ++round) {
         TCells board {};
         for (int cell = 1; cell <= 81; ++cell)

@@ -60,7 +60,8 @@ private slots:
         for (const QString& picture : pictures)
             QVERIFY2(QFile::exists(picture), qPrintable(picture));
         for (int code = 1; code <= 12; ++code)
-            QVERIFY2(pictures.contains(QStringLiteral(":/main/Farbe%1.bmp").arg(code)), qPrintable(QString::number(code)));
+            QVERIFY2(pictures.contains(QStringLiteral(":/main/Farbe%1.bmp").arg(code)),
+                     qPrintable(QString::number(code)));
     }
 
     void theTextNamesTheRulesThePlayerMustKnow()
@@ -68,9 +69,9 @@ private slots:
         QTextDocument document;
         document.setHtml(Text);
         const QString plain = document.toPlainText();
-        for (const char* fact : {"1200 Punkten", "5 Punkte", "drei Versuche", "500 Punkte", "250 Punkte",
-                                 "Bestenliste", "Alt+N", "Alt+B", "Alt+V", "Alt+I", "Alt+H", "Alt+E", "Ring",
-                                 "Pfeiltasten", "Leertaste"})
+        for (const char* fact :
+             {"1200 Punkten", "5 Punkte", "drei Versuche", "500 Punkte", "250 Punkte", "Bestenliste", "Alt+N", "Alt+B",
+              "Alt+V", "Alt+I", "Alt+H", "Alt+E", "Ring", "Pfeiltasten", "Leertaste"})
             QVERIFY2(plain.contains(QString::fromUtf8(fact)), fact);
         QVERIFY(!plain.contains(QChar::ReplacementCharacter));
     }

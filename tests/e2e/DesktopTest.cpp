@@ -33,15 +33,15 @@ std::int32_t ScoreAt(const std::vector<std::uint8_t>& file, int place)
 
 } // namespace
 
-class Placing : public OnDesktop {};
+class Placing : public OnDesktop { };
 INSTANTIATE_TEST_SUITE_P(Desktops, Placing, EveryDesktop, DesktopName);
 
 TEST_P(Placing, TheMainWindowIsCentredByItsOuterSize)
 {
     Game game(*Screen, LevelFileOf({OneMoveLevel()}));
     ASSERT_TRUE(game.WaitForMainWindow());
-    EXPECT_EQ(game.MainOuter.topLeft(), CentredOnScreen(game.MainOuter.size())) << "outer " << game.MainOuter.width()
-                                                                               << " x " << game.MainOuter.height();
+    EXPECT_EQ(game.MainOuter.topLeft(), CentredOnScreen(game.MainOuter.size()))
+        << "outer " << game.MainOuter.width() << " x " << game.MainOuter.height();
 }
 
 TEST_P(Placing, WertungAndBestenlisteHaveTheirPlacesAtTheFirstAndLaterShowings)
@@ -135,7 +135,7 @@ TEST_P(Minimizing, BehindTheEntryListTheTotalIsEnteredOnce)
     EXPECT_EQ(ScoreAt(file, 2), 0);
 }
 
-class SecondStart : public OnDesktop {};
+class SecondStart : public OnDesktop { };
 INSTANTIATE_TEST_SUITE_P(Desktops, SecondStart, EveryDesktop, DesktopName);
 
 TEST_P(SecondStart, BringsTheRunningGameBackWithItsDialogAndEnds)
@@ -174,7 +174,9 @@ TEST_P(SecondStart, TwoStartsAtOneMomentLeaveOneGameInFront)
         Game one(*Screen, LevelFileOf({OneMoveLevel()}));
         Game other(*Screen, one);
         ASSERT_TRUE(WaitFor(
-            [&] { return !one.Process->Running() || !other.Process->Running() || Screen->CountWindows(information) > 0; },
+            [&] {
+                return !one.Process->Running() || !other.Process->Running() || Screen->CountWindows(information) > 0;
+            },
             15));
         ASSERT_EQ(Screen->CountWindows(information), 0) << "the later start told that a game runs here";
         Game& ended = one.Process->Running() ? other : one;
@@ -234,8 +236,9 @@ public:
     // What a game started in the session finds in its environment.
     std::vector<std::string> Session(std::vector<std::string> more) const
     {
-        more.insert(more.begin(), {"WAYLAND_DISPLAY=" + Socket, "XDG_RUNTIME_DIR=" + RuntimeDir.Path.string(),
-                                   "XDG_SESSION_TYPE=wayland"});
+        more.insert(
+            more.begin(),
+            {"WAYLAND_DISPLAY=" + Socket, "XDG_RUNTIME_DIR=" + RuntimeDir.Path.string(), "XDG_SESSION_TYPE=wayland"});
         return more;
     }
 

@@ -11,7 +11,7 @@
 #include <chrono>
 #include <cstring>
 
-class Playing : public OnDesktop {};
+class Playing : public OnDesktop { };
 INSTANTIATE_TEST_SUITE_P(Desktops, Playing,
                          ::testing::Values(WindowManager::Absent, WindowManager::Openbox, WindowManager::Xfwm4),
                          DesktopName);
@@ -71,7 +71,7 @@ TEST_P(Playing, TheBoardPlaysFromTheKeyboardAlone)
         Screen->Key(key);
     ASSERT_TRUE(CursorOn(game, 60));
     game.FirstPress = std::chrono::steady_clock::now(); // the key starts the clock
-    Screen->Key("space"); // the code 4 stone moves down
+    Screen->Key("space");                               // the code 4 stone moves down
     EXPECT_TRUE(game.PointsShowMoves(1));
     EXPECT_TRUE(CellShows(game, 69, Asset("main/Farbe4.bmp")));
 

@@ -35,8 +35,7 @@ Game::Game(XDisplay& screen, const std::vector<std::uint8_t>& levels, bool withL
     Start(std::move(environment));
 }
 
-Game::Game(XDisplay& screen, const Game& first, std::vector<std::string> environment)
-    : Screen(screen), Dir(first.Dir)
+Game::Game(XDisplay& screen, const Game& first, std::vector<std::string> environment) : Screen(screen), Dir(first.Dir)
 {
     Start(std::move(environment));
 }
@@ -44,7 +43,8 @@ Game::Game(XDisplay& screen, const Game& first, std::vector<std::string> environ
 void Game::Start(std::vector<std::string> environment)
 {
     environment.insert(environment.begin(), "DISPLAY=" + Screen.Name());
-    Process = std::make_unique<ChildProcess>(std::vector<std::string> {VELORIN_BINARY}, Dir->Path.string(), environment);
+    Process = std::make_unique<ChildProcess>(std::vector<std::string> {VELORIN_BINARY}, Dir->Path.string(),
+                                             environment);
 }
 
 Game::~Game()
@@ -161,9 +161,11 @@ bool CellShows(const Game& game, int cell, const QImage& picture)
 bool CursorOn(const Game& game, int cell)
 {
     // White between black lines at the cell's corner.
-    return WaitFor([&] {
-        const QImage shown = game.Screen.Grab(game.CellArea(cell));
-        return shown.pixel(0, 0) == qRgb(0, 0, 0) && shown.pixel(1, 1) == qRgb(255, 255, 255)
-            && shown.pixel(3, 3) == qRgb(0, 0, 0);
-    }, 2);
+    return WaitFor(
+        [&] {
+            const QImage shown = game.Screen.Grab(game.CellArea(cell));
+            return shown.pixel(0, 0) == qRgb(0, 0, 0) && shown.pixel(1, 1) == qRgb(255, 255, 255)
+                && shown.pixel(3, 3) == qRgb(0, 0, 0);
+        },
+        2);
 }

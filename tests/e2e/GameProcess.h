@@ -65,8 +65,8 @@ public:
     std::unique_ptr<ChildProcess> Process;
     unsigned long MainId = 0;
     std::optional<std::chrono::steady_clock::time_point> FirstPress; // starts the clock
-    QRect Main;      // the client area on the screen
-    QRect MainOuter; // with the window manager's frame
+    QRect Main;                                                      // the client area on the screen
+    QRect MainOuter;                                                 // with the window manager's frame
 
 private:
     void Start(std::vector<std::string> environment);

@@ -97,9 +97,12 @@ bool WaitFor(const std::function<bool()>& condition, double seconds)
 const char* NameOf(WindowManager manager)
 {
     switch (manager) {
-    case WindowManager::Absent: return "NoWindowManager";
-    case WindowManager::Openbox: return "Openbox";
-    case WindowManager::Xfwm4: return "Xfwm4";
+    case WindowManager::Absent:
+        return "NoWindowManager";
+    case WindowManager::Openbox:
+        return "Openbox";
+    case WindowManager::Xfwm4:
+        return "Xfwm4";
     }
     return "?";
 }
@@ -110,10 +113,10 @@ XDisplay::XDisplay(WindowManager manager)
     int pipeFds[2];
     if (::pipe(pipeFds) != 0)
         throw std::runtime_error("pipe failed");
-    Server = std::make_unique<ChildProcess>(
-        std::vector<std::string> {"Xvfb", "-displayfd", std::to_string(pipeFds[1]), "-screen", "0", "1024x768x24",
-                                  "-nolisten", "tcp"},
-        "", std::vector<std::string> {}, pipeFds[1]);
+    Server = std::make_unique<ChildProcess>(std::vector<std::string> {"Xvfb", "-displayfd", std::to_string(pipeFds[1]),
+                                                                      "-screen", "0", "1024x768x24", "-nolisten",
+                                                                      "tcp"},
+                                            "", std::vector<std::string> {}, pipeFds[1]);
     ::close(pipeFds[1]);
     std::string number;
     char c;
@@ -212,23 +215,25 @@ bool XDisplay::WindowGone(const QString& title, double seconds) const
 
 bool XDisplay::WaitForFocus(unsigned long window, double seconds) const
 {
-    return WaitFor([this, window] {
-        Window focus = 0;
-        int revert = 0;
-        XGetInputFocus(Connection, &focus, &revert);
-        // The focus may lie on the window or on one of its children.
-        for (Window at = focus; at && at != DefaultRootWindow(Connection);) {
-            if (at == window)
-                return true;
-            Window root, parent, *children = nullptr;
-            unsigned int count = 0;
-            if (!XQueryTree(Connection, at, &root, &parent, &children, &count))
-                return false;
-            XFree(children);
-            at = parent;
-        }
-        return false;
-    }, seconds);
+    return WaitFor(
+        [this, window] {
+            Window focus = 0;
+            int revert = 0;
+            XGetInputFocus(Connection, &focus, &revert);
+            // The focus may lie on the window or on one of its children.
+            for (Window at = focus; at && at != DefaultRootWindow(Connection);) {
+                if (at == window)
+                    return true;
+                Window root, parent, *children = nullptr;
+                unsigned int count = 0;
+                if (!XQueryTree(Connection, at, &root, &parent, &children, &count))
+                    return false;
+                XFree(children);
+                at = parent;
+            }
+            return false;
+        },
+        seconds);
 }
 
 QRect XDisplay::Geometry(unsigned long window) const
@@ -333,12 +338,14 @@ void XDisplay::ControlKey(const char* keyName) const
 void XDisplay::Type(const QString& text) const
 {
     for (const QChar character : text) {
-        const unsigned long keysym = character.unicode() < 0x100 ? character.unicode() : 0x01000000ul | character.unicode();
+        const unsigned long keysym = character.unicode() < 0x100 ? character.unicode()
+                                                                 : 0x01000000ul | character.unicode();
         const unsigned int code = KeycodeFor(keysym);
         // A capital letter on the plain keymap needs Shift.
         KeySym lower, upper;
         XConvertCase(keysym, &lower, &upper);
-        const bool shift = keysym != lower && XkbKeycodeToKeysym(Connection, static_cast<KeyCode>(code), 0, 0) != keysym;
+        const bool shift = keysym != lower
+            && XkbKeycodeToKeysym(Connection, static_cast<KeyCode>(code), 0, 0) != keysym;
         Press(code, shift ? XK_Shift_L : 0);
         Sleep(0.02);
     }

@@ -23,7 +23,11 @@ struct _XDisplay;
 
 // The desktops the game is tried on: a bare X server, and two window
 // managers of different kinds (Debian packages).
-enum class WindowManager { Absent, Openbox, Xfwm4 };
+enum class WindowManager {
+    Absent,
+    Openbox,
+    Xfwm4
+};
 const char* NameOf(WindowManager manager);
 
 class XDisplay {

@@ -160,8 +160,9 @@ TEST(Analysis, AnUndecidedSearchSaysWhyItStoppedAndNeverCallsTheLevelUnsolvable)
     report.Positions = 1234567;
     report.Cause = StopCause::Time;
     const std::string time = VerdictLine(report);
-    EXPECT_EQ(time, "Unentschieden: die Suche hielt nach 60,0 s und 1\u202F234\u202F567 Stellungen an, ihre Zeit war um; "
-                    "Par mindestens 23.");
+    EXPECT_EQ(time,
+              "Unentschieden: die Suche hielt nach 60,0 s und 1\u202F234\u202F567 Stellungen an, ihre Zeit war um; "
+              "Par mindestens 23.");
     report.Cause = StopCause::Memory;
     EXPECT_NE(VerdictLine(report).find("ihr Speicher war voll"), std::string::npos) << VerdictLine(report);
     EXPECT_EQ(ShortFacts(report), "Par unbekannt");

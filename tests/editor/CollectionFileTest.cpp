@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <set>
 
-
 namespace {
 
 std::vector<std::uint8_t> Slurp(const std::filesystem::path& path)
@@ -128,7 +127,8 @@ TEST(CollectionFile, DamagedFilesOpenWholeWithAGermanWordForEachFault)
     EXPECT_FALSE(LoadCollection(dir.Write("huge.dat", NumberedLevelFile(1001)).string(), error));
     EXPECT_NE(error.find("keine Level-Datei"), std::string::npos) << error;
 
-    const auto clean = LoadCollection(dir.Write("clean.dat", CollectionBytes({MakeLevel({{1, 13}}, {{1, 13}})})).string(), error);
+    const auto clean = LoadCollection(
+        dir.Write("clean.dat", CollectionBytes({MakeLevel({{1, 13}}, {{1, 13}})})).string(), error);
     ASSERT_TRUE(clean);
     EXPECT_TRUE(clean->Problems.empty()); // the block the tools write is no fault
 }
@@ -159,7 +159,8 @@ TEST(CollectionFile, AFailedSaveSaysWhyAndWhetherTheOldFileIsAsItWas)
     // The disk fills while the temporary is written: the old file is untouched.
     {
         const FileSizeLimit full(LevelRecordSize);
-        const CollectionSave save = SaveCollection(path.string(), {NumberedLevel(5), NumberedLevel(6), NumberedLevel(7)});
+        const CollectionSave save = SaveCollection(path.string(),
+                                                   {NumberedLevel(5), NumberedLevel(6), NumberedLevel(7)});
         EXPECT_FALSE(save.Saved);
         EXPECT_TRUE(Says(save.Message, "kann nicht gespeichert werden")) << save.Message;
         EXPECT_TRUE(Says(save.Message, "Die bisherige Datei ist unverändert.")) << save.Message;

@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int AnchorCode = 9; // moves up-left only: on cell 1 it never moves
+constexpr int AnchorCode = 9;         // moves up-left only: on cell 1 it never moves
 constexpr int BoardMarginPixels = 45; // of the game's board picture, before cell 1
 constexpr int StonePixels = 40;
 
@@ -75,8 +75,9 @@ std::vector<std::uint8_t> Slurp(const std::filesystem::path& path)
 
 QPoint CellCentre(QPoint boardCorner, int cell)
 {
-    return boardCorner + QPoint(BoardMarginPixels + (cell - 1) % 9 * StonePixels + StonePixels / 2,
-                                BoardMarginPixels + (cell - 1) / 9 * StonePixels + StonePixels / 2);
+    return boardCorner
+        + QPoint(BoardMarginPixels + (cell - 1) % 9 * StonePixels + StonePixels / 2,
+                 BoardMarginPixels + (cell - 1) / 9 * StonePixels + StonePixels / 2);
 }
 
 } // namespace
@@ -105,10 +106,12 @@ TEST(EditorOnScreen, OpensPaintsAStoneWaitsForParAndSaves)
 
     // "Lösung zeigen" is offered once the par is proved; its window names the par.
     const QString solution = QStringLiteral("Lösung – Par %1").arg(solved.Moves.size());
-    ASSERT_TRUE(WaitFor([&] {
-        screen.ControlKey("l");
-        return screen.FindWindow(solution, 0.5).has_value();
-    }, 20));
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            screen.ControlKey("l");
+            return screen.FindWindow(solution, 0.5).has_value();
+        },
+        20));
     screen.Key("Escape");
     ASSERT_TRUE(screen.WindowGone(solution));
     EXPECT_EQ(screen.CountWindows(solution), 0); // the shortcut pressed again opened no second one

@@ -1,8 +1,8 @@
 // What the editor knows of its file: another program's change is told by
 // the content, even one that keeps the size and sets the time back; a mere
 // touch, the editor's own save and a name it never saw ask nothing.
-#include "CollectionFile.h"
 #include "KnownFile.h"
+#include "CollectionFile.h"
 #include "Levels.h"
 #include "TempDir.h"
 

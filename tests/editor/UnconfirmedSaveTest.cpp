@@ -16,7 +16,7 @@
 // Takes the place of the C library's fsync for this program only.
 extern "C" int fsync(int fd)
 {
-    struct stat info {};
+    struct stat info { };
     if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
         errno = EIO;
         return -1;
@@ -30,7 +30,8 @@ TEST(UnconfirmedSave, CountsAsSavedAndSaysWhatWasNotConfirmed)
     const auto path = dir.Write("velor.dat", NumberedLevelFile(2));
     const CollectionSave save = SaveCollection(path.string(), {NumberedLevel(5)});
     EXPECT_TRUE(save.Saved);
-    EXPECT_NE(save.Message.find("ist gespeichert, aber das System kann nicht bestätigen"), std::string::npos) << save.Message;
+    EXPECT_NE(save.Message.find("ist gespeichert, aber das System kann nicht bestätigen"), std::string::npos)
+        << save.Message;
     EXPECT_NE(save.Message.find(IoErrorText(IoErrorFromErrno(EIO))), std::string::npos) << save.Message;
     EXPECT_EQ(save.Message.find("unverändert"), std::string::npos) << save.Message;
 

@@ -22,8 +22,11 @@ int Utf8Characters(std::string_view text)
     int characters = 0;
     for (std::size_t i = 0; i < text.size(); ++characters) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                         : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+        const int length = lead < 0x80     ? 1
+            : lead >= 0xC2 && lead <= 0xDF ? 2
+            : lead >= 0xE0 && lead <= 0xEF ? 3
+            : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                           : 0;
         if (length == 0 || i + length > text.size())
             return -1;
         std::uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
@@ -73,7 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // the end of a short file cuts off: it counts only the characters read.
     const auto record = RecordBytes(table);
     for (std::size_t i = 0; i < read; ++i) {
-        const bool lengthOfCutName = read < HighScoreRecordSize && i < Places * sizeof(TNameSlot) && i % sizeof(TNameSlot) == 0;
+        const bool lengthOfCutName = read < HighScoreRecordSize && i < Places * sizeof(TNameSlot)
+            && i % sizeof(TNameSlot) == 0;
         if (!lengthOfCutName) {
             FUZZ_CHECK(record[i] == data[i]);
             continue;

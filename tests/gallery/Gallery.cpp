@@ -14,8 +14,8 @@
 #include "Typing.h"
 
 #include "BitBtn.h"
-#include "BoardKeyboard.h"
 #include "BoardGeometry.h"
+#include "BoardKeyboard.h"
 #include "Daten.h"
 #include "HelpViewer.h"
 #include "HighScore.h"
@@ -87,9 +87,9 @@ std::pair<int, int> LevelWithRings()
 }
 
 // What the next dialog is to be answered with; each dialog saves itself.
-QString LevelToType;         // the start-level dialog: type this and OK
-bool EraseTheList = false;   // the list: erase it before OK
-QString NextMessageBox;      // the name of the next message box's picture
+QString LevelToType;       // the start-level dialog: type this and OK
+bool EraseTheList = false; // the list: erase it before OK
+QString NextMessageBox;    // the name of the next message box's picture
 
 void Answer(QWidget* shown)
 {
@@ -187,8 +187,8 @@ void PlayTheShippedLevels()
 // A full list that the total of the gallery's game enters.
 THighScoreTable ListOfTen()
 {
-    static const char* const names[Places] = {"Anna", "Bernd", "Clara", "Dieter", "Eva",
-                                              "Frank", "Gisela", "Hans", "Ida", "Karl"};
+    static const char* const names[Places] = {"Anna",  "Bernd",  "Clara", "Dieter", "Eva",
+                                              "Frank", "Gisela", "Hans",  "Ida",    "Karl"};
     THighScoreTable table {};
     for (int place = 1; place <= Places; ++place) {
         SetNameBytes(table, place, names[place - 1]);
@@ -255,10 +255,11 @@ int main(int argc, char* argv[])
     NextMessageBox = QStringLiteral("fehler-keine-leveldatei");
     RunGame(app, empty, [] {});
 
-    for (const char* name : {"hauptfenster-start", "hauptfenster-ringe", "hauptfenster-tastatur", "wertung", "hauptfenster-versuch-1-verloren",
-                             "hauptfenster-versuch-2-verloren", "bestenliste-eingabe", "hauptfenster-game-over",
-                             "bestenliste-voll", "startlevel", "info", "hilfe", "cdrom-hinweis", "bestenliste-leer",
-                             "fehlerbox-allgemein", "fehler-keine-leveldatei"})
+    for (const char* name :
+         {"hauptfenster-start", "hauptfenster-ringe", "hauptfenster-tastatur", "wertung",
+          "hauptfenster-versuch-1-verloren", "hauptfenster-versuch-2-verloren", "bestenliste-eingabe",
+          "hauptfenster-game-over", "bestenliste-voll", "startlevel", "info", "hilfe", "cdrom-hinweis",
+          "bestenliste-leer", "fehlerbox-allgemein", "fehler-keine-leveldatei"})
         Expect(Saved.contains(QString::fromLatin1(name)), name);
     return Failures == 0 ? 0 : 1;
 }

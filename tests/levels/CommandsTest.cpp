@@ -1,7 +1,7 @@
 #include "Commands.h"
 #include "CommandLine.h"
-#include "Moves.h"
 #include "Levels.h"
+#include "Moves.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -24,14 +24,23 @@ Outcome RunTool(const Args& args)
     return {status, out.str(), err.str()};
 }
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
 
 // Row 4: a right stone left of an up stone: one press solves it.
-TLevelRecord OneMoveLevel() { return MakeLevel({{37, 3}, {38, 6}, {39, 6}}, {{37, 6}, {38, 3}, {39, 6}}); }
+TLevelRecord OneMoveLevel()
+{
+    return MakeLevel({{37, 3}, {38, 6}, {39, 6}}, {{37, 6}, {38, 3}, {39, 6}});
+}
 
 // Row 4 again, with a two-way stone that must pick its left ring: the
 // stone on 39 can go to 38 or 40.
-TLevelRecord RingLevel() { return MakeLevel({{38, 1}, {39, 3}, {40, 4}}, {{38, 3}, {39, 1}, {40, 4}}); }
+TLevelRecord RingLevel()
+{
+    return MakeLevel({{38, 1}, {39, 3}, {40, 4}}, {{38, 3}, {39, 1}, {40, 4}});
+}
 
 std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path)
 {

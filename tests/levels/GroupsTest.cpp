@@ -1,7 +1,7 @@
 // Groups of a level: stones never leave them, so a level splits into
 // puzzles of its own, solved and settled one by one.
-#include "DeadEnds.h"
 #include "Groups.h"
+#include "DeadEnds.h"
 #include "Levels.h"
 #include "SmallLevels.h"
 #include "Solver.h"
@@ -34,9 +34,8 @@ TEST(Groups, SplitByTheCodesEachPartHoldsAndFindStonesThatNeverMove)
     // but the 2s stand in a column of their own, so the rows, which hold
     // only codes that move across, are two groups. The 3 in row 8 has
     // nothing above it: it never moves.
-    const TCells board = MakeLevel({}, {{37, 1}, {38, 6}, {39, 1}, {46, 5}, {47, 6}, {48, 5}, {9, 2}, {18, 2},
-                                        {27, 2}, {77, 3}})
-                             .Board;
+    const TCells board =
+        MakeLevel({}, {{37, 1}, {38, 6}, {39, 1}, {46, 5}, {47, 6}, {48, 5}, {9, 2}, {18, 2}, {27, 2}, {77, 3}}).Board;
     const auto groups = GroupsOf(board);
     EXPECT_EQ(CellsOf(groups), (std::vector<std::vector<int>> {{9, 18, 27}, {37, 38, 39}, {46, 47, 48}, {77}}));
     EXPECT_TRUE(groups.back().Frozen);

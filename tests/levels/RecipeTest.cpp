@@ -15,16 +15,20 @@ RecipeParse Parse(const std::string& text)
     return ParseRecipe(in);
 }
 
-std::string Level(const std::string& body) { return "level Test\n" + body + "end\n"; }
+std::string Level(const std::string& body)
+{
+    return "level Test\n" + body + "end\n";
+}
 
 } // namespace
 
 TEST(Recipe, ReadsEveryKeywordAndSkipsCommentsAndBlankLines)
 {
-    const RecipeParse parse = Parse("# a set\n\n" +
-                                    Level("pattern\n" + Rows + "mix a=1,7 b=12\ndepth 9\nseed 42\npar 3-5\n"
-                                          "bias 40\ndead 2+\ntries 17\ndetour 2-4\nonly 7\n") +
-                                    Level("pattern\n" + Rows + "mix a=2 b=3\ndepth 1\nseed 0\ndead 0\ndetour 3+\n"));
+    const RecipeParse parse = Parse("# a set\n\n"
+                                    + Level("pattern\n" + Rows
+                                            + "mix a=1,7 b=12\ndepth 9\nseed 42\npar 3-5\n"
+                                              "bias 40\ndead 2+\ntries 17\ndetour 2-4\nonly 7\n")
+                                    + Level("pattern\n" + Rows + "mix a=2 b=3\ndepth 1\nseed 0\ndead 0\ndetour 3+\n"));
     ASSERT_FALSE(parse.Error) << *parse.Error;
     ASSERT_EQ(parse.Levels.size(), 2u);
     const LevelRecipe& first = parse.Levels[0];

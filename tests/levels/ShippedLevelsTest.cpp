@@ -50,8 +50,7 @@ int Par(const LevelCheck& check)
 }
 
 // The medians of `measure` over the three thirds of the set.
-template <typename Measure>
-std::vector<double> MediansByThird(Measure measure)
+template <typename Measure> std::vector<double> MediansByThird(Measure measure)
 {
     const auto& checks = Shipped().Checks;
     std::vector<double> medians;
@@ -131,7 +130,8 @@ TEST(ShippedLevels, EachColourIsMetAloneBeforeTheColoursMixAndTrapsComeLater)
         EXPECT_TRUE(taught) << "colour " << code << " is never the only one to move at a start";
     }
     const auto firstTrap = std::find_if(set.Checks.begin(), set.Checks.end(),
-                                        [](const LevelCheck& c) { return c.Starts.Dead > 0; }) - set.Checks.begin();
+                                        [](const LevelCheck& c) { return c.Starts.Dead > 0; })
+        - set.Checks.begin();
     EXPECT_GE(firstTrap, TeachingLevels) << "an early level can be lost in one move";
     for (const int twoWay : {1, 2, 7, 8}) {
         bool ringed = false;

@@ -17,7 +17,10 @@
 
 using Cells = std::array<std::uint8_t, CellCount>;
 
-inline Cells AsArray(const TCells& b) { return std::to_array(b.Item); }
+inline Cells AsArray(const TCells& b)
+{
+    return std::to_array(b.Item);
+}
 
 // Every board one move away from `board`, straight from StoneMove.
 inline std::vector<TCells> Successors(const TCells& board)

@@ -1,8 +1,8 @@
+#include "Solver.h"
 #include "Moves.h"
 #include "Replay.h"
 #include "Reversed.h"
 #include "SmallLevels.h"
-#include "Solver.h"
 
 #include <gtest/gtest.h>
 
@@ -135,7 +135,8 @@ TEST(Solver, OverItsMemoryKeepsTheKnownSolutionOrFallsBackToAReplayableBound)
     EXPECT_GT(kept.LowerBound, 0);
     EXPECT_LE(kept.LowerBound, 24);
     EXPECT_LE(kept.PeakBytes, SmallMemory);
-    EXPECT_NE(AnswerText(kept).find("solvable in at most 24 moves, par at least"), std::string::npos) << AnswerText(kept);
+    EXPECT_NE(AnswerText(kept).find("solvable in at most 24 moves, par at least"), std::string::npos)
+        << AnswerText(kept);
 
     const SolveResult found = Solve(scrambled.Level, small);
     ASSERT_EQ(found.Status, SolveStatus::Bound);

@@ -44,7 +44,8 @@ TEST_F(Board, FrameIsDarkerThanSurfaceUnderTheStones)
 {
     const double surface = MeanOver(StoneArea);
     // The middle of the frame on each of the four sides.
-    for (const QRect band : {QRect(6, 60, 16, 330), QRect(428, 60, 16, 330), QRect(60, 6, 330, 16), QRect(60, 428, 330, 16)}) {
+    for (const QRect band :
+         {QRect(6, 60, 16, 330), QRect(428, 60, 16, 330), QRect(60, 6, 330, 16), QRect(60, 428, 330, 16)}) {
         SCOPED_TRACE(testing::Message() << "frame band at " << band.x() << "," << band.y());
         EXPECT_LT(MeanOver(band), surface - 40);
     }
@@ -62,8 +63,11 @@ TEST_F(Board, InnerEdgeOfFrameHasDarkSeam)
     // Across the middle of each side, from the frame into the surface, one
     // narrow line is darker than both frame and surface.
     const double frame = MeanOver(QRect(6, 60, 16, 330));
-    struct Walk { int X, Y, Dx, Dy; };
-    for (const Walk walk : {Walk {15, 225, 1, 0}, Walk {434, 225, -1, 0}, Walk {225, 15, 0, 1}, Walk {225, 434, 0, -1}}) {
+    struct Walk {
+        int X, Y, Dx, Dy;
+    };
+    for (const Walk walk :
+         {Walk {15, 225, 1, 0}, Walk {434, 225, -1, 0}, Walk {225, 15, 0, 1}, Walk {225, 434, 0, -1}}) {
         SCOPED_TRACE(testing::Message() << "from " << walk.X << "," << walk.Y);
         double darkest = 255;
         int where = -1;
@@ -113,7 +117,8 @@ TEST_F(Board, IsGrey)
     for (int y = 0; y < 450; y += 3)
         for (int x = 0; x < 450; x += 3) {
             const QRgb pixel = Decoded.Picture.pixel(x, y);
-            const int spread = std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) - std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)});
+            const int spread = std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)})
+                - std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)});
             ASSERT_LT(spread, 16) << "at " << x << "," << y;
         }
 }

@@ -11,7 +11,13 @@ namespace {
 
 // How a file stores its pixels: the JPEG, a 24-bit bitmap, a PNG of a kind,
 // or an SVG drawing (the icon theme's scalable icons).
-enum class Storage { Jpeg, Bitmap24, PngRgbAlpha, PngPalette, Svg };
+enum class Storage {
+    Jpeg,
+    Bitmap24,
+    PngRgbAlpha,
+    PngPalette,
+    Svg
+};
 
 struct Expected {
     const char* Path;
@@ -88,7 +94,8 @@ TEST(PictureFiles, EachExistsWithItsSizeAndStorage)
             continue;
         }
         if (file.Kind == Storage::Svg) {
-            EXPECT_TRUE(bytes.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(file.Width).arg(file.Height).toUtf8()));
+            EXPECT_TRUE(
+                bytes.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(file.Width).arg(file.Height).toUtf8()));
             continue;
         }
         if (file.Kind == Storage::Bitmap24)

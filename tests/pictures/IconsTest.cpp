@@ -9,7 +9,10 @@ namespace {
 
 const QRgb Purple = qRgb(128, 0, 128);
 
-bool IsGrey(QRgb pixel) { return qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel); }
+bool IsGrey(QRgb pixel)
+{
+    return qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel);
+}
 
 // Orange, lit or in the stone's shade.
 bool IsOrange(QRgb pixel)
@@ -17,7 +20,10 @@ bool IsOrange(QRgb pixel)
     return qRed(pixel) > 110 && qRed(pixel) > qGreen(pixel) + 35 && qGreen(pixel) > qBlue(pixel) + 15;
 }
 
-bool IsBlack(QRgb pixel) { return std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) < 50; }
+bool IsBlack(QRgb pixel)
+{
+    return std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) < 50;
+}
 
 } // namespace
 
@@ -27,8 +33,10 @@ TEST(Eraser, SixteenColoursOnPurple)
     ASSERT_EQ(eraser.size(), QSize(32, 16));
     ASSERT_EQ(eraser.format(), QImage::Format_Indexed8);
     EXPECT_LE(eraser.colorCount(), 16);
-    EXPECT_TRUE(eraser.colorTable().contains(qRgb(128, 0, 128)) || eraser.colorTable().contains(qRgba(128, 0, 128, 255)));
-    for (const QPoint corner : {QPoint(0, 0), QPoint(15, 0), QPoint(16, 0), QPoint(31, 0), QPoint(0, 15), QPoint(31, 15)})
+    EXPECT_TRUE(eraser.colorTable().contains(qRgb(128, 0, 128))
+                || eraser.colorTable().contains(qRgba(128, 0, 128, 255)));
+    for (const QPoint corner :
+         {QPoint(0, 0), QPoint(15, 0), QPoint(16, 0), QPoint(31, 0), QPoint(0, 15), QPoint(31, 15)})
         EXPECT_TRUE(SameRgb(eraser.pixel(corner), Purple)) << corner.x() << "," << corner.y();
 }
 
@@ -75,7 +83,8 @@ TEST(OkGlyph, GreenMarkOnSeeThroughBackground)
                 EXPECT_GT(qAlpha(off), 0) << "the disabled mark lacks " << x << "," << y;
             }
             if (qAlpha(off) > 0) {
-                EXPECT_LE(ChannelDistance(off, qRgb(qGreen(off), qGreen(off), qGreen(off))), 8) << "colour in the disabled mark";
+                EXPECT_LE(ChannelDistance(off, qRgb(qGreen(off), qGreen(off), qGreen(off))), 8)
+                    << "colour in the disabled mark";
             }
         }
     EXPECT_GT(solid, 25);
@@ -90,8 +99,12 @@ TEST(OkGlyph, GreenMarkOnSeeThroughBackground)
 
 TEST(AppIcon, IndexedVersionsKeepTheirColourLimits)
 {
-    struct Limit { const char* Path; int Colours; };
-    for (const Limit limit : {Limit {"icon/Velorin32-16colours.png", 16}, Limit {"icon/Velorin32-256colours.png", 256}}) {
+    struct Limit {
+        const char* Path;
+        int Colours;
+    };
+    for (const Limit limit :
+         {Limit {"icon/Velorin32-16colours.png", 16}, Limit {"icon/Velorin32-256colours.png", 256}}) {
         SCOPED_TRACE(limit.Path);
         const QImage icon = LoadAsset(limit.Path);
         ASSERT_EQ(icon.size(), QSize(32, 32));
@@ -133,7 +146,7 @@ TEST(AppIcon, OrangeDiscWithDiamondSplitByBar)
         EXPECT_TRUE(IsBlack(at(0.64, 0.5)));
         // Outside the diamond, the disc is orange again.
         for (const auto& [fx, fy] : {std::pair {0.3, 0.25}, std::pair {0.7, 0.25}, std::pair {0.3, 0.75},
-                                    std::pair {0.7, 0.75}, std::pair {0.15, 0.5}, std::pair {0.85, 0.5}})
+                                     std::pair {0.7, 0.75}, std::pair {0.15, 0.5}, std::pair {0.85, 0.5}})
             EXPECT_TRUE(IsOrange(at(fx, fy)) || Lightness(at(fx, fy)) > 200) << "disc at " << fx << "," << fy;
     }
 }
@@ -145,8 +158,10 @@ TEST(EditorIcon, TheStoneWithAPencilUnlikeTheGamesIcon)
     const auto isYellow = [](QRgb pixel) { return qRed(pixel) > 180 && qGreen(pixel) > 140 && qBlue(pixel) < 90; };
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         SCOPED_TRACE(size);
-        const QImage editor = LoadAsset(QStringLiteral("icon/velorin-editor-%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32);
-        const QImage game = LoadAsset(QStringLiteral("icon/velorin-%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32);
+        const QImage editor =
+            LoadAsset(QStringLiteral("icon/velorin-editor-%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32);
+        const QImage game =
+            LoadAsset(QStringLiteral("icon/velorin-%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32);
         ASSERT_EQ(editor.size(), QSize(size, size));
         ASSERT_EQ(game.size(), QSize(size, size));
         const auto at = [&](double fx, double fy) { return editor.pixel(int(fx * size), int(fy * size)); };
@@ -161,7 +176,7 @@ TEST(EditorIcon, TheStoneWithAPencilUnlikeTheGamesIcon)
         for (int y = 0; y < size; ++y)
             for (int x = 0; x < size; ++x)
                 differing += ChannelDistance(editor.pixel(x, y), game.pixel(x, y)) > 40
-                             || std::abs(qAlpha(editor.pixel(x, y)) - qAlpha(game.pixel(x, y))) > 40;
+                    || std::abs(qAlpha(editor.pixel(x, y)) - qAlpha(game.pixel(x, y))) > 40;
         EXPECT_GT(differing, size * size / 4);
     }
 }

@@ -18,18 +18,22 @@ struct Caption {
 
 struct Panel {
     const char* Path;
-    int FirstColumn;   // captions start here or one column later
-    int NumbersFrom;   // from this column on, every row is background
+    int FirstColumn; // captions start here or one column later
+    int NumbersFrom; // from this column on, every row is background
     std::vector<Caption> Captions;
 };
 
 const Panel Panels[] = {
-    {"main/Auswertung.bmp", 7, 78,
+    {"main/Auswertung.bmp",
+     7,
+     78,
      {{"LEVEL", qRgb(15, 76, 137), 11, 23},
       {"VERSUCH", qRgb(9, 69, 9), 39, 52},
       {"PUNKTE", qRgb(124, 6, 124), 67, 80},
       {"GESAMT", qRgb(208, 27, 27), 109, 122}}},
-    {"wertung/Punktewertung.bmp", 12, 75,
+    {"wertung/Punktewertung.bmp",
+     12,
+     75,
      {{"LEVEL", qRgb(15, 76, 137), 11, 23},
       {"PUNKTE", qRgb(125, 7, 125), 47, 59},
       {"BONUS", qRgb(5, 64, 5), 74, 86},
@@ -84,7 +88,8 @@ TEST(ScorePanels, EachCaptionFillsItsRowsInItsColour)
                     top = std::min(top, y);
                     bottom = std::max(bottom, y);
                     // Letters are blended with the background only.
-                    const double t = (Lightness(Beige) - Lightness(pixel)) / (Lightness(Beige) - Lightness(caption.Ink));
+                    const double t = (Lightness(Beige) - Lightness(pixel))
+                        / (Lightness(Beige) - Lightness(caption.Ink));
                     EXPECT_GT(t, -0.05) << "foreign colour at " << x << "," << y;
                 }
             EXPECT_GT(solid, 60) << "too little of the caption is in its full colour";
@@ -104,9 +109,21 @@ TEST(ScorePanels, UprightStemsAreCrisp)
 {
     const auto stemsOf = [](char letter) {
         switch (letter) {
-        case 'H': case 'M': case 'N': case 'U': return 2;
-        case 'B': case 'E': case 'K': case 'L': case 'P': case 'R': case 'T': return 1;
-        default: return 0;
+        case 'H':
+        case 'M':
+        case 'N':
+        case 'U':
+            return 2;
+        case 'B':
+        case 'E':
+        case 'K':
+        case 'L':
+        case 'P':
+        case 'R':
+        case 'T':
+            return 1;
+        default:
+            return 0;
         }
     };
     for (const Panel& panel : Panels) {

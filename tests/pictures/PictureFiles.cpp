@@ -5,7 +5,10 @@
 #include <cstdio>
 #include <jpeglib.h>
 
-QString AssetPath(const QString& relative) { return QStringLiteral(VELORIN_ASSETS) + '/' + relative; }
+QString AssetPath(const QString& relative)
+{
+    return QStringLiteral(VELORIN_ASSETS) + '/' + relative;
+}
 
 QByteArray ReadAsset(const QString& relative)
 {
@@ -15,7 +18,10 @@ QByteArray ReadAsset(const QString& relative)
     return file.readAll();
 }
 
-QImage LoadAsset(const QString& relative) { return QImage(AssetPath(relative)); }
+QImage LoadAsset(const QString& relative)
+{
+    return QImage(AssetPath(relative));
+}
 
 PngKind PngKindOf(const QByteArray& file)
 {
@@ -23,12 +29,18 @@ PngKind PngKindOf(const QByteArray& file)
     if (file.size() < 33 || !file.startsWith(signature) || file.mid(12, 4) != "IHDR")
         return PngKind::NotPng;
     switch (static_cast<unsigned char>(file[25])) {
-    case 0: return PngKind::Grey;
-    case 2: return PngKind::Rgb;
-    case 3: return PngKind::Palette;
-    case 4: return PngKind::GreyAlpha;
-    case 6: return PngKind::RgbAlpha;
-    default: return PngKind::NotPng;
+    case 0:
+        return PngKind::Grey;
+    case 2:
+        return PngKind::Rgb;
+    case 3:
+        return PngKind::Palette;
+    case 4:
+        return PngKind::GreyAlpha;
+    case 6:
+        return PngKind::RgbAlpha;
+    default:
+        return PngKind::NotPng;
     }
 }
 
@@ -68,14 +80,16 @@ Jpeg DecodeJpeg(const QByteArray& file)
         return result;
     }
     jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(file.constData()), static_cast<unsigned long>(file.size()));
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(file.constData()),
+                 static_cast<unsigned long>(file.size()));
     jpeg_read_header(&info, TRUE);
     out->Components = info.num_components;
     out->Progressive = info.progressive_mode != 0;
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     out->Picture = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
-    JSAMPARRAY line = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE, info.output_width * 3, 1);
+    JSAMPARRAY line = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
+                                                info.output_width * 3, 1);
     while (info.output_scanline < info.output_height) {
         const int y = int(info.output_scanline);
         jpeg_read_scanlines(&info, line, 1);

@@ -15,9 +15,9 @@ namespace {
 constexpr int Stones = ColourCount;
 
 const QRgb Bodies[Stones] = {
-    qRgb(255, 149, 76), qRgb(77, 149, 152), qRgb(0, 126, 255),  qRgb(0, 255, 0),
-    qRgb(157, 151, 231), qRgb(157, 151, 0), qRgb(156, 75, 76),  qRgb(255, 149, 152),
-    qRgb(255, 0, 255),  qRgb(222, 56, 57),  qRgb(144, 13, 255), qRgb(206, 99, 0),
+    qRgb(255, 149, 76),  qRgb(77, 149, 152), qRgb(0, 126, 255),  qRgb(0, 255, 0),
+    qRgb(157, 151, 231), qRgb(157, 151, 0),  qRgb(156, 75, 76),  qRgb(255, 149, 152),
+    qRgb(255, 0, 255),   qRgb(222, 56, 57),  qRgb(144, 13, 255), qRgb(206, 99, 0),
 };
 
 // Where a stone may move: one way along (Dx, Dy), right and down
@@ -42,9 +42,15 @@ Move MoveOf(int code)
             static_cast<double>(RowOf(partner) - RowOf(Middle)), offer.Kind == MoveKind::Ring};
 }
 
-QImage Stone(int code) { return LoadAsset(QStringLiteral("main/Farbe%1.bmp").arg(code)); }
+QImage Stone(int code)
+{
+    return LoadAsset(QStringLiteral("main/Farbe%1.bmp").arg(code));
+}
 
-bool IsRed(QRgb pixel) { return SameRgb(pixel, SeeThroughRed); }
+bool IsRed(QRgb pixel)
+{
+    return SameRgb(pixel, SeeThroughRed);
+}
 
 QList<QPoint> Opaque(const QImage& picture)
 {
@@ -63,8 +69,7 @@ struct MarkShape {
     double MeanX = 0, MeanY = 0, XX = 0, YY = 0, XY = 0;
 };
 
-template <typename IsMark>
-MarkShape MeasureMark(const QImage& picture, QPoint origin, int size, IsMark isMark)
+template <typename IsMark> MarkShape MeasureMark(const QImage& picture, QPoint origin, int size, IsMark isMark)
 {
     MarkShape shape;
     const double centre = size / 2.0;
@@ -181,7 +186,8 @@ TEST(Stones, OutlineIsRoundDiscOfDiameter40)
     // It touches all four sides in their middle, and leaves the corners.
     for (const QPoint touching : {QPoint(0, 19), QPoint(0, 20), QPoint(39, 20), QPoint(20, 0), QPoint(19, 39)})
         EXPECT_FALSE(IsRed(stone.pixel(touching))) << touching.x() << "," << touching.y();
-    for (const QPoint corner : {QPoint(0, 0), QPoint(39, 0), QPoint(0, 39), QPoint(39, 39), QPoint(5, 5), QPoint(0, 14)})
+    for (const QPoint corner :
+         {QPoint(0, 0), QPoint(39, 0), QPoint(0, 39), QPoint(39, 39), QPoint(5, 5), QPoint(0, 14)})
         EXPECT_TRUE(IsRed(stone.pixel(corner))) << corner.x() << "," << corner.y();
     // Just inside the circle on the diagonal: pixel (6, 6)'s centre is
     // 19.1 from the middle.
@@ -241,7 +247,9 @@ TEST(Ring, IsSilverBandAlongTheStoneEdge)
             if (IsRed(pixel))
                 continue;
             EXPECT_TRUE(disc.contains(QPoint(x, y))) << "ring outside the stone at " << x << "," << y;
-            EXPECT_LE(std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) - std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)}), 12)
+            EXPECT_LE(std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)})
+                          - std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)}),
+                      12)
                 << "not silver at " << x << "," << y;
             darkest = std::min(darkest, qGreen(pixel));
             brightest = std::max(brightest, qGreen(pixel));
@@ -262,9 +270,13 @@ TEST(SmallStones, TwelveCellsOnBlackInCodeOrder)
             EXPECT_TRUE(SameRgb(row.pixel(origin + corner), qRgb(0, 0, 0)));
         // The disc fills its cell: the middle of each side is lit.
         for (const QPoint edge : {QPoint(10, 1), QPoint(1, 10), QPoint(18, 10), QPoint(10, 18)})
-            EXPECT_GT(std::max({qRed(row.pixel(origin + edge)), qGreen(row.pixel(origin + edge)), qBlue(row.pixel(origin + edge))}), 30);
+            EXPECT_GT(std::max({qRed(row.pixel(origin + edge)), qGreen(row.pixel(origin + edge)),
+                                qBlue(row.pixel(origin + edge))}),
+                      30);
         EXPECT_EQ(NearestBody(FaceColour(row, origin, 20)), code);
-        const MarkShape mark = MeasureMark(row, origin, 20, [](QRgb p) { return std::max({qRed(p), qGreen(p), qBlue(p)}) < 50; });
+        const MarkShape mark = MeasureMark(row, origin, 20, [](QRgb p) {
+            return std::max({qRed(p), qGreen(p), qBlue(p)}) < 50;
+        });
         ASSERT_GT(mark.Pixels, 8) << "no black mark";
         ExpectMarkShows(mark, MoveOf(code), 20);
     }

@@ -6,10 +6,10 @@
 
 #include <cstdlib>
 #include <functional>
-#include <optional>
-#include <string>
 #include <grp.h>
+#include <optional>
 #include <pwd.h>
+#include <string>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>

@@ -5,17 +5,17 @@
 
 #include "BitBtn.h"
 #include "HelpViewer.h"
-#include "Image.h"
 #include "Hscores.h"
+#include "Image.h"
 #include "InfoBoxDlg.h"
-#include "LabelFit.h"
 #include "Infobox.h"
 #include "LLevel.h"
-#include "wertung.h"
+#include "LabelFit.h"
 #include "PaintBox.h"
 #include "Panel.h"
 #include "Shell.h"
 #include "main.h"
+#include "wertung.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -155,7 +155,8 @@ private slots:
         QCOMPARE(box.Homepageadresse->pos(), QPoint(130, 160));
         // The captions end clear of their links, on the labels and as drawn.
         const QImage drawn = box.MainPanel->grab().toImage();
-        for (const auto& [caption, link] : {std::pair {box.EMail, box.EMailAdresse}, {box.Hompage, box.Homepageadresse}}) {
+        for (const auto& [caption, link] :
+             {std::pair {box.EMail, box.EMailAdresse}, {box.Hompage, box.Homepageadresse}}) {
             QVERIFY2(caption->geometry().right() + LabelGap < link->x(), qPrintable(caption->text()));
             QVERIFY2(DrawnGap(drawn, QRect(caption->x(), link->y(), 100, link->height()), link->x()) >= LabelGap,
                      qPrintable(caption->text()));
@@ -173,7 +174,8 @@ private slots:
         GameFixture game(LevelFileOf({AnyLevel()}));
         TInfoBox box(nullptr);
         int checked = 0;
-        for (const QWidget* window : std::initializer_list<const QWidget*> {Mainform, LoadLevelForm, HighScoreForm, Wertform, &box})
+        for (const QWidget* window :
+             std::initializer_list<const QWidget*> {Mainform, LoadLevelForm, HighScoreForm, Wertform, &box})
             for (const QLabel* label : window->findChildren<QLabel*>()) {
                 // Columns that wrap their text, one entry a line, are left out.
                 const bool wraps = label->wordWrap() || label->height() >= 2 * QFontMetrics(label->font()).height();
@@ -224,7 +226,8 @@ private slots:
         QCOMPARE(browser->verticalScrollBar()->value(), 0);
         QVERIFY(Mainform->isEnabled()); // the help window does not block the game
         // Stones are shown as on the board, without their red surroundings.
-        const QImage stone = browser->loadResource(QTextDocument::ImageResource, QUrl("qrc:/main/Farbe7.bmp")).value<QImage>();
+        const QImage stone =
+            browser->loadResource(QTextDocument::ImageResource, QUrl("qrc:/main/Farbe7.bmp")).value<QImage>();
         QCOMPARE(stone.size(), QSize(40, 40));
         QCOMPARE(qAlpha(stone.pixel(0, 39)), 0);
         QCOMPARE(stone.pixel(20, 20), QImage(":/main/Farbe7.bmp").pixel(20, 20));

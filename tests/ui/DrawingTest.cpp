@@ -29,9 +29,9 @@ private slots:
         CopyRect(target, {5, 6}, source, QRect(2, 3, 4, 2));
         QCOMPARE(target.pixel(5, 6), qRgb(200, 100, 50));
         QCOMPARE(target.pixel(8, 7), qRgb(1, 2, 3));
-        QCOMPARE(target.pixel(9, 6), qRgb(9, 9, 9));  // right of the rectangle
-        QCOMPARE(target.pixel(5, 8), qRgb(9, 9, 9));  // below it
-        QCOMPARE(target.pixel(4, 6), qRgb(9, 9, 9));  // left of it
+        QCOMPARE(target.pixel(9, 6), qRgb(9, 9, 9)); // right of the rectangle
+        QCOMPARE(target.pixel(5, 8), qRgb(9, 9, 9)); // below it
+        QCOMPARE(target.pixel(4, 6), qRgb(9, 9, 9)); // left of it
     }
 
     void copyRectLeavesOutWhatLiesOutsideEitherPicture()

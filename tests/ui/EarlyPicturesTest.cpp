@@ -15,9 +15,9 @@ class EarlyPicturesTest : public QObject {
 private slots:
     void earlyPicturesAreTheStoredOnesHandedOutOnce()
     {
-        const QStringList resources {Resource::Icon256Colours, Resource::Icon16Pixels, Resource::Farbe(1),
-                                     Resource::Farbe(ColourCount), Resource::Ring, Resource::Klein,
-                                     Resource::Zahlen, Resource::Auswertung};
+        const QStringList resources {
+            Resource::Icon256Colours, Resource::Icon16Pixels, Resource::Farbe(1), Resource::Farbe(ColourCount),
+            Resource::Ring,           Resource::Klein,        Resource::Zahlen,   Resource::Auswertung};
         for (const QString& resource : resources) {
             const std::optional<QImage> early = TakeEarlyPicture(resource);
             QVERIFY2(early.has_value(), qPrintable(resource));

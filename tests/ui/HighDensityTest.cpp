@@ -105,8 +105,8 @@ void PressAt(QWidget* widget, QPointF position)
 {
     QWidget* window = widget->window();
     const QPointF inWindow = widget->mapTo(window, position);
-    QMouseEvent press(QEvent::MouseButtonPress, inWindow, window->mapToGlobal(inWindow), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, inWindow, window->mapToGlobal(inWindow), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(window->windowHandle(), &press);
     QMouseEvent release(QEvent::MouseButtonRelease, inWindow, window->mapToGlobal(inWindow), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
@@ -153,9 +153,8 @@ private slots:
         for (int y = 0; y < StonePixels; ++y)
             for (int x = 0; x < StonePixels; ++x) {
                 const QRgb own = stone.pixel(x, y);
-                expected.setPixel(x, y, (own & RGB_MASK) == transparent
-                                            ? Mainform->Hintergrund.pixel(origin + QPoint(x, y))
-                                            : own);
+                expected.setPixel(
+                    x, y, (own & RGB_MASK) == transparent ? Mainform->Hintergrund.pixel(origin + QPoint(x, y)) : own);
             }
         const QImage shown = Grab(Mainform);
         const QPoint cell = Mainform->Spielfeld->mapTo(Mainform, origin) * Scale;
@@ -185,8 +184,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(Wertform));
         const QImage shown = Grab(Wertform);
         QCOMPARE(shown.size(), Wertform->size() * Scale);
-        QCOMPARE(Mismatches(Part(shown, Wertform->Punktewertung), ByWholePixels(Wertform->Punktewertung->Picture)),
-                 0);
+        QCOMPARE(Mismatches(Part(shown, Wertform->Punktewertung), ByWholePixels(Wertform->Punktewertung->Picture)), 0);
         Wertform->hide();
     }
 

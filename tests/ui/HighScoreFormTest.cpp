@@ -33,7 +33,6 @@ TLevelRecord OneMoveLevel()
     return MakeLevel({{41, 5}, {42, 6}}, {{41, 6}, {42, 5}});
 }
 
-
 std::vector<std::uint8_t> BytesOf(const THighScoreTable& table)
 {
     const auto bytes = RecordBytes(table);
@@ -57,7 +56,8 @@ QString LabelText(const char* family, int place)
 
 // Opens the list for a new total as the end of a game does; `answer` then
 // acts on the open list (and on any box it shows).
-void EnterTotal(std::int32_t total, std::uint16_t level, const ModalCatcher::Answer& answer, ModalCatcher** used = nullptr)
+void EnterTotal(std::int32_t total, std::uint16_t level, const ModalCatcher::Answer& answer,
+                ModalCatcher** used = nullptr)
 {
     static ModalCatcher* current = nullptr;
     ModalCatcher catcher(answer);
@@ -225,8 +225,9 @@ private slots:
         const int levelNumbers = inkEnd(levelColumn), scoreNumbers = inkEnd(scoreColumn);
         QVERIFY2(std::abs(levelHeading - levelNumbers) <= 2 * scale,
                  qPrintable(QStringLiteral("Level ends at %1, its numbers at %2").arg(levelHeading).arg(levelNumbers)));
-        QVERIFY2(std::abs(scoreHeading - scoreNumbers) <= 2 * scale,
-                 qPrintable(QStringLiteral("Punkte ends at %1, its numbers at %2").arg(scoreHeading).arg(scoreNumbers)));
+        QVERIFY2(
+            std::abs(scoreHeading - scoreNumbers) <= 2 * scale,
+            qPrintable(QStringLiteral("Punkte ends at %1, its numbers at %2").arg(scoreHeading).arg(scoreNumbers)));
         QCOMPARE(form.Headline->text(), QStringLiteral("Platz  Name                         Level  Punkte"));
     }
 
@@ -332,14 +333,22 @@ private slots:
         QTest::addColumn<QString>("score1");
         const QStringList none;
         const QStringList tooShort {"Velorin|Versuch hinter dem Dateiende zu lesen."};
-        QTest::newRow("missing") << -1 << none << 0 << "" << "0";
-        QTest::newRow("a named pipe") << -2 << none << 0 << "" << "0";
-        QTest::newRow("0 bytes") << 0 << tooShort << 0 << "" << "0";
-        QTest::newRow("100 bytes") << 100 << tooShort << 0 << "Spieler1" << "0";
-        QTest::newRow("159 bytes") << 159 << tooShort << 0 << "Spieler1" << "990";
-        QTest::newRow("160 bytes") << 160 << none << 900 << "Spieler1" << "990";
-        QTest::newRow("161 bytes") << 161 << none << 900 << "Spieler1" << "990";
-        QTest::newRow("4096 bytes") << 4096 << none << 900 << "Spieler1" << "990";
+        QTest::newRow("missing") << -1 << none << 0 << ""
+                                 << "0";
+        QTest::newRow("a named pipe") << -2 << none << 0 << ""
+                                      << "0";
+        QTest::newRow("0 bytes") << 0 << tooShort << 0 << ""
+                                 << "0";
+        QTest::newRow("100 bytes") << 100 << tooShort << 0 << "Spieler1"
+                                   << "0";
+        QTest::newRow("159 bytes") << 159 << tooShort << 0 << "Spieler1"
+                                   << "990";
+        QTest::newRow("160 bytes") << 160 << none << 900 << "Spieler1"
+                                   << "990";
+        QTest::newRow("161 bytes") << 161 << none << 900 << "Spieler1"
+                                   << "990";
+        QTest::newRow("4096 bytes") << 4096 << none << 900 << "Spieler1"
+                                    << "990";
     }
 
     // Start-up reads the first 160 bytes, says when they are not all there,
@@ -419,14 +428,16 @@ private slots:
         GameFixture game(LevelFileOf({OneMoveLevel()}), [](const TempDir& dir) {
             std::filesystem::create_symlink("VScore.dat", dir.File("VScore.dat")); // leads nowhere
         });
-        QCOMPARE(Boxes(*startUp), QStringList {"Warnung|Die Bestenliste „VScore.dat“ kann nicht gelesen werden "
-                                               "(Ungültiger Dateiname).\n\nDamit ihre Einträge nicht verloren "
-                                               "gehen, speichert dieses Spiel keine neuen Einträge."});
+        QCOMPARE(Boxes(*startUp),
+                 QStringList {"Warnung|Die Bestenliste „VScore.dat“ kann nicht gelesen werden "
+                              "(Ungültiger Dateiname).\n\nDamit ihre Einträge nicht verloren "
+                              "gehen, speichert dieses Spiel keine neuen Einträge."});
         startUp.reset();
         QStringList boxes;
         EnterTotal(5000, 3, TypeName(QStringLiteral("Berta"), &boxes));
-        QCOMPARE(boxes, QStringList {"Information|Bestenliste kann nicht gespeichert werden,\n"
-                                     "da „VScore.dat“ nicht gelesen werden konnte."});
+        QCOMPARE(boxes,
+                 QStringList {"Information|Bestenliste kann nicht gespeichert werden,\n"
+                              "da „VScore.dat“ nicht gelesen werden konnte."});
         QVERIFY(std::filesystem::is_symlink(game.Dir.File("VScore.dat")));
         QCOMPARE(NameBytes(ScoreTable, 1), std::string_view("Berta")); // kept for the run
         QVERIFY(!TemporaryLeft(game.Dir));
@@ -442,15 +453,17 @@ private slots:
             ListProtection = TListProtection::NoLock;
             ListProtectionReason = ENOLCK;
         });
-        QCOMPARE(Boxes(*startUp), QStringList {"Warnung|Velorin kann dieses Verzeichnis nicht für sich sperren "
-                                               "(Keine Dateisperre verfügbar).\n\nDamit kein zweites Spiel hier "
-                                               "Einträge überschreibt, speichert dieses Spiel die Bestenliste nicht."});
+        QCOMPARE(Boxes(*startUp),
+                 QStringList {"Warnung|Velorin kann dieses Verzeichnis nicht für sich sperren "
+                              "(Keine Dateisperre verfügbar).\n\nDamit kein zweites Spiel hier "
+                              "Einträge überschreibt, speichert dieses Spiel die Bestenliste nicht."});
         startUp.reset();
         QCOMPARE(HighScoreMark, 900); // the list itself is read
         QStringList boxes;
         EnterTotal(5000, 3, TypeName(QStringLiteral("Berta"), &boxes));
-        QCOMPARE(boxes, QStringList {"Information|Bestenliste kann nicht gespeichert werden,\n"
-                                     "da das Spielverzeichnis nicht gesperrt werden konnte."});
+        QCOMPARE(boxes,
+                 QStringList {"Information|Bestenliste kann nicht gespeichert werden,\n"
+                              "da das Spielverzeichnis nicht gesperrt werden konnte."});
         QCOMPARE(ScoreFile(game.Dir), BytesOf(FullTable()));
     }
 
@@ -468,7 +481,8 @@ private slots:
             TypeText(HighScoreForm->Neuer_Eintrag, QStringLiteral("Anna"));
             HighScoreForm->OKButton->click();
         });
-        const QString fromCd = "Information|Bestenliste kann nicht gespeichert werden,\nda Programm von CDRom gestartet wurde.";
+        const QString fromCd =
+            "Information|Bestenliste kann nicht gespeichert werden,\nda Programm von CDRom gestartet wurde.";
         QCOMPARE(boxes, QStringList {fromCd});
         QCOMPARE(ScoreFile(game.Dir), BytesOf(FullTable()));
         QCOMPARE(ScoreTable.Scores[1], 5000); // kept in memory for the run

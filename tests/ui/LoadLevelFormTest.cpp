@@ -89,7 +89,8 @@ private slots:
             QCOMPARE(CurrentLevel, std::uint16_t(7));
             LoadLevelForm->CancelBtn->click();
         }
-        for (const auto& [accepted, level] : std::vector<std::pair<QString, int>> {{"25", 25}, {" 3", 3}, {"+2", 2}, {"$A", 10}}) {
+        for (const auto& [accepted, level] :
+             std::vector<std::pair<QString, int>> {{"25", 25}, {" 3", 3}, {"+2", 2}, {"$A", 10}}) {
             LoadLevelForm->show();
             QVERIFY2(Enter(accepted), qPrintable(accepted));
             QCOMPARE(LoadLevelForm->result(), 1);

@@ -33,8 +33,8 @@ TLevelRecord ShowcaseLevel()
 {
     TLevelRecord level {};
     for (int code = 1; code <= 12; ++code) {
-        level.Board[code] = static_cast<std::uint8_t>(code);          // cells 1..12
-        level.Target[81 - code] = static_cast<std::uint8_t>(code);    // cells 80..69
+        level.Board[code] = static_cast<std::uint8_t>(code);       // cells 1..12
+        level.Target[81 - code] = static_cast<std::uint8_t>(code); // cells 80..69
     }
     level.Board[40] = 13;
     level.Board[41] = 255;
@@ -140,22 +140,38 @@ private slots:
         QTest::addColumn<QString>("parent");
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<bool>("shown");
-        QTest::newRow("Spielfeldpanel") << "Spielfeldpanel" << "Mainform" << QRect(10, 10, 460, 460) << true;
-        QTest::newRow("Spielfeld") << "Spielfeld" << "Spielfeldpanel" << QRect(5, 5, 450, 450) << true;
-        QTest::newRow("GameOver") << "GameOver" << "Spielfeldpanel" << QRect(69, 121, 323, 218) << false;
-        QTest::newRow("NextVersuchPanel") << "NextVersuchPanel" << "Spielfeldpanel" << QRect(120, 175, 220, 110) << false;
-        QTest::newRow("Kommentar") << "Kommentar" << "NextVersuchPanel" << QRect(8, 16, 205, 30) << false;
-        QTest::newRow("VNummer") << "VNummer" << "NextVersuchPanel" << QRect(7, 48, 205, 17) << false;
-        QTest::newRow("OKButton") << "OKButton" << "NextVersuchPanel" << QRect(72, 72, 75, 25) << false;
-        QTest::newRow("Auswertungspanel") << "Auswertungspanel" << "Mainform" << QRect(478, 10, 210, 460) << true;
-        QTest::newRow("Ziel") << "Ziel" << "Auswertungspanel" << QRect(15, 13, 180, 180) << true;
-        QTest::newRow("Auswertung") << "Auswertung" << "Auswertungspanel" << QRect(15, 312, 180, 135) << true;
-        QTest::newRow("NewLevel") << "NewLevel" << "Auswertungspanel" << QRect(15, 211, 85, 25) << true;
-        QTest::newRow("ShowLevel") << "ShowLevel" << "Auswertungspanel" << QRect(110, 211, 85, 25) << true;
-        QTest::newRow("NextChance") << "NextChance" << "Auswertungspanel" << QRect(62, 243, 85, 25) << true;
-        QTest::newRow("InfoButton") << "InfoButton" << "Auswertungspanel" << QRect(15, 275, 50, 25) << true;
-        QTest::newRow("HilfeButton") << "HilfeButton" << "Auswertungspanel" << QRect(80, 275, 50, 25) << true;
-        QTest::newRow("Beenden") << "Beenden" << "Auswertungspanel" << QRect(145, 275, 50, 25) << true;
+        QTest::newRow("Spielfeldpanel") << "Spielfeldpanel"
+                                        << "Mainform" << QRect(10, 10, 460, 460) << true;
+        QTest::newRow("Spielfeld") << "Spielfeld"
+                                   << "Spielfeldpanel" << QRect(5, 5, 450, 450) << true;
+        QTest::newRow("GameOver") << "GameOver"
+                                  << "Spielfeldpanel" << QRect(69, 121, 323, 218) << false;
+        QTest::newRow("NextVersuchPanel") << "NextVersuchPanel"
+                                          << "Spielfeldpanel" << QRect(120, 175, 220, 110) << false;
+        QTest::newRow("Kommentar") << "Kommentar"
+                                   << "NextVersuchPanel" << QRect(8, 16, 205, 30) << false;
+        QTest::newRow("VNummer") << "VNummer"
+                                 << "NextVersuchPanel" << QRect(7, 48, 205, 17) << false;
+        QTest::newRow("OKButton") << "OKButton"
+                                  << "NextVersuchPanel" << QRect(72, 72, 75, 25) << false;
+        QTest::newRow("Auswertungspanel") << "Auswertungspanel"
+                                          << "Mainform" << QRect(478, 10, 210, 460) << true;
+        QTest::newRow("Ziel") << "Ziel"
+                              << "Auswertungspanel" << QRect(15, 13, 180, 180) << true;
+        QTest::newRow("Auswertung") << "Auswertung"
+                                    << "Auswertungspanel" << QRect(15, 312, 180, 135) << true;
+        QTest::newRow("NewLevel") << "NewLevel"
+                                  << "Auswertungspanel" << QRect(15, 211, 85, 25) << true;
+        QTest::newRow("ShowLevel") << "ShowLevel"
+                                   << "Auswertungspanel" << QRect(110, 211, 85, 25) << true;
+        QTest::newRow("NextChance") << "NextChance"
+                                    << "Auswertungspanel" << QRect(62, 243, 85, 25) << true;
+        QTest::newRow("InfoButton") << "InfoButton"
+                                    << "Auswertungspanel" << QRect(15, 275, 50, 25) << true;
+        QTest::newRow("HilfeButton") << "HilfeButton"
+                                     << "Auswertungspanel" << QRect(80, 275, 50, 25) << true;
+        QTest::newRow("Beenden") << "Beenden"
+                                 << "Auswertungspanel" << QRect(145, 275, 50, 25) << true;
     }
 
     void everyControlSitsWhereTheLayoutPutsIt()
@@ -256,13 +272,15 @@ private slots:
             level.Board[cell] = 4;
             GameFixture game(LevelFileOf({level}));
             const QPoint expectedCorner = cell == 1 ? QPoint(45, 45)
-                                        : cell == 9 ? QPoint(365, 45)
-                                        : cell == 73 ? QPoint(45, 365) : QPoint(365, 365);
+                : cell == 9                         ? QPoint(365, 45)
+                : cell == 73                        ? QPoint(45, 365)
+                                                    : QPoint(365, 365);
             const QImage canvas = Mainform->Spielfeld->Picture();
             // The disc's centre pixel is the stone's, and the square just
             // outside the cell is untouched background.
             QCOMPARE(canvas.pixel(expectedCorner + QPoint(20, 20)), Mainform->Farbe[4].pixel(20, 20));
-            QCOMPARE(canvas.pixel(expectedCorner + QPoint(-20, 20)), Mainform->Hintergrund.pixel(expectedCorner + QPoint(-20, 20)));
+            QCOMPARE(canvas.pixel(expectedCorner + QPoint(-20, 20)),
+                     Mainform->Hintergrund.pixel(expectedCorner + QPoint(-20, 20)));
             QVERIFY(CellShowsStoneOverBackground(*Mainform, cell, Mainform->Farbe[4]));
         }
     }
@@ -439,8 +457,8 @@ private slots:
         const QStringList tooMany {"Warnung|velor.dat enthält mehr als 99 Level; nur die ersten 99 werden geladen."};
         QTest::newRow("0 bytes: silently no levels") << 0 << 0 << 0 << none;
         QTest::newRow("1 record") << 1 << 0 << 1 << none;
-        QTest::newRow("a partial record after 3") << 3 << 20 << 3
-                                                  << QStringList {"Velorin|Versuch hinter dem Dateiende zu lesen."};
+        QTest::newRow("a partial record after 3")
+            << 3 << 20 << 3 << QStringList {"Velorin|Versuch hinter dem Dateiende zu lesen."};
         QTest::newRow("exactly 99 records") << 99 << 0 << 99 << none;
         QTest::newRow("100 records") << 100 << 0 << 99 << tooMany;
         QTest::newRow("500 records") << 500 << 0 << 99 << tooMany;

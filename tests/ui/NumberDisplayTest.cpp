@@ -104,7 +104,8 @@ private slots:
             for (int x = 0; x < 180; ++x) {
                 const bool inField = y >= 68 && y < 82 && x >= 95 && x <= 174;
                 if (!inField)
-                    QVERIFY2(Picture.pixel(x, y) == before.pixel(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                    QVERIFY2(Picture.pixel(x, y) == before.pixel(x, y),
+                             qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
             }
         }
     }

@@ -124,8 +124,8 @@ private slots:
         QCOMPARE(ReadyForStone, std::uint8_t(1));
 
         // 46 is column 0 and 404 column 8 (the code 4 stone on cell 60 moves down).
-        PressAt(404, 46);  // cell 9: empty
-        PressAt(46, 404);  // cell 73: empty
+        PressAt(404, 46); // cell 9: empty
+        PressAt(46, 404); // cell 73: empty
         QCOMPARE(CurrentRecord, OpenLevel());
         PressAt(5 * 40 + 46, 6 * 40 + 46); // cell 60, its first pixel
         QCOMPARE(CurrentRecord.Board[69], std::uint8_t(4));

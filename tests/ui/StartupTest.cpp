@@ -19,7 +19,7 @@ namespace {
 // "VScore.dat" when given.
 class StartDirectory {
 public:
-    explicit StartDirectory(const std::vector<std::uint8_t>& scores = {}) : Cwd((Prepare(scores), Dir.Path)) {}
+    explicit StartDirectory(const std::vector<std::uint8_t>& scores = {}) : Cwd((Prepare(scores), Dir.Path)) { }
     ~StartDirectory() { DestroyWindows(); }
 
 private:

@@ -25,7 +25,7 @@
 // cannot be synced, as on a failing disk.
 extern "C" int fsync(int fd)
 {
-    struct stat info {};
+    struct stat info { };
     if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
         errno = EIO;
         return -1;

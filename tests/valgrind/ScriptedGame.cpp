@@ -108,8 +108,9 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     TempDir dir;
-    dir.Write("velor.dat", LevelFileOf({MakeLevel({{41, 5}, {42, 6}}, {{41, 6}, {42, 5}}),
-                                        MakeLevel({{1, 3}}, {{60, 4}, {69, 2}, {41, 1}})}));
+    dir.Write("velor.dat",
+              LevelFileOf({MakeLevel({{41, 5}, {42, 6}}, {{41, 6}, {42, 5}}),
+                           MakeLevel({{1, 3}}, {{60, 4}, {69, 2}, {41, 1}})}));
     std::filesystem::copy_file(VELORIN_HELP_FILE, dir.File("velor.hlp"));
     WorkingDirectory cwd(dir.Path);
 

@@ -79,8 +79,8 @@ int RunCheck(const Args& args, std::ostream& out, std::ostream& err)
         err << "velorin-levels: " << error << "\n";
         return 2;
     }
-    out << file << ": " << input->Size << " bytes, " << input->RecordsInFile << " records, "
-        << input->Levels.size() << " levels loaded\n";
+    out << file << ": " << input->Size << " bytes, " << input->RecordsInFile << " records, " << input->Levels.size()
+        << " levels loaded\n";
     int problems = 0;
     for (const std::string& fault : input->Faults) {
         out << "file: " << fault << "\n";
@@ -94,7 +94,8 @@ int RunCheck(const Args& args, std::ostream& out, std::ostream& err)
     });
 
     if (count > 0)
-        out << "\nLvl  Stones per colour (code x count)                     Codes  >12  Solved  Par            Detour Positions Start  Dead           Frozen  Players\n";
+        out << "\nLvl  Stones per colour (code x count)                     Codes  >12  Solved  Par            Detour "
+               "Positions Start  Dead           Frozen  Players\n";
     int optimal = 0, bounded = 0;
     for (int n = 0; n < count; ++n) {
         PrintRow(out, n + 1, checks[n]);
@@ -106,7 +107,8 @@ int RunCheck(const Args& args, std::ostream& out, std::ostream& err)
             out << "level " << n + 1 << ": " << problem << "\n";
             ++problems;
         }
-    out << "\n" << count << " levels: " << optimal << " with optimal par, " << bounded << " with a bound only; "
-        << problems << (problems == 1 ? " problem" : " problems") << "\n";
+    out << "\n"
+        << count << " levels: " << optimal << " with optimal par, " << bounded << " with a bound only; " << problems
+        << (problems == 1 ? " problem" : " problems") << "\n";
     return problems == 0 ? 0 : 1;
 }

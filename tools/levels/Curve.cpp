@@ -12,8 +12,8 @@ constexpr double PanelHeight = 110, PanelGap = 40, Top = 30;
 
 // One panel of the plot: its place, and where a level and a value go.
 struct Panel {
-    double Y;                 // top edge
-    double Low, High;         // the values at the bottom and the top
+    double Y;         // top edge
+    double Low, High; // the values at the bottom and the top
     std::size_t Levels;
 
     double X(std::size_t level) const // the middle of level's column, level from 0
@@ -56,8 +56,7 @@ void Bar(std::ostringstream& svg, const Panel& panel, std::size_t level, double 
         << cls << "\"/>\n";
 }
 
-template <typename Value>
-double Median(std::vector<Value> values)
+template <typename Value> double Median(std::vector<Value> values)
 {
     if (values.empty())
         return 0;
@@ -125,7 +124,8 @@ std::string CurveSummary(const std::vector<LevelMeasures>& levels)
     std::ostringstream out;
     const std::size_t n = levels.size();
     for (int third = 0; third < 3; ++third) {
-        const std::size_t from = n * static_cast<std::size_t>(third) / 3, to = n * static_cast<std::size_t>(third + 1) / 3;
+        const std::size_t from = n * static_cast<std::size_t>(third) / 3,
+                          to = n * static_cast<std::size_t>(third + 1) / 3;
         if (from == to)
             continue; // fewer than three levels
         std::vector<int> par, detour, players;

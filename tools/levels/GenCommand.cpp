@@ -29,8 +29,8 @@ std::string Outcome(const GenerateResult& made)
     const GeneratedLevel& level = *made.Level;
     std::string text = "par " + ParOf(level.Solution) + ", walk " + std::to_string(level.Attempt);
     if (level.Starts.Unknown > 0)
-        text += "; " + std::to_string(level.Starts.Unknown) + " of its " + std::to_string(level.Starts.Moves) +
-                " start moves left unsettled (the recipe takes any number of dead ones)";
+        text += "; " + std::to_string(level.Starts.Unknown) + " of its " + std::to_string(level.Starts.Moves)
+            + " start moves left unsettled (the recipe takes any number of dead ones)";
     if (made.Tally.Tried > 1)
         text += "; " + TallyText(made.Tally);
     return text;

@@ -83,17 +83,18 @@ LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget, int 
     if (!check.SolutionReplays)
         check.Problems.push_back("internal fault: the solution found does not replay to the target");
     if (moves > MaxParMoves)
-        check.Problems.push_back("over budget: needs " + std::string(check.Solution.Status == SolveStatus::Bound ? "up to " : "") +
-                                 std::to_string(moves) + " moves, more than " + std::to_string(MaxParMoves));
+        check.Problems.push_back("over budget: needs "
+                                 + std::string(check.Solution.Status == SolveStatus::Bound ? "up to " : "")
+                                 + std::to_string(moves) + " moves, more than " + std::to_string(MaxParMoves));
     if (check.Solution.Status == SolveStatus::Bound)
         check.Problems.push_back("par not proved: " + AnswerText(check.Solution));
     check.Detour = moves - solver.PlainBound(level.Board);
     check.FrozenStones = solver.FrozenStones();
     check.Starts = CountDeadStarts(solver, level.Board, check.Solution.Moves, budget);
     if (check.Starts.Unknown > 0)
-        check.Problems.push_back("unsettled: " + std::to_string(check.Starts.Unknown) +
-                                 (check.Starts.Unknown == 1 ? " start move" : " start moves") +
-                                 " neither proved dead nor shown to lead on to the target");
+        check.Problems.push_back("unsettled: " + std::to_string(check.Starts.Unknown)
+                                 + (check.Starts.Unknown == 1 ? " start move" : " start moves")
+                                 + " neither proved dead nor shown to lead on to the target");
     if (playerRuns > 0)
         check.Players = SimulatePlayers(solver, level, playerRuns, playerSeed);
     return check;

@@ -2,32 +2,32 @@
 // unfit to ship.
 #pragma once
 
-#include "LevelRecord.h"
 #include "DeadEnds.h"
+#include "LevelRecord.h"
 #include "Player.h"
 #include "Solver.h"
 #include "StoneRules.h"
 
 #include <array>
-#include <optional>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
 struct LevelCheck {
     std::array<int, ColourCount + 1> StonesPerCode {}; // on the board; [0] unused
-    int CodesAbove12 = 0;                 // cells of board or target
-    bool SameCodes = false;               // board and target hold the same codes
+    int CodesAbove12 = 0;                              // cells of board or target
+    bool SameCodes = false;                            // board and target hold the same codes
     bool SameEmptyCells = false;
     bool Solved = false;
     SolveResult Solution;
     bool SolutionReplays = false; // the solution was played through the move rule to the target
     StartMoves Starts;
     // Measures of difficulty beside par.
-    int Detour = 0;       // par less the plain bound at the start: moves the bound does not foresee
-    int FrozenStones = 0; // stones that can never move
+    int Detour = 0;                      // par less the plain bound at the start: moves the bound does not foresee
+    int FrozenStones = 0;                // stones that can never move
     std::optional<PlayerTrials> Players; // when asked for
-    std::vector<std::string> Problems; // each one makes `check` fail
+    std::vector<std::string> Problems;   // each one makes `check` fail
 };
 
 // What `check` and `report` may spend on each level: the proof of par,

@@ -30,11 +30,11 @@ std::string FaultText(LevelFileFault fault, const LevelFileContents& contents)
 {
     switch (fault) {
     case LevelFileFault::IncompleteLastRecord:
-        return "size " + std::to_string(contents.FileBytes) + " is not a multiple of " + std::to_string(LevelRecordSize) +
-               ": " + std::to_string(contents.BytesAfterLastRecord()) + " bytes after the last complete record";
+        return "size " + std::to_string(contents.FileBytes) + " is not a multiple of " + std::to_string(LevelRecordSize)
+            + ": " + std::to_string(contents.BytesAfterLastRecord()) + " bytes after the last complete record";
     case LevelFileFault::MoreThanTheGamePlays:
-        return std::to_string(contents.RecordsInFile()) + " records, more than " + std::to_string(MaxLevels) +
-               ": the game loads only the first " + std::to_string(MaxLevels);
+        return std::to_string(contents.RecordsInFile()) + " records, more than " + std::to_string(MaxLevels)
+            + ": the game loads only the first " + std::to_string(MaxLevels);
     case LevelFileFault::ReadStopped:
         return "reading failed after record " + std::to_string(contents.Records.size());
     case LevelFileFault::NoCompleteRecord:
@@ -99,4 +99,3 @@ std::optional<TLevelRecord> LevelOfCall(const std::vector<std::string>& args, co
     number = *n;
     return input->Levels[*n - 1];
 }
-

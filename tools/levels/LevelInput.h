@@ -12,10 +12,10 @@
 #include <vector>
 
 struct LevelInput {
-    std::uintmax_t Size = 0; // bytes
+    std::uintmax_t Size = 0;          // bytes
     std::uintmax_t RecordsInFile = 0; // complete records, also past the 99th
     std::vector<TLevelRecord> Levels; // what the game loads
-    std::vector<std::string> Faults; // size not a multiple of 162, too many records, read error
+    std::vector<std::string> Faults;  // size not a multiple of 162, too many records, read error
 };
 
 // Nullopt when the file cannot be read at all; `error` says why.

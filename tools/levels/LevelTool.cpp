@@ -1,5 +1,5 @@
-#include "Commands.h"
 #include "CommandLine.h"
+#include "Commands.h"
 #include "Generator.h"
 #include "LevelCheck.h"
 

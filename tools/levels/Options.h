@@ -7,8 +7,8 @@
 #include <optional>
 
 struct ToolOptions {
-    Args Words;                   // the command's own words, options taken out
-    int Players = 0;              // simulated players per level; 0: none
+    Args Words;                    // the command's own words, options taken out
+    int Players = 0;               // simulated players per level; 0: none
     std::optional<double> Seconds; // the proof's time budget, when given
 };
 

@@ -7,8 +7,7 @@
 #include <thread>
 #include <vector>
 
-template <typename Job>
-void ForEachInParallel(int count, Job job)
+template <typename Job> void ForEachInParallel(int count, Job job)
 {
     const int workers = std::max(1, std::min<int>(count, static_cast<int>(std::thread::hardware_concurrency())));
     std::atomic<int> next {0};

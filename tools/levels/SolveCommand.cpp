@@ -77,7 +77,7 @@ int RunSolve(const Args& args, std::ostream& out, std::ostream& err)
     for (const auto& clicks : replay.Clicks)
         for (int c : clicks)
             out << " " << c;
-    out << "\nPlayed at one move a second: " << PointsLeftAtOneMovePerSecond(moves)
-        << " of " << PointsPerAttempt << " points left (before the attempt bonus).\n";
+    out << "\nPlayed at one move a second: " << PointsLeftAtOneMovePerSecond(moves) << " of " << PointsPerAttempt
+        << " points left (before the attempt bonus).\n";
     return moves > MaxParMoves ? 1 : 0;
 }

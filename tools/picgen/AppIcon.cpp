@@ -2,8 +2,8 @@
 // the middle by an orange bar, the mark of a stone that swaps both ways.
 #include "AppIcon.h"
 #include "Coverage.h"
-#include "Indexed.h"
 #include "Disc.h"
+#include "Indexed.h"
 #include "Pictures.h"
 #include "Shading.h"
 
@@ -18,8 +18,11 @@ QPainterPath AppIconMark(int size)
     const double reach = std::round(size * 10.0 / 32.0);
     const double bar = 2.0 * std::round(size / 16.0);
     QPainterPath diamond;
-    diamond.addPolygon(QPolygonF({{centre, centre - reach}, {centre + reach, centre}, {centre, centre + reach},
-                                  {centre - reach, centre}, {centre, centre - reach}}));
+    diamond.addPolygon(QPolygonF({{centre, centre - reach},
+                                  {centre + reach, centre},
+                                  {centre, centre + reach},
+                                  {centre - reach, centre},
+                                  {centre, centre - reach}}));
     QPainterPath slit;
     slit.addRect(centre - bar / 2.0, 0, bar, size);
     return diamond.subtracted(slit);

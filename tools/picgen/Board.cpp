@@ -11,10 +11,10 @@
 namespace {
 
 constexpr int Size = 450;
-constexpr int Frame = 28;       // width of the frame, its dark seam included
-constexpr int OuterBevel = 4;   // rounded outer edge of the frame
-constexpr int InnerBevel = 4;   // slope from the frame down to the surface
-constexpr int Shadow = 6;       // how far the frame's shadow falls on the surface
+constexpr int Frame = 28;     // width of the frame, its dark seam included
+constexpr int OuterBevel = 4; // rounded outer edge of the frame
+constexpr int InnerBevel = 4; // slope from the frame down to the surface
+constexpr int Shadow = 6;     // how far the frame's shadow falls on the surface
 
 // Granite: a soft cloudy pattern strewn with small dark and light mineral
 // grains, each a tiny round speck of its own size.
@@ -66,7 +66,12 @@ private:
     }
 };
 
-enum Side { Left, Top, Right, Bottom };
+enum Side {
+    Left,
+    Top,
+    Right,
+    Bottom
+};
 
 // The side of a rectangle that lies nearest, by the distances to each side.
 Side Nearest(int left, int top, int right, int bottom)
@@ -82,7 +87,10 @@ Side Nearest(int left, int top, int right, int bottom)
 }
 
 // Up and left face the light; down and right face away from it.
-double Facing(Side side) { return side == Left || side == Top ? 1.0 : -1.0; }
+double Facing(Side side)
+{
+    return side == Left || side == Top ? 1.0 : -1.0;
+}
 
 Colour FramePixel(const Granite& granite, int x, int y)
 {
@@ -99,10 +107,11 @@ Colour FramePixel(const Granite& granite, int x, int y)
 
     // Inner bevel: sloping down to the surface, so the upper and left
     // inner sides turn away from the light.
-    const int inLeft = Frame - x, inTop = Frame - y, inRight = x - (Size - 1 - Frame), inBottom = y - (Size - 1 - Frame);
+    const int inLeft = Frame - x, inTop = Frame - y, inRight = x - (Size - 1 - Frame),
+              inBottom = y - (Size - 1 - Frame);
     const int toInside = std::max({inLeft, inTop, inRight, inBottom});
     if (toInside <= 1)
-        return {38, 38, 40};  // the dark seam where frame meets surface
+        return {38, 38, 40}; // the dark seam where frame meets surface
     if (toInside <= InnerBevel + 1) {
         const double depth = (InnerBevel + 2 - toInside) / double(InnerBevel);
         const double facing = -Facing(Nearest(-inLeft, -inTop, -inRight, -inBottom));

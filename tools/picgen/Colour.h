@@ -23,7 +23,10 @@ struct Colour {
 };
 
 // `from` moved the fraction `t` of the way towards `to`.
-inline Colour Mix(const Colour& from, const Colour& to, double t) { return from + (to - from) * t; }
+inline Colour Mix(const Colour& from, const Colour& to, double t)
+{
+    return from + (to - from) * t;
+}
 
 inline const Colour White {255, 255, 255};
 inline const Colour Black {0, 0, 0};

@@ -10,7 +10,7 @@ namespace {
 
 constexpr int CellWidth = 12;
 constexpr int Height = 14;
-constexpr int FirstRow = 1;    // digits fill rows 1 .. 12
+constexpr int FirstRow = 1; // digits fill rows 1 .. 12
 constexpr int LastRow = 12;
 constexpr int ScratchWidth = 80;
 

@@ -32,7 +32,10 @@ constexpr Section Eraser {0.84, 1.0, qRgb(232, 130, 150)};
 
 // The pencil's half width at a fraction `t` of its axis: pointed, then
 // widening along the cone.
-double HalfWidthAt(double t) { return PencilWidth / 2.0 * std::min(1.0, t / ConeEnd); }
+double HalfWidthAt(double t)
+{
+    return PencilWidth / 2.0 * std::min(1.0, t / ConeEnd);
+}
 
 QPainterPath Piece(double size, const Section& section)
 {
@@ -73,7 +76,10 @@ QPainterPath PencilOutline(double size)
 }
 
 // Never thinner than a pixel, so that the pencil stands out at 16 x 16.
-double PencilOutlineWidth(double size) { return std::max(1.0, size * 0.035); }
+double PencilOutlineWidth(double size)
+{
+    return std::max(1.0, size * 0.035);
+}
 
 QImage DrawEditorIcon(int size)
 {
@@ -88,7 +94,8 @@ QImage DrawEditorIcon(int size)
         painter.drawPath(part.Shape);
     }
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(PencilOutlineColour), PencilOutlineWidth(size), Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    painter.setPen(
+        QPen(QColor(PencilOutlineColour), PencilOutlineWidth(size), Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     painter.drawPath(PencilOutline(size));
     painter.end();
     return picture;

@@ -11,7 +11,7 @@
 namespace {
 
 constexpr int Cell = 16;
-const QRgb Purple = qRgb(128, 0, 128);  // the game leaves this colour out
+const QRgb Purple = qRgb(128, 0, 128); // the game leaves this colour out
 const QRgb Outline = qRgb(0, 0, 0);
 const QRgb RubberTop = qRgb(255, 170, 190);
 const QRgb RubberSide = qRgb(220, 104, 136);
@@ -62,8 +62,9 @@ QImage DrawEnabled()
         for (int x = 0; x < Cell; ++x) {
             if (block.pixel(x, y) != Purple)
                 continue;
-            const bool touches = (x > 0 && block.pixel(x - 1, y) != Purple) || (x < Cell - 1 && block.pixel(x + 1, y) != Purple)
-                || (y > 0 && block.pixel(x, y - 1) != Purple) || (y < Cell - 1 && block.pixel(x, y + 1) != Purple);
+            const bool touches = (x > 0 && block.pixel(x - 1, y) != Purple)
+                || (x < Cell - 1 && block.pixel(x + 1, y) != Purple) || (y > 0 && block.pixel(x, y - 1) != Purple)
+                || (y < Cell - 1 && block.pixel(x, y + 1) != Purple);
             if (touches)
                 picture.setPixel(x, y, Outline);
         }
@@ -87,7 +88,8 @@ QImage DrawDisabled(const QImage& enabled)
     for (int y = 0; y < Cell; ++y)
         for (int x = 0; x < Cell; ++x) {
             const QRgb colour = enabled.pixel(x, y);
-            if (colour != Purple && colour != Crumb && x + 1 < Cell && y + 1 < Cell && enabled.pixel(x + 1, y + 1) == Purple)
+            if (colour != Purple && colour != Crumb && x + 1 < Cell && y + 1 < Cell
+                && enabled.pixel(x + 1, y + 1) == Purple)
                 picture.setPixel(x + 1, y + 1, Shine);
         }
     for (int y = 0; y < Cell; ++y)
@@ -96,7 +98,11 @@ QImage DrawDisabled(const QImage& enabled)
             if (colour == Purple)
                 continue;
             const int lightness = qGray(colour);
-            picture.setPixel(x, y, lightness < 90 ? Grey : lightness < 150 ? MidGrey : lightness < 200 ? LightGrey : PaleGrey);
+            picture.setPixel(x, y,
+                             lightness < 90        ? Grey
+                                 : lightness < 150 ? MidGrey
+                                 : lightness < 200 ? LightGrey
+                                                   : PaleGrey);
         }
     return picture;
 }
@@ -112,6 +118,7 @@ QImage DrawEraser()
         painter.drawImage(0, 0, enabled);
         painter.drawImage(Cell, 0, DrawDisabled(enabled));
     }
-    return WithPalette(both, {Purple, Outline, RubberTop, RubberSide, RubberEnd, SleeveTop, SleeveSide, Shine, Crumb,
-                              Grey, MidGrey, LightGrey, PaleGrey});
+    return WithPalette(both,
+                       {Purple, Outline, RubberTop, RubberSide, RubberEnd, SleeveTop, SleeveSide, Shine, Crumb, Grey,
+                        MidGrey, LightGrey, PaleGrey});
 }

@@ -77,7 +77,7 @@ QImage Reduced(const QImage& picture, int colours)
             }
         }
         if (widest < 0)
-            break;  // every box holds a single colour
+            break; // every box holds a single colour
         Box& box = boxes[widest];
         const auto begin = opaque.begin() + static_cast<std::ptrdiff_t>(box.Begin);
         const auto end = opaque.begin() + static_cast<std::ptrdiff_t>(box.End);

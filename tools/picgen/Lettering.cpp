@@ -100,8 +100,8 @@ QPainterPath PlaceLetters(const QString& text, int firstRow, int lastRow, double
     const double across = height * squeeze;
     QPainterPath placed;
     placed.setFillRule(Qt::WindingFill);
-    double previousRight = 0;  // ink edge of the letter before, unplaced
-    int snappedRight = left;   // and where it ended on the pixels
+    double previousRight = 0; // ink edge of the letter before, unplaced
+    int snappedRight = left;  // and where it ended on the pixels
     for (QPainterPath letter : Letters(text)) {
         // Squeezing thins the upright stems but not the bars; widening
         // each letter by a fraction of a pixel gives both the same weight.

@@ -12,7 +12,10 @@ ValueNoise::ValueNoise(std::uint32_t seed, int period)
 
 namespace {
 
-double Smooth(double t) { return t * t * (3.0 - 2.0 * t); }
+double Smooth(double t)
+{
+    return t * t * (3.0 - 2.0 * t);
+}
 
 } // namespace
 

@@ -8,7 +8,7 @@
 // Marsaglia's xorshift: tiny, fast and the same on every compiler.
 class XorShift {
 public:
-    explicit XorShift(std::uint32_t seed) : State(seed != 0 ? seed : 0x9E3779B9u) {}
+    explicit XorShift(std::uint32_t seed) : State(seed != 0 ? seed : 0x9E3779B9u) { }
 
     std::uint32_t Next()
     {

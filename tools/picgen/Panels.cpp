@@ -38,9 +38,8 @@ QImage DrawPanel(const std::vector<Caption>& captions, int left, int numbersFrom
     };
     // Letters on whole pixels may end up to a pixel wider than the room.
     constexpr double SqueezeStep = 0.005;
-    while (std::any_of(captions.begin(), captions.end(), [&](const Caption& caption) {
-        return place(caption).boundingRect().right() > numbersFrom - 1;
-    }))
+    while (std::any_of(captions.begin(), captions.end(),
+                       [&](const Caption& caption) { return place(caption).boundingRect().right() > numbersFrom - 1; }))
         squeeze -= SqueezeStep;
 
     for (const Caption& caption : captions) {

@@ -33,7 +33,10 @@ Vector NormalAt(DiscPoint p, double slope)
 
 // Brightness relative to a flat surface facing the viewer, which shows the
 // body colour unchanged.
-double Diffuse(const Vector& normal) { return std::max(0.0, normal.Dot(ToLight)) / ToLight.Z; }
+double Diffuse(const Vector& normal)
+{
+    return std::max(0.0, normal.Dot(ToLight)) / ToLight.Z;
+}
 
 double Highlight(const Vector& normal, double sharpness)
 {

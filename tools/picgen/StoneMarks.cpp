@@ -12,11 +12,11 @@ namespace {
 // diagonal and pulled apart by the same slit.
 constexpr double Centre = 20.0;
 constexpr double Gap = 2.0;
-constexpr double Reach = 10.0;  // centre to the tip of a straight arrow
-constexpr double Spread = 8.0;  // half the base of a straight arrow
+constexpr double Reach = 10.0; // centre to the tip of a straight arrow
+constexpr double Spread = 8.0; // half the base of a straight arrow
 constexpr double Low = 12.0;
 constexpr double High = 28.0;
-constexpr double Slit = 2.0;    // how far each half moves off its diagonal
+constexpr double Slit = 2.0; // how far each half moves off its diagonal
 
 QPolygonF Arrow(TStep step)
 {

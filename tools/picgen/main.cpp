@@ -18,7 +18,7 @@
 namespace {
 
 struct Asset {
-    QString Path;  // relative to the output folder
+    QString Path; // relative to the output folder
     std::function<QByteArray()> Encode;
 };
 
@@ -64,8 +64,9 @@ int main(int argc, char** argv)
     // become a folder full of pictures.
     if (argc != 2 || argv[1][0] == '\0' || argv[1][0] == '-') {
         const bool asked = argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0);
-        std::fprintf(asked ? stdout : stderr, "usage: velorin-picgen OUTPUT_FOLDER\n"
-                                              "Draws the game's pictures into OUTPUT_FOLDER.\n");
+        std::fprintf(asked ? stdout : stderr,
+                     "usage: velorin-picgen OUTPUT_FOLDER\n"
+                     "Draws the game's pictures into OUTPUT_FOLDER.\n");
         return asked ? 0 : 2;
     }
     // Text needs Qt's font machinery, which needs an application; no window
