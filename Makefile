@@ -6,6 +6,7 @@
 #   make screenshots  every window and state as PNG pictures in
 #               build/screenshots/, drawn by the game itself
 #   make tidy   clang-tidy over src/, tools/ and editor/ (checks in .clang-tidy)
+#   make format lay out every C++ file as .clang-format says
 #   make deb    build the Debian package from debian/ into build/deb/
 #               (velorin_<version>_<arch>.deb), check it with lintian and
 #               test it unpacked
@@ -24,7 +25,7 @@
 BUILD := build
 JOBS  := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build configure deps play test tidy test-sanitize test-valgrind fuzz bench deb deb-install-check reproducible-check pictures screenshots clean
+.PHONY: all build configure deps play test tidy test-sanitize test-valgrind fuzz format bench deb deb-install-check reproducible-check pictures screenshots clean
 
 all: build
 
@@ -66,6 +67,9 @@ tidy: deps build
 	run-clang-tidy -p $(BUILD) -quiet -j$(JOBS) -extra-arg=-w '$(CURDIR)/(src|tools|editor)/' >$(BUILD)/tidy.log 2>&1 \
 	  || { grep -E 'error:|warning:' $(BUILD)/tidy.log; echo "tidy: findings above; all output in $(BUILD)/tidy.log"; exit 1; }
 	@echo "tidy: src/, tools/ and editor/ are clean"
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 # Measures start-up, clicks, drawing and the level check against their
 # targets and prints one table.
