@@ -154,6 +154,8 @@ QWidget* EditorWindow::BuildCentre()
                       1);
     TargetView = new BoardView(Pictures, centre);
     StartView = new BoardView(Pictures, centre);
+    TargetView->setAccessibleName(QStringLiteral("Ziel"));
+    StartView->setAccessibleName(QStringLiteral("Start"));
     boards->addWidget(TargetView, 1, 0);
     boards->addWidget(StartView, 1, 1);
     connect(TargetView, &BoardView::CellPressed, this, [this](int cell) {
@@ -173,6 +175,8 @@ QWidget* EditorWindow::BuildCentre()
         box->setRange(1, MaxParMoves);
     ParLow->setValue(DefaultParLow);
     ParHigh->setValue(DefaultParHigh);
+    ParLow->setAccessibleName(QStringLiteral("Par von"));
+    ParHigh->setAccessibleName(QStringLiteral("Par bis"));
     MixButton = new QPushButton(QStringLiteral("Mischen"), mix);
     mixRow->addWidget(new QLabel(QStringLiteral("Par von"), mix));
     mixRow->addWidget(ParLow);

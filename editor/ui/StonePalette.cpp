@@ -4,6 +4,7 @@
 #include "BoardPictures.h"
 #include "Pixels.h"
 #include "StoneRules.h"
+#include "StoneWords.h"
 #include "Symbols.h"
 
 #include <QButtonGroup>
@@ -24,7 +25,7 @@ StonePalette::StonePalette(const BoardPictures& pictures, QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(2);
-    const auto add = [&](int code, const QIcon& icon, const QString& text, const QString& tip) {
+    const auto add = [&](int code, const QIcon& icon, const QString& text, const QString& name, const QString& tip) {
         auto* button = new QToolButton(this);
         button->setCheckable(true);
         button->setAutoRaise(true);
@@ -34,6 +35,7 @@ StonePalette::StonePalette(const BoardPictures& pictures, QWidget* parent)
         button->setToolButtonStyle(icon.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
         button->setFixedSize(StonePixels + 8, StonePixels + 8);
         button->setToolTip(tip);
+        button->setAccessibleName(name);
         const auto index = static_cast<int>(Buttons->buttons().size());
         grid->addWidget(button, index / PaletteColumns, index % PaletteColumns);
         Buttons->addButton(button, code);
@@ -41,13 +43,15 @@ StonePalette::StonePalette(const BoardPictures& pictures, QWidget* parent)
         auto* shortcut = new QShortcut(QKeySequence(QString(key)), window());
         connect(shortcut, &QShortcut::activated, button, [button] { button->setChecked(true); });
     };
-    for (int code = 1; code <= ColourCount; ++code)
-        add(code, QIcon(QPixmap::fromImage(WithoutTransparentColour(pictures.Stone(code)))), {},
-            QStringLiteral("Stein %1 (Taste %2)")
-                .arg(code)
-                .arg(QChar::fromLatin1(SymbolOf(static_cast<std::uint8_t>(code)))));
-    add(EmptyCode, {}, QStringLiteral("leer"), QStringLiteral("Leeres Feld (Taste .)"));
-    add(BlockCode, {}, QStringLiteral("Block"), QStringLiteral("Block: ein unsichtbares besetztes Feld (Taste #)"));
+    for (int code = 1; code <= ColourCount; ++code) {
+        // "Stein 7: braunrot, schräg nach links oben oder nach rechts unten"
+        const QString name = QStringLiteral("Stein %1: %2").arg(code).arg(QString::fromStdString(CellWords(code)));
+        add(code, QIcon(QPixmap::fromImage(WithoutTransparentColour(pictures.Stone(code)))), {}, name,
+            QStringLiteral("%1 (Taste %2)").arg(name).arg(QChar::fromLatin1(SymbolOf(static_cast<std::uint8_t>(code)))));
+    }
+    add(EmptyCode, {}, QStringLiteral("leer"), QStringLiteral("Leeres Feld"), QStringLiteral("Leeres Feld (Taste .)"));
+    add(BlockCode, {}, QStringLiteral("Block"), QStringLiteral("Block: ein unsichtbares besetztes Feld"),
+        QStringLiteral("Block: ein unsichtbares besetztes Feld (Taste #)"));
     Buttons->button(1)->setChecked(true);
 }
 

@@ -78,6 +78,7 @@ void TBoardKeyboard::Hide()
 void TBoardKeyboard::ShowFrame()
 {
     Board->SetFrame(Visible ? BoardCellRect(CursorCell) : QRect());
+    emit CursorChanged();
 }
 
 bool TBoardKeyboard::eventFilter(QObject* watched, QEvent* event)

@@ -35,6 +35,10 @@ public:
     // Gives the board the keyboard and shows the cursor where it was.
     void TakeKeyboard();
 
+signals:
+    // The cursor moved, showed or hid.
+    void CursorChanged();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -26,6 +26,7 @@
 #include "Pictures.h"
 #include "Pixels.h"
 #include "ScoreRows.h"
+#include "StoneWords.h"
 #include "WindowFrame.h"
 #include "velor.h"
 #include "wertung.h"
@@ -104,6 +105,7 @@ void TMainform::CreateBoardSide()
 
     Spielfeld = new TPaintBox(Spielfeldpanel, {5, 5, BoardPixels, BoardPixels});
     Spielfeld->setObjectName(QStringLiteral("Spielfeld"));
+    Spielfeld->setAccessibleName(QStringLiteral("Spielfeld"));
     Spielfeld->OnPaint = [this](QPainter& painter, QRect area) { DrawBoard(painter, area); };
 
     GameOver = MakeLabel(Spielfeldpanel,
@@ -143,6 +145,7 @@ void TMainform::CreateBoardSide()
     // is played.
     Keyboard = new TBoardKeyboard(
         this, Spielfeld, [this](QPoint centre) { SpielfeldMouseDown(Qt::LeftButton, centre.x(), centre.y()); });
+    connect(Keyboard, &TBoardKeyboard::CursorChanged, this, [this] { DescribeBoard(); });
     connect(Spielfeld, &TPaintBox::MouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) { SpielfeldMouseDown(button, x, y); });
     connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
@@ -155,8 +158,11 @@ void TMainform::CreateScoreSide()
 
     Ziel = new TImage(Auswertungspanel, {15, 13, TargetPixels, TargetPixels});
     Ziel->setObjectName(QStringLiteral("Ziel"));
+    Ziel->setAccessibleName(QStringLiteral("Zielbild"));
+    Ziel->setAccessibleDescription(QStringLiteral("So sollen die Steine auf dem Spielfeld liegen."));
     Auswertung = new TImage(Auswertungspanel, {15, 312, 180, 135}, LoadPicture(Resource::Auswertung));
     Auswertung->setObjectName(QStringLiteral("Auswertung"));
+    Auswertung->setAccessibleName(QStringLiteral("Punktestand"));
 
     NewLevel = MakeButton(Auswertungspanel, QStringLiteral("&Neues Spiel"), {15, 211, 85, 25});
     ShowLevel = MakeButton(Auswertungspanel, QStringLiteral("&Bestenliste"), {110, 211, 85, 25});
@@ -229,6 +235,7 @@ void TMainform::ShowStone(std::uint8_t cell)
 {
     if (cell != 0)
         Spielfeld->Changed(BoardCellRect(cell));
+    DescribeBoard();
 }
 
 void TMainform::ShowRing()
@@ -236,6 +243,7 @@ void TMainform::ShowRing()
     for (const int cell : {int {RingCell1}, int {RingCell2}})
         if (cell > 0)
             Spielfeld->Changed(BoardCellRect(cell));
+    DescribeBoard();
 }
 
 void TMainform::ShowZiel()
@@ -250,6 +258,24 @@ void TMainform::ShowZiel()
 void TMainform::SpielfeldPaint()
 {
     Spielfeld->Changed();
+    DescribeBoard();
+}
+
+void TMainform::DescribeBoard()
+{
+    if (Keyboard == nullptr || !Keyboard->Showing()) {
+        Spielfeld->setAccessibleDescription(
+            QStringLiteral("9 mal 9 Felder. Die Pfeiltasten wählen ein Feld, die Leertaste drückt seinen Stein."));
+        return;
+    }
+    const int cell = Keyboard->Cell();
+    QString words = QStringLiteral("Zeile %1, Spalte %2: %3")
+                        .arg(RowOf(cell) + 1)
+                        .arg(ColumnOf(cell) + 1)
+                        .arg(QString::fromStdString(CellWords(CurrentRecord.Board[cell])));
+    if (cell == RingCell1 || cell == RingCell2)
+        words += QStringLiteral(", mit Ring: hierhin tauschen");
+    Spielfeld->setAccessibleDescription(words);
 }
 
 void TMainform::DrawBoard(QPainter& painter, QRect area)
@@ -283,6 +309,28 @@ void TMainform::ShowZiffer(std::int32_t value, int row)
     constexpr QRect blankBackground {100, 85, 80, 14};
     ShowNumber(Auswertung->Picture, blankBackground, Zahlen, value, row);
     Auswertung->Changed(NumberField(row));
+
+    switch (row) {
+    case ScoreRow::Level:
+        ShownScore.Level = value;
+        break;
+    case ScoreRow::Attempt:
+        ShownScore.Attempt = value;
+        break;
+    case ScoreRow::Points:
+        ShownScore.Points = value;
+        break;
+    case ScoreRow::Total:
+        ShownScore.Total = value;
+        break;
+    default:
+        break;
+    }
+    Auswertung->setAccessibleDescription(QStringLiteral("Level %1, Versuch %2, Punkte %3, gesamt %4")
+                                             .arg(ShownScore.Level)
+                                             .arg(ShownScore.Attempt)
+                                             .arg(ShownScore.Points)
+                                             .arg(ShownScore.Total));
 }
 
 void TMainform::SpielfeldMouseDown(Qt::MouseButton Button, int X, int Y)

@@ -34,7 +34,7 @@ public:
     QLabel* Kommentar;
     QLabel* VNummer;
     QPushButton* OKButton;
-    TBoardKeyboard* Keyboard; // the board played from the keyboard
+    TBoardKeyboard* Keyboard = nullptr; // the board played from the keyboard
 
     // Score side.
     TPanel* Auswertungspanel;
@@ -59,6 +59,10 @@ public:
     QImage Zahlen;
     // One cell, put together before it is shown.
     QImage CellPicture {StonePixels, StonePixels, QImage::Format_RGB32};
+    // The numbers the score picture shows, for a screen reader.
+    struct {
+        std::int32_t Level = 0, Attempt = 0, Points = 0, Total = 0;
+    } ShownScore;
 
     // Start-up.
     void FormCreate();
@@ -78,6 +82,10 @@ public:
 
     // The numbers of the score picture.
     void ShowZiffer(std::int32_t value, int row);
+
+    // What a screen reader says of the board: the cell under the keyboard's
+    // cursor and its stone while the player plays from the keyboard.
+    void DescribeBoard();
 
     // A press on the board.
     void SpielfeldMouseDown(Qt::MouseButton Button, int X, int Y);

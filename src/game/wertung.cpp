@@ -35,6 +35,7 @@ TWertform::TWertform(QWidget* owner)
     Rahmen->setObjectName(QStringLiteral("Rahmen"));
     Punktewertung = new TImage(Rahmen, {3, 3, 180, 135}, LoadPicture(Resource::Punktewertung));
     Punktewertung->setObjectName(QStringLiteral("Punktewertung"));
+    Punktewertung->setAccessibleName(QStringLiteral("Wertung"));
     Zahlen = LoadPicture(Resource::Zahlen);
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
@@ -47,10 +48,18 @@ TWertform::TWertform(QWidget* owner)
 void TWertform::FormShow()
 {
     MoveOuter(this, {DialogLeft + 135, DialogTop + 145});
+    const std::int32_t points = Points;
     ShowPunkte(CurrentLevel, WertungRow::Level);
-    ShowPunkte(Points, WertungRow::Points);
-    ShowPunkte(CreditBonus(), WertungRow::Bonus);
+    ShowPunkte(points, WertungRow::Points);
+    const std::int32_t bonus = CreditBonus();
+    ShowPunkte(bonus, WertungRow::Bonus);
     ShowPunkte(Points, WertungRow::Total);
+    // The same numbers for a screen reader.
+    Punktewertung->setAccessibleDescription(QStringLiteral("Level %1, Punkte %2, Bonus %3, gesamt %4")
+                                                .arg(CurrentLevel)
+                                                .arg(points)
+                                                .arg(bonus)
+                                                .arg(Points));
 }
 
 void TWertform::ShowPunkte(std::int32_t value, int row)

@@ -1,6 +1,8 @@
 // Checks the shipped help text: its contents list reaches every section,
 // every link has its target, every picture is one the game has compiled in,
 // and all twelve stones are explained.
+#include "StoneWords.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
@@ -62,6 +64,20 @@ private slots:
         for (int code = 1; code <= 12; ++code)
             QVERIFY2(pictures.contains(QStringLiteral(":/main/Farbe%1.bmp").arg(code)),
                      qPrintable(QString::number(code)));
+    }
+
+    // The table of the stones and the game's words for them (what a
+    // screen reader says of the board) name each colour and way alike.
+    void theTableOfTheStonesSaysWhatTheGameSays()
+    {
+        for (int code = 1; code <= 12; ++code) {
+            const QRegularExpression row(
+                QStringLiteral("Farbe%1\\.bmp\"[^>]*></td><td>([^<]+)</td><td>([^<]+)</td>").arg(code));
+            const QRegularExpressionMatch match = row.match(Text);
+            QVERIFY2(match.hasMatch(), qPrintable(QString::number(code)));
+            QCOMPARE(match.captured(1), QString::fromUtf8(ColourName(code).data(), ColourName(code).size()));
+            QCOMPARE(match.captured(2), QString::fromStdString(WayWords(code)));
+        }
     }
 
     void theTextNamesTheRulesThePlayerMustKnow()
