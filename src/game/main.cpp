@@ -5,6 +5,7 @@
 #include "BoardGeometry.h"
 #include "BoardKeyboard.h"
 #include "Daten.h"
+#include "Described.h"
 #include "DriveType.h"
 #include "EarlyPictures.h"
 #include "Fonts.h"
@@ -105,6 +106,7 @@ void TMainform::CreateBoardSide()
 
     Spielfeld = new TPaintBox(Spielfeldpanel, {5, 5, BoardPixels, BoardPixels});
     Spielfeld->setObjectName(QStringLiteral("Spielfeld"));
+    DescribeOnDemand(Spielfeld, [this] { return BoardWords(); });
     Spielfeld->setAccessibleName(QStringLiteral("Spielfeld"));
     Spielfeld->OnPaint = [this](QPainter& painter, QRect area) { DrawBoard(painter, area); };
 
@@ -145,7 +147,7 @@ void TMainform::CreateBoardSide()
     // is played.
     Keyboard = new TBoardKeyboard(
         this, Spielfeld, [this](QPoint centre) { SpielfeldMouseDown(Qt::LeftButton, centre.x(), centre.y()); });
-    connect(Keyboard, &TBoardKeyboard::CursorChanged, this, [this] { DescribeBoard(); });
+    connect(Keyboard, &TBoardKeyboard::CursorChanged, this, [this] { DescriptionChanged(Spielfeld); });
     connect(Spielfeld, &TPaintBox::MouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) { SpielfeldMouseDown(button, x, y); });
     connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
@@ -162,6 +164,7 @@ void TMainform::CreateScoreSide()
     Ziel->setAccessibleDescription(QStringLiteral("So sollen die Steine auf dem Spielfeld liegen."));
     Auswertung = new TImage(Auswertungspanel, {15, 312, 180, 135}, LoadPicture(Resource::Auswertung));
     Auswertung->setObjectName(QStringLiteral("Auswertung"));
+    DescribeOnDemand(Auswertung, [this] { return ScoreWords(); });
     Auswertung->setAccessibleName(QStringLiteral("Punktestand"));
 
     NewLevel = MakeButton(Auswertungspanel, QStringLiteral("&Neues Spiel"), {15, 211, 85, 25});
@@ -235,7 +238,7 @@ void TMainform::ShowStone(std::uint8_t cell)
 {
     if (cell != 0)
         Spielfeld->Changed(BoardCellRect(cell));
-    DescribeBoard();
+    DescriptionChanged(Spielfeld);
 }
 
 void TMainform::ShowRing()
@@ -243,7 +246,7 @@ void TMainform::ShowRing()
     for (const int cell : {int {RingCell1}, int {RingCell2}})
         if (cell > 0)
             Spielfeld->Changed(BoardCellRect(cell));
-    DescribeBoard();
+    DescriptionChanged(Spielfeld);
 }
 
 void TMainform::ShowZiel()
@@ -258,16 +261,13 @@ void TMainform::ShowZiel()
 void TMainform::SpielfeldPaint()
 {
     Spielfeld->Changed();
-    DescribeBoard();
+    DescriptionChanged(Spielfeld);
 }
 
-void TMainform::DescribeBoard()
+QString TMainform::BoardWords() const
 {
-    if (Keyboard == nullptr || !Keyboard->Showing()) {
-        Spielfeld->setAccessibleDescription(
-            QStringLiteral("9 mal 9 Felder. Die Pfeiltasten wählen ein Feld, die Leertaste drückt seinen Stein."));
-        return;
-    }
+    if (Keyboard == nullptr || !Keyboard->Showing())
+        return QStringLiteral("9 mal 9 Felder. Die Pfeiltasten wählen ein Feld, die Leertaste drückt seinen Stein.");
     const int cell = Keyboard->Cell();
     QString words = QStringLiteral("Zeile %1, Spalte %2: %3")
                         .arg(RowOf(cell) + 1)
@@ -275,7 +275,16 @@ void TMainform::DescribeBoard()
                         .arg(QString::fromStdString(CellWords(CurrentRecord.Board[cell])));
     if (cell == RingCell1 || cell == RingCell2)
         words += QStringLiteral(", mit Ring: hierhin tauschen");
-    Spielfeld->setAccessibleDescription(words);
+    return words;
+}
+
+QString TMainform::ScoreWords() const
+{
+    return QStringLiteral("Level %1, Versuch %2, Punkte %3, gesamt %4")
+        .arg(ShownScore.Level)
+        .arg(ShownScore.Attempt)
+        .arg(ShownScore.Points)
+        .arg(ShownScore.Total);
 }
 
 void TMainform::DrawBoard(QPainter& painter, QRect area)
@@ -326,11 +335,7 @@ void TMainform::ShowZiffer(std::int32_t value, int row)
     default:
         break;
     }
-    Auswertung->setAccessibleDescription(QStringLiteral("Level %1, Versuch %2, Punkte %3, gesamt %4")
-                                             .arg(ShownScore.Level)
-                                             .arg(ShownScore.Attempt)
-                                             .arg(ShownScore.Points)
-                                             .arg(ShownScore.Total));
+    DescriptionChanged(Auswertung);
 }
 
 void TMainform::SpielfeldMouseDown(Qt::MouseButton Button, int X, int Y)

@@ -83,9 +83,11 @@ public:
     // The numbers of the score picture.
     void ShowZiffer(std::int32_t value, int row);
 
-    // What a screen reader says of the board: the cell under the keyboard's
-    // cursor and its stone while the player plays from the keyboard.
-    void DescribeBoard();
+    // What a screen reader says of the board (the cell under the keyboard's
+    // cursor and its stone while the player plays from the keyboard) and
+    // of the score picture.
+    QString BoardWords() const;
+    QString ScoreWords() const;
 
     // A press on the board.
     void SpielfeldMouseDown(Qt::MouseButton Button, int X, int Y);
