@@ -8,7 +8,6 @@ namespace {
 
 // Rides on the widget as a child object: it goes when the widget goes.
 class Describer : public QObject {
-    Q_OBJECT
 public:
     Describer(QWidget* widget, std::function<QString()> describe)
         : QObject(widget), Describe(std::move(describe))
@@ -40,8 +39,10 @@ QAccessibleInterface* InterfaceFor(const QString&, QObject* object)
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr)
         return nullptr;
-    const auto* describer = widget->findChild<Describer*>(QString(), Qt::FindDirectChildrenOnly);
-    return describer != nullptr ? new DescribedWidget(widget, describer) : nullptr;
+    for (const QObject* child : widget->children())
+        if (const auto* describer = dynamic_cast<const Describer*>(child))
+            return new DescribedWidget(widget, describer);
+    return nullptr;
 }
 
 } // namespace
@@ -63,5 +64,3 @@ void DescriptionChanged(QWidget* widget)
     QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
 }
-
-#include "Described.moc"
