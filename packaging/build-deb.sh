@@ -5,7 +5,7 @@
 # leaves velorin_<version>_<arch>.deb, its debugging symbols (-dbgsym),
 # the .buildinfo and .changes in OUTPUT_DIR, which it empties first.
 # The copy holds the tree's files as they are, committed or not, without
-# what git ignores. DEB_BUILD_OPTIONS passes through (nocheck leaves the
+# what git ignores (copy-source.sh). DEB_BUILD_OPTIONS passes through (nocheck leaves the
 # tests out, parallel=N builds with N jobs; 2 unless set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,16 +16,7 @@ rm -rf -- "$1"
 mkdir -p -- "$1"
 out=$(cd -- "$1" && pwd)
 source_copy=$out/velorin-$version
-mkdir -- "$source_copy"
-
-# Files git knows or would take, less those deleted in the work tree.
-# They get the time of the copy (-m), as a fresh checkout would, so that
-# no file time of the tree can reach the package.
-git ls-files -z --cached --others --exclude-standard \
-    | while IFS= read -r -d '' file; do
-        if [ -e "$file" ] || [ -L "$file" ]; then printf '%s\0' "$file"; fi
-    done \
-    | tar --null -T - -cf - | tar -C "$source_copy" -xmf -
+packaging/copy-source.sh "$source_copy"
 
 case " ${DEB_BUILD_OPTIONS:-} " in
     *" parallel="*) ;;
