@@ -3,7 +3,6 @@
 #include "LevelCheck.h"
 #include "LevelInput.h"
 #include "Options.h"
-#include "Parallel.h"
 #include "StoneRules.h"
 
 #include <cstdio>
@@ -88,10 +87,7 @@ int RunCheck(const Args& args, std::ostream& out, std::ostream& err)
     }
 
     const int count = static_cast<int>(input->Levels.size());
-    std::vector<LevelCheck> checks(count);
-    ForEachInParallel(count, [&](int n) {
-        checks[n] = CheckLevel(input->Levels[n], budget, players, static_cast<std::uint64_t>(n) + 1);
-    });
+    const std::vector<LevelCheck> checks = CheckLevels(input->Levels, budget, players);
 
     if (count > 0)
         out << "\nLvl  Stones per colour (code x count)                     Codes  >12  Solved  Par            Detour "

@@ -1,6 +1,7 @@
 #include "LevelCheck.h"
 
 #include "Moves.h"
+#include "Parallel.h"
 #include "Replay.h"
 
 #include <algorithm>
@@ -98,4 +99,14 @@ LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget, int 
     if (playerRuns > 0)
         check.Players = SimulatePlayers(solver, level, playerRuns, playerSeed);
     return check;
+}
+
+std::vector<LevelCheck> CheckLevels(const std::vector<TLevelRecord>& levels, const SolveBudget& budget, int playerRuns)
+{
+    std::vector<LevelCheck> checks(levels.size());
+    ForEachInParallel(static_cast<int>(levels.size()), [&](int n) {
+        const auto level = static_cast<std::size_t>(n);
+        checks[level] = CheckLevel(levels[level], budget, playerRuns, level + 1);
+    });
+    return checks;
 }

@@ -38,3 +38,7 @@ SolveBudget CheckBudget();
 // dice come from `playerSeed`.
 LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget = CheckBudget(), int playerRuns = 0,
                       std::uint64_t playerSeed = 0);
+
+// CheckLevel for every level, on all cores; level n's players get seed n + 1.
+std::vector<LevelCheck> CheckLevels(const std::vector<TLevelRecord>& levels, const SolveBudget& budget = CheckBudget(),
+                                    int playerRuns = 0);

@@ -6,7 +6,6 @@
 #include "Curve.h"
 #include "LevelCheck.h"
 #include "LevelInput.h"
-#include "Parallel.h"
 #include "Recipe.h"
 #include "Symbols.h"
 
@@ -94,10 +93,7 @@ int RunReport(const Args& args, std::ostream& out, std::ostream& err)
     }
 
     const int count = static_cast<int>(levels.size());
-    std::vector<LevelCheck> checks(static_cast<std::size_t>(count));
-    ForEachInParallel(count, [&](int n) {
-        checks[n] = CheckLevel(levels[n], CheckBudget(), ReportPlayers, static_cast<std::uint64_t>(n) + 1);
-    });
+    const std::vector<LevelCheck> checks = CheckLevels(levels, CheckBudget(), ReportPlayers);
     for (int n = 0; n < count; ++n)
         for (const std::string& problem : checks[n].Problems)
             err << "level " << n + 1 << ": " << problem << "\n";
