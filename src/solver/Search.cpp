@@ -94,6 +94,9 @@ private:
             : E(e), Limits(limits), Partial(limits.WeightNum == limits.WeightDen), Store(limits.MemoryBytes),
               Cache(e.Bounds)
         {
+            // A growth of a large table takes tens of milliseconds: a stop
+            // or the deadline ends it too.
+            Store.StopAsked = [this] { return NoRoomCause() != SearchOutcome::OutOfMemory; };
         }
 
         SearchResult Go(const PackedState<W>& start)
@@ -136,7 +139,7 @@ private:
                         return Ended(*stop, LowerBound);
                 const std::uint32_t found = Expand(id, f);
                 if (found == OutOfRoom)
-                    return Ended(SearchOutcome::OutOfMemory, LowerBound);
+                    return Ended(NoRoomCause(), LowerBound);
                 if (found != NoNode)
                     return Finish(found);
             }
@@ -185,6 +188,15 @@ private:
             costs.Sums.LargestMoves = costs.TopCode[0] >= 0 ? costs.Of[static_cast<std::size_t>(costs.TopCode[0])].Moves
                                                             : 0;
             return true;
+        }
+
+        // Why the store took no further position: a stop, the deadline, or
+        // the memory budget.
+        SearchOutcome NoRoomCause() const
+        {
+            if (StopRequested(Limits.Watch) || StopRequested(Limits.StopWith))
+                return SearchOutcome::Stopped;
+            return SearchClock::now() >= Limits.Deadline ? SearchOutcome::OutOfTime : SearchOutcome::OutOfMemory;
         }
 
         // What the open list and the cache hold, as last measured.
