@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
-#include <iostream>
+#include <cstdio>
+#include <ostream>
 
 namespace {
 
@@ -54,26 +55,38 @@ std::string_view ProgramVersion()
     return Version;
 }
 
-std::optional<int> AnswerCommandLine(const CommandLineProgram& program, int argc, const char* const* argv,
-                                     std::ostream& out)
+std::optional<std::string> CommandLineAnswer(const CommandLineProgram& program, int argc, const char* const* argv)
 {
     for (int i = 1; i < argc && argv[i]; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--")
             break;
-        if (AsksForHelp(argument, program.ShortOptions)) {
-            out << program.Usage;
-            return out.flush() ? 0 : 1;
-        }
-        if (AsksForVersion(argument, program.ShortOptions)) {
-            out << program.Name << ' ' << Version << '\n';
-            return out.flush() ? 0 : 1;
-        }
+        if (AsksForHelp(argument, program.ShortOptions))
+            return std::string(program.Usage);
+        if (AsksForVersion(argument, program.ShortOptions))
+            return std::string(program.Name) + ' ' + std::string(Version) + '\n';
     }
     return std::nullopt;
 }
 
+std::optional<int> AnswerCommandLine(const CommandLineProgram& program, int argc, const char* const* argv,
+                                     std::ostream& out)
+{
+    const auto answer = CommandLineAnswer(program, argc, argv);
+    if (!answer)
+        return std::nullopt;
+    out << *answer;
+    return out.flush() ? 0 : 1;
+}
+
+// Written with the C library's stdout rather than std::cout: a program that
+// names std::cout sets up all the standard streams and their locales at
+// start-up, for an option the player hardly ever gives.
 std::optional<int> AnswerCommandLine(const CommandLineProgram& program, int argc, const char* const* argv)
 {
-    return AnswerCommandLine(program, argc, argv, std::cout);
+    const auto answer = CommandLineAnswer(program, argc, argv);
+    if (!answer)
+        return std::nullopt;
+    const bool written = std::fwrite(answer->data(), 1, answer->size(), stdout) == answer->size();
+    return written && std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -5,7 +5,8 @@
 #pragma once
 
 #include <optional>
-#include <ostream>
+#include <iosfwd>
+#include <string>
 #include <string_view>
 
 struct CommandLineProgram {
@@ -22,6 +23,10 @@ extern const CommandLineProgram EditorCommandLine;
 
 // The project's version, as --version shows it.
 std::string_view ProgramVersion();
+
+// The usage or the version when the arguments ask for one; nothing
+// otherwise. Arguments after "--" are no options.
+std::optional<std::string> CommandLineAnswer(const CommandLineProgram& program, int argc, const char* const* argv);
 
 // The exit status when the arguments ask for the usage or the version,
 // which are then written to `out`; nothing otherwise. Arguments after
