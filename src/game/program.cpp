@@ -41,7 +41,6 @@ int main(int argc, char* argv[])
         ShowRunningGame(app, lock);
         return 0;
     }
-    ApplicationExists();
     int status = 1; // the level file is missing
     if (CreateMainWindow(app)) {
         Mainform->show();

@@ -22,12 +22,9 @@ std::vector<EarlyPicture> Shelf;
 std::promise<JpegPicture> BoardRead;
 std::future<JpegPicture> BoardReady;
 std::future<void> Reading;
-// Destroyed before Reading waits for the thread: a program that ends
-// without an application breaks this promise, and the reading stops
-// instead of holding up the end.
-std::promise<void> ApplicationMade;
 
-// The window icon first, then the main window's pictures as it loads them.
+// The window icon first, then the main window's pictures as it loads them;
+// all of them bitmaps.
 std::vector<QString> FirstFramePictures()
 {
     std::vector<QString> pictures {Resource::Icon256Colours, Resource::Icon16Pixels};
@@ -42,16 +39,11 @@ JpegPicture ReadBoardBackground()
     return DecodeJpeg(LoadResourceBytes(Resource::Original));
 }
 
-void ReadAll(std::future<void> applicationMade)
+void ReadAll()
 {
     BoardRead.set_value(ReadBoardBackground());
-    try {
-        applicationMade.get();
-    } catch (const std::future_error&) {
-        return;
-    }
     for (EarlyPicture& picture : Shelf)
-        picture.Read.set_value(ReadImage(picture.Resource));
+        picture.Read.set_value(ReadBitmap(picture.Resource));
 }
 
 } // namespace
@@ -67,13 +59,7 @@ void StartReadingEarlyPictures()
         Shelf[i].Ready = Shelf[i].Read.get_future();
     }
     BoardReady = BoardRead.get_future();
-    Reading = std::async(std::launch::async, ReadAll, ApplicationMade.get_future());
-}
-
-void ApplicationExists()
-{
-    if (Reading.valid())
-        ApplicationMade.set_value();
+    Reading = std::async(std::launch::async, ReadAll);
 }
 
 std::optional<QImage> TakeEarlyPicture(const QString& resource)

@@ -12,12 +12,10 @@
 
 #include <optional>
 
-// Begins with the board's picture, which takes no toolkit object to read
-// and so may start before the application exists. The other pictures wait
-// for ApplicationExists(): reading them makes toolkit objects, and the
-// first toolkit object made decides which thread is the program's own.
+// Begins with the board's picture, then the bitmaps. None of them takes a
+// toolkit object or an image plugin to read, so the reading may start
+// before the application exists and overlaps the toolkit's own start.
 void StartReadingEarlyPictures();
-void ApplicationExists();
 
 // The picture of `resource` as stored, if it is read early and not taken
 // yet; waits for it if need be.

@@ -1,5 +1,6 @@
 #include "Pictures.h"
 
+#include "Bitmap.h"
 #include "EarlyPictures.h"
 #include "Pixels.h"
 
@@ -13,9 +14,16 @@
 
 QImage ReadImage(const QString& resource)
 {
+    if (resource.endsWith(QLatin1String(".bmp")))
+        return ReadBitmap(resource);
     QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
     reader.setAutoDetectImageFormat(false);
     return reader.read();
+}
+
+QImage ReadBitmap(const QString& resource)
+{
+    return DecodeBitmap(LoadResourceBytes(resource));
 }
 
 QImage LoadImage(const QString& resource)

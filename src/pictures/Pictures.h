@@ -10,6 +10,10 @@
 // every image plugin to guess it.
 QImage ReadImage(const QString& resource);
 
+// A bitmap resource (Bitmap.h), read without any toolkit object, so that
+// it may be read before the application exists.
+QImage ReadBitmap(const QString& resource);
+
 // The same, taken from the pictures read early where it is one of them.
 QImage LoadImage(const QString& resource);
 
@@ -35,9 +39,10 @@ inline const QString Punktewertung = QStringLiteral(":/wertung/Punktewertung.bmp
 inline const QString Erase = QStringLiteral(":/hscores/Erase.png");
 inline const QString OkGlyph = QStringLiteral(":/common/OkGlyph.png");
 inline const QString OkGlyphDisabled = QStringLiteral(":/common/OkGlyphDisabled.png");
-// The 32 x 32 icon of at most 256 colours, and the icon at 16 x 16.
-inline const QString Icon256Colours = QStringLiteral(":/icon/Velorin32-256colours.png");
-inline const QString Icon16Pixels = QStringLiteral(":/icon/velorin-16.png");
+// The window icons: the 32 x 32 icon of at most 256 colours, and the icon
+// at 16 x 16 (the same picture as the icon theme's).
+inline const QString Icon256Colours = QStringLiteral(":/icon/Velorin32-256colours.bmp");
+inline const QString Icon16Pixels = QStringLiteral(":/icon/Velorin16.bmp");
 // The stone of colour code 1..12.
 QString Farbe(int code);
 } // namespace Resource

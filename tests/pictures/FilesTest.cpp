@@ -9,11 +9,13 @@
 
 namespace {
 
-// How a file stores its pixels: the JPEG, a 24-bit bitmap, a PNG of a kind,
-// or an SVG drawing (the icon theme's scalable icons).
+// How a file stores its pixels: the JPEG, a 24-bit bitmap, a 32-bit bitmap
+// with alpha, a PNG of a kind, or an SVG drawing (the icon theme's scalable
+// icons).
 enum class Storage {
     Jpeg,
     Bitmap24,
+    Bitmap32Alpha,
     PngRgbAlpha,
     PngPalette,
     Svg
@@ -58,7 +60,8 @@ const Expected Files[] = {
     {"common/OkGlyph.png", 18, 18, Storage::PngRgbAlpha},
     {"common/OkGlyphDisabled.png", 18, 18, Storage::PngRgbAlpha},
     {"icon/Velorin32-16colours.png", 32, 32, Storage::PngPalette},
-    {"icon/Velorin32-256colours.png", 32, 32, Storage::PngPalette},
+    {"icon/Velorin32-256colours.bmp", 32, 32, Storage::Bitmap32Alpha},
+    {"icon/Velorin16.bmp", 16, 16, Storage::Bitmap32Alpha},
     {"icon/velorin-16.png", 16, 16, Storage::PngRgbAlpha},
     {"icon/velorin-22.png", 22, 22, Storage::PngRgbAlpha},
     {"icon/velorin-24.png", 24, 24, Storage::PngRgbAlpha},
@@ -100,6 +103,8 @@ TEST(PictureFiles, EachExistsWithItsSizeAndStorage)
         }
         if (file.Kind == Storage::Bitmap24)
             EXPECT_EQ(BitmapFormat(bytes), std::make_pair(24, 0)); // 24 bits a pixel, uncompressed
+        else if (file.Kind == Storage::Bitmap32Alpha)
+            EXPECT_EQ(BitmapFormat(bytes), std::make_pair(32, 3)); // 32 bits a pixel in bit fields
         else
             EXPECT_EQ(PngKindOf(bytes), file.Kind == Storage::PngRgbAlpha ? PngKind::RgbAlpha : PngKind::Palette);
         const QImage picture = LoadAsset(file.Path);

@@ -55,7 +55,6 @@ int main(int argc, char** argv)
 {
     StartReadingEarlyPictures();
     QApplication app(argc, argv);
-    ApplicationExists();
     EarlyPicturesTest test;
     return QTest::qExec(&test, argc, argv);
 }

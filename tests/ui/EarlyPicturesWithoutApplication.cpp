@@ -1,11 +1,24 @@
-// A program that begins the early reading and ends before it has an
-// application must end at once, not wait for a reading that waits for the
-// application.
+// The early reading needs no application: a program reads the board and
+// every picture of the first frame before it has one, and ends at once.
 #include "EarlyPictures.h"
+#include "Pictures.h"
+#include "StoneRules.h"
+
+#include <cstdio>
 
 int main()
 {
     StartReadingEarlyPictures();
-    // The board is read without an application; the reading then waits.
-    return TakeBoardBackground().Picture.isNull() ? 1 : 0;
+    if (TakeBoardBackground().Picture.isNull())
+        return 1;
+    for (const QString& resource : {Resource::Icon256Colours, Resource::Icon16Pixels, Resource::Farbe(1),
+                                    Resource::Farbe(ColourCount), Resource::Ring, Resource::Klein, Resource::Zahlen,
+                                    Resource::Auswertung}) {
+        const std::optional<QImage> picture = TakeEarlyPicture(resource);
+        if (!picture || picture->isNull()) {
+            std::fprintf(stderr, "%s not read early\n", qPrintable(resource));
+            return 1;
+        }
+    }
+    return 0;
 }

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <jpeglib.h>
@@ -37,6 +38,50 @@ QByteArray BmpBytes(const QImage& picture)
 {
     // Qt writes 32-bit pictures without alpha as 24-bit bitmaps.
     return EncodedBytes(picture.convertToFormat(QImage::Format_RGB32), "BMP");
+}
+
+namespace {
+
+void PutLittleEndian(QByteArray& bytes, std::uint32_t value, int count)
+{
+    for (int n = 0; n < count; ++n)
+        bytes.append(static_cast<char>((value >> (8 * n)) & 0xFFu));
+}
+
+} // namespace
+
+QByteArray AlphaBmpBytes(const QImage& picture)
+{
+    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+    constexpr std::uint32_t FileHeader = 14, V4Header = 108, BitFields = 3, DotsPerMetre = 3780;
+    constexpr std::uint32_t SRgb = 0x73524742; // "sRGB"
+    const auto width = static_cast<std::uint32_t>(argb.width()), height = static_cast<std::uint32_t>(argb.height());
+    const std::uint32_t pixelBytes = width * height * 4;
+    QByteArray bytes("BM");
+    PutLittleEndian(bytes, FileHeader + V4Header + pixelBytes, 4);
+    PutLittleEndian(bytes, 0, 4);
+    PutLittleEndian(bytes, FileHeader + V4Header, 4);
+    PutLittleEndian(bytes, V4Header, 4);
+    PutLittleEndian(bytes, width, 4);
+    PutLittleEndian(bytes, height, 4); // positive: bottom-up
+    PutLittleEndian(bytes, 1, 2);      // planes
+    PutLittleEndian(bytes, 32, 2);     // bits a pixel
+    PutLittleEndian(bytes, BitFields, 4);
+    PutLittleEndian(bytes, pixelBytes, 4);
+    PutLittleEndian(bytes, DotsPerMetre, 4);
+    PutLittleEndian(bytes, DotsPerMetre, 4);
+    PutLittleEndian(bytes, 0, 4); // colours used
+    PutLittleEndian(bytes, 0, 4); // colours important
+    for (const std::uint32_t mask : {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u})
+        PutLittleEndian(bytes, mask, 4);
+    PutLittleEndian(bytes, SRgb, 4);
+    bytes.append(V4Header - 60, '\0'); // end points and gammas, unused with sRGB
+    for (int y = argb.height() - 1; y >= 0; --y) {
+        const auto* row = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x)
+            PutLittleEndian(bytes, row[x], 4); // blue, green, red, alpha
+    }
+    return bytes;
 }
 
 namespace {

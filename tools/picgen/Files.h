@@ -13,6 +13,11 @@ QByteArray PngBytes(const QImage& picture);
 // Uncompressed 24-bit bitmap bytes of `picture` (which has no alpha).
 QByteArray BmpBytes(const QImage& picture);
 
+// Uncompressed 32-bit bitmap bytes of `picture` with its alpha channel:
+// a version 4 header whose bit fields hold blue, green, red and alpha
+// bytes, rows bottom-up. (The toolkit writes bitmaps without alpha.)
+QByteArray AlphaBmpBytes(const QImage& picture);
+
 // Baseline JPEG bytes of `picture`, three colour components at full
 // colour resolution, quality 92.
 QByteArray JpegBytes(const QImage& picture);

@@ -45,7 +45,13 @@ std::vector<Asset> AllAssets()
     png("common/OkGlyph.png", [] { return DrawOkGlyph(true); });
     png("common/OkGlyphDisabled.png", [] { return DrawOkGlyph(false); });
     png("icon/Velorin32-16colours.png", [] { return DrawIndexedAppIcon(16); });
-    png("icon/Velorin32-256colours.png", [] { return DrawIndexedAppIcon(256); });
+    // The window icons, read with the main window's pictures when the game
+    // starts: bitmaps with alpha.
+    const auto alphaBmp = [&assets](const QString& path, const std::function<QImage()>& draw) {
+        assets.push_back({path, [draw] { return AlphaBmpBytes(draw()); }});
+    };
+    alphaBmp("icon/Velorin32-256colours.bmp", [] { return DrawIndexedAppIcon(256); });
+    alphaBmp("icon/Velorin16.bmp", [] { return DrawAppIcon(16); });
     // The icons of the menu entries, at each size of the icon theme.
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         png(QStringLiteral("icon/velorin-%1.png").arg(size), [size] { return DrawAppIcon(size); });
