@@ -72,6 +72,8 @@ private slots:
         }
     }
 
+    // Sizes and offsets that would lead a reader beyond the file's end, and
+    // forms the game never stores.
     void aDamagedBitmapIsNoPicture()
     {
         const QByteArray stone = LoadResourceBytes(Resource::Farbe(1));
@@ -87,25 +89,16 @@ private slots:
             QByteArray File;
         } damaged[] = {
             {"empty", {}},
-            {"the first byte only", stone.left(1)},
             {"the headers only", stone.left(54)},
             {"one byte short of its pixels", stone.chopped(1)},
             {"no BM", changed(stone, [](QByteArray& f) { f[0] = 'X'; })},
             {"pixels beyond the end", changed(stone, [](QByteArray& f) { PutU32(f, 10, 0x7FFFFFF0u); })},
-            {"pixels inside the header", changed(stone, [](QByteArray& f) { PutU32(f, 10, 20); })},
-            {"a header too small", changed(stone, [](QByteArray& f) { PutU32(f, 14, 12); })},
             {"a header larger than the file", changed(stone, [](QByteArray& f) { PutU32(f, 14, 0xFFFFFFF0u); })},
-            {"no width", changed(stone, [](QByteArray& f) { PutU32(f, 18, 0); })},
-            {"a negative width", changed(stone, [](QByteArray& f) { PutU32(f, 18, 0xFFFFFFD8u); })},
             {"a vast width", changed(stone, [](QByteArray& f) { PutU32(f, 18, 0x40000000u); })},
-            {"no height", changed(stone, [](QByteArray& f) { PutU32(f, 22, 0); })},
             {"the most negative height", changed(stone, [](QByteArray& f) { PutU32(f, 22, 0x80000000u); })},
-            {"two planes", changed(stone, [](QByteArray& f) { f[26] = 2; })},
             {"8 bits a pixel", changed(stone, [](QByteArray& f) { f[28] = 8; })},
             {"run-length packed", changed(stone, [](QByteArray& f) { PutU32(f, 30, 1); })},
-            {"32 bits without masks", changed(icon, [](QByteArray& f) { PutU32(f, 30, 0); })},
             {"other masks", changed(icon, [](QByteArray& f) { PutU32(f, 54, 0x000000FFu); })},
-            {"no alpha mask", changed(icon, [](QByteArray& f) { PutU32(f, 66, 0); })},
             {"masks beyond a short header", changed(icon.left(60), [](QByteArray& f) { PutU32(f, 14, 108); })},
         };
         for (const auto& file : damaged)
