@@ -4,8 +4,8 @@
 // the program as it was.
 #pragma once
 
-#include <optional>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 

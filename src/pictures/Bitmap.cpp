@@ -7,10 +7,21 @@ namespace {
 
 constexpr std::size_t FileHeaderBytes = 14;
 constexpr std::uint32_t InfoHeaderBytes = 40; // the smallest header that we read
+// Where the fields we read lie in the file.
+enum Field : std::size_t {
+    PixelsAtField = 10,
+    HeaderBytesField = 14,
+    WidthField = 18,
+    HeightField = 22, // negative: rows top-down
+    PlanesField = 26,
+    BitsField = 28,
+    CompressionField = 30,
+    MasksField = FileHeaderBytes + InfoHeaderBytes, // red, green, blue, alpha
+};
+constexpr std::uint32_t MaskBytes = 16;
 constexpr std::uint32_t Uncompressed = 0, BitFields = 3;
 // The masks of a 32-bit pixel stored as the bytes blue, green, red, alpha.
-constexpr std::uint32_t RedMask = 0x00FF0000u, GreenMask = 0x0000FF00u, BlueMask = 0x000000FFu,
-                        AlphaMask = 0xFF000000u;
+constexpr std::uint32_t RedMask = 0x00FF0000u, GreenMask = 0x0000FF00u, BlueMask = 0x000000FFu, AlphaMask = 0xFF000000u;
 // Larger than any picture of the game; keeps every size computation small.
 constexpr std::int64_t MostPixelsASide = 4096;
 
@@ -51,12 +62,12 @@ QImage DecodeBitmap(const QByteArray& file)
     const Reader in(file);
     if (!in.Has(0, FileHeaderBytes + InfoHeaderBytes) || file[0] != 'B' || file[1] != 'M')
         return {};
-    const std::uint32_t pixelsAt = in.U32(10);
-    const std::uint32_t headerBytes = in.U32(14);
-    const std::int64_t width = in.I32(18);
-    const std::int64_t storedHeight = in.I32(22);
-    const unsigned planes = in.U16(26), bits = in.U16(28);
-    const std::uint32_t compression = in.U32(30);
+    const std::uint32_t pixelsAt = in.U32(PixelsAtField);
+    const std::uint32_t headerBytes = in.U32(HeaderBytesField);
+    const std::int64_t width = in.I32(WidthField);
+    const std::int64_t storedHeight = in.I32(HeightField);
+    const unsigned planes = in.U16(PlanesField), bits = in.U16(BitsField);
+    const std::uint32_t compression = in.U32(CompressionField);
     const bool topDown = storedHeight < 0;
     const std::int64_t height = topDown ? -storedHeight : storedHeight;
     if (headerBytes < InfoHeaderBytes || std::uint64_t {pixelsAt} < FileHeaderBytes + std::uint64_t {headerBytes}
@@ -65,11 +76,9 @@ QImage DecodeBitmap(const QByteArray& file)
 
     const bool plain24 = bits == 24 && compression == Uncompressed;
     // The four masks lie in a header of 56 bytes or more, after the first 40.
-    constexpr std::size_t MasksAt = FileHeaderBytes + InfoHeaderBytes, MaskBytes = 16;
     const bool alpha32 = bits == 32 && compression == BitFields && headerBytes >= InfoHeaderBytes + MaskBytes
-        && in.Has(MasksAt, MaskBytes)
-        && in.U32(MasksAt) == RedMask && in.U32(MasksAt + 4) == GreenMask && in.U32(MasksAt + 8) == BlueMask
-        && in.U32(MasksAt + 12) == AlphaMask;
+        && in.Has(MasksField, MaskBytes) && in.U32(MasksField) == RedMask && in.U32(MasksField + 4) == GreenMask
+        && in.U32(MasksField + 8) == BlueMask && in.U32(MasksField + 12) == AlphaMask;
     if (!plain24 && !alpha32)
         return {};
 

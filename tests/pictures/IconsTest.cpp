@@ -131,10 +131,10 @@ TEST(AppIcon, TheSmallWindowIconIsTheThemesSixteenPixelIcon)
 
 TEST(AppIcon, OrangeDiscWithDiamondSplitByBar)
 {
-    for (const char* path : {"icon/Velorin32-16colours.png", "icon/Velorin32-256colours.bmp", "icon/Velorin16.bmp",
-                             "icon/velorin-16.png",
-                             "icon/velorin-22.png", "icon/velorin-24.png", "icon/velorin-32.png", "icon/velorin-48.png",
-                             "icon/velorin-64.png", "icon/velorin-128.png", "icon/velorin-256.png"}) {
+    for (const char* path :
+         {"icon/Velorin32-16colours.png", "icon/Velorin32-256colours.bmp", "icon/Velorin16.bmp", "icon/velorin-16.png",
+          "icon/velorin-22.png", "icon/velorin-24.png", "icon/velorin-32.png", "icon/velorin-48.png",
+          "icon/velorin-64.png", "icon/velorin-128.png", "icon/velorin-256.png"}) {
         SCOPED_TRACE(path);
         const QImage icon = LoadAsset(path).convertToFormat(QImage::Format_ARGB32);
         ASSERT_FALSE(icon.isNull());

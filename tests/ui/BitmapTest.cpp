@@ -41,7 +41,8 @@ private slots:
     void everyBitmapOfTheProgramReadsAsTheToolkitReadsIt()
     {
         int bitmaps = 0, withAlpha = 0;
-        for (QDirIterator it(QStringLiteral(":/"), {QStringLiteral("*.bmp")}, QDir::Files, QDirIterator::Subdirectories);
+        for (QDirIterator it(QStringLiteral(":/"), {QStringLiteral("*.bmp")}, QDir::Files,
+                             QDirIterator::Subdirectories);
              it.hasNext();) {
             const QString resource = it.next();
             const QImage ours = DecodeBitmap(LoadResourceBytes(resource));

@@ -11,9 +11,9 @@ int main()
     StartReadingEarlyPictures();
     if (TakeBoardBackground().Picture.isNull())
         return 1;
-    for (const QString& resource : {Resource::Icon256Colours, Resource::Icon16Pixels, Resource::Farbe(1),
-                                    Resource::Farbe(ColourCount), Resource::Ring, Resource::Klein, Resource::Zahlen,
-                                    Resource::Auswertung}) {
+    for (const QString& resource :
+         {Resource::Icon256Colours, Resource::Icon16Pixels, Resource::Farbe(1), Resource::Farbe(ColourCount),
+          Resource::Ring, Resource::Klein, Resource::Zahlen, Resource::Auswertung}) {
         const std::optional<QImage> picture = TakeEarlyPicture(resource);
         if (!picture || picture->isNull()) {
             std::fprintf(stderr, "%s not read early\n", qPrintable(resource));
