@@ -5,8 +5,8 @@
 # leaves velorin_<version>_<arch>.deb, its debugging symbols (-dbgsym),
 # the .buildinfo and .changes in OUTPUT_DIR, which it empties first.
 # The copy holds the tree's files as they are, committed or not, without
-# what git ignores (copy-source.sh). DEB_BUILD_OPTIONS passes through (nocheck leaves the
-# tests out, parallel=N builds with N jobs; 2 unless set).
+# what git ignores (copy-source.sh). DEB_BUILD_OPTIONS passes through
+# (nocheck leaves the tests out, parallel=N builds with N jobs; 2 unless set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

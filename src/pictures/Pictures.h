@@ -5,17 +5,18 @@
 #include <QImage>
 #include <QString>
 
-// A picture resource as it is stored, see-through pixels and all. It is
-// read by the format its name ends in, so that the toolkit does not load
-// every image plugin to guess it.
+// A picture resource as it is stored, see-through pixels and all: a
+// bitmap by ReadBitmap, anything else by the toolkit's reader for the
+// format its name ends in, so that it does not load every image plugin to
+// guess it.
 QImage ReadImage(const QString& resource);
+
+// The same, taken from the pictures read early where it is one of them.
+QImage LoadImage(const QString& resource);
 
 // A bitmap resource (Bitmap.h), read without any toolkit object, so that
 // it may be read before the application exists.
 QImage ReadBitmap(const QString& resource);
-
-// The same, taken from the pictures read early where it is one of them.
-QImage LoadImage(const QString& resource);
 
 // A picture resource in the 32-bit form the drawing works on.
 QImage LoadPicture(const QString& resource);
