@@ -89,7 +89,7 @@ LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget, int 
                                  + std::to_string(moves) + " moves, more than " + std::to_string(MaxParMoves));
     if (check.Solution.Status == SolveStatus::Bound)
         check.Problems.push_back("par not proved: " + AnswerText(check.Solution));
-    check.Detour = moves - solver.PlainBound(level.Board);
+    check.Detour = moves - solver.Bound(level.Board);
     check.FrozenStones = solver.FrozenStones();
     check.Starts = CountDeadStarts(solver, level.Board, check.Solution.Moves, budget);
     if (check.Starts.Unknown > 0)

@@ -24,7 +24,7 @@ struct LevelCheck {
     bool SolutionReplays = false; // the solution was played through the move rule to the target
     StartMoves Starts;
     // Measures of difficulty beside par.
-    int Detour = 0;                      // par less the plain bound at the start: moves the bound does not foresee
+    int Detour = 0;                      // par less the solver's bound at the start: moves the bound does not foresee
     int FrozenStones = 0;                // stones that can never move
     std::optional<PlayerTrials> Players; // when asked for
     std::vector<std::string> Problems;   // each one makes `check` fail

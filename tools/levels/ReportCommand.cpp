@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int ReportPlayers = 200;
 const std::string TableBegins = "<!-- table of levels: made by velorin-levels report -->";
 const std::string TableEnds = "<!-- end of the table of levels -->";
 
@@ -93,7 +92,7 @@ int RunReport(const Args& args, std::ostream& out, std::ostream& err)
     }
 
     const int count = static_cast<int>(levels.size());
-    const std::vector<LevelCheck> checks = CheckLevels(levels, CheckBudget(), ReportPlayers);
+    const std::vector<LevelCheck> checks = CheckLevels(levels, CheckBudget(), MeasuredPlayers);
     for (int n = 0; n < count; ++n)
         for (const std::string& problem : checks[n].Problems)
             err << "level " << n + 1 << ": " << problem << "\n";
