@@ -10,6 +10,7 @@
 #include "Reachable.h"
 #include "Recipe.h"
 #include "Replay.h"
+#include "SetCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -190,6 +191,14 @@ TEST(ShippedLevels, EachColourIsTaughtAloneWhereNothingCanGoWrongAndTheFirstTrap
     const auto trapped = std::count_if(set.Checks.begin(), set.Checks.end(),
                                        [](const LevelCheck& c) { return c.Starts.Dead > 0; });
     EXPECT_GE(trapped, 10);
+}
+
+TEST(ShippedLevels, NoPuzzleOrPictureTwiceAndEachThirdDrawnInAreasOfOneColour)
+{
+    const SetCheck set = CheckSet(Shipped().Levels, Shipped().Checks);
+    for (const std::string& problem : set.Problems)
+        ADD_FAILURE() << problem;
+    EXPECT_EQ(set.Thirds.size(), 3u);
 }
 
 TEST(ShippedLevels, StonesThatNeverMoveAreAtMostALittleFraming)

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "DeadEnds.h"
+#include "LevelFlow.h"
 #include "LevelRecord.h"
+#include "PictureMeasures.h"
 #include "Player.h"
 #include "Solver.h"
 #include "StoneRules.h"
@@ -27,8 +29,21 @@ struct LevelCheck {
     int Detour = 0;                      // par less the solver's bound at the start: moves the bound does not foresee
     int FrozenStones = 0;                // stones that can never move
     std::optional<PlayerTrials> Players; // when asked for
-    std::vector<std::string> Problems;   // each one makes `check` fail
+    // How the target reads on the screen.
+    NeighbourPairs Neighbours;
+    int LookAlikePairs = 0;
+    std::vector<std::string> Problems; // each one makes `check` fail
 };
+
+// The par the shipped levels keep to: a player who needs twice par at five
+// seconds a move still finishes within one attempt's points (20 moves).
+inline constexpr int PlayerSecondsPerMove = 5;
+inline constexpr int PlayerParLimit = PointsPerAttempt / (PointsPerMove + PlayerSecondsPerMove * PointsPerTick) / 2;
+
+// A level whose board and target hold the same stones on the same cells
+// and differ. Only puzzles are judged as pictures and against the other
+// levels: anything else is reported as it is and must be made anew.
+bool IsPuzzle(const LevelCheck& check);
 
 // What `check` and `report` may spend on each level: the proof of par,
 // and the settling of each start move.
