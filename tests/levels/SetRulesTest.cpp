@@ -103,7 +103,7 @@ TEST(SetRules, EachThirdKeepsToTheSameColourShareWhenItHasPairsEnoughToJudge)
 
 TEST(SetRules, AParAboveThePlayersLimitIsAProblem)
 {
-    ASSERT_EQ(PlayerParLimit, 20);
+    ASSERT_EQ(ShippedParLimit, 20);
     for (const int par : {20, 21}) {
         TLevelRecord level {};
         RightStoneThroughBlocks(level, 0, 0);
@@ -114,7 +114,7 @@ TEST(SetRules, AParAboveThePlayersLimitIsAProblem)
         const auto over = std::find_if(check.Problems.begin(), check.Problems.end(), [](const std::string& problem) {
             return problem.starts_with("over the player's budget");
         });
-        if (par > PlayerParLimit)
+        if (par > ShippedParLimit)
             EXPECT_EQ(over != check.Problems.end() ? *over : "", "over the player's budget: par 21, more than 20");
         else
             EXPECT_EQ(over, check.Problems.end()) << *over;

@@ -97,10 +97,10 @@ LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget, int 
         check.Problems.push_back("over budget: needs "
                                  + std::string(check.Solution.Status == SolveStatus::Bound ? "up to " : "")
                                  + std::to_string(moves) + " moves, more than " + std::to_string(MaxParMoves));
-    if (moves > PlayerParLimit)
+    if (moves > ShippedParLimit)
         check.Problems.push_back("over the player's budget: par "
                                  + std::string(check.Solution.Status == SolveStatus::Bound ? "up to " : "")
-                                 + std::to_string(moves) + ", more than " + std::to_string(PlayerParLimit));
+                                 + std::to_string(moves) + ", more than " + std::to_string(ShippedParLimit));
     if (check.Solution.Status == SolveStatus::Bound)
         check.Problems.push_back("par not proved: " + AnswerText(check.Solution));
     check.Detour = moves - solver.Bound(level.Board);

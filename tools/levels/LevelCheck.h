@@ -3,7 +3,6 @@
 #pragma once
 
 #include "DeadEnds.h"
-#include "LevelFlow.h"
 #include "LevelRecord.h"
 #include "PictureMeasures.h"
 #include "Player.h"
@@ -34,11 +33,6 @@ struct LevelCheck {
     int LookAlikePairs = 0;
     std::vector<std::string> Problems; // each one makes `check` fail
 };
-
-// The par the shipped levels keep to: a player who needs twice par at five
-// seconds a move still finishes within one attempt's points (20 moves).
-inline constexpr int PlayerSecondsPerMove = 5;
-inline constexpr int PlayerParLimit = PointsPerAttempt / (PointsPerMove + PlayerSecondsPerMove * PointsPerTick) / 2;
 
 // A level whose board and target hold the same stones on the same cells
 // and differ. Only puzzles are judged as pictures and against the other
