@@ -24,6 +24,9 @@ namespace {
 
 const std::string DataDir = VELORIN_DATA_DIR;
 constexpr int TeachingLevels = 24; // each colour is met alone within these
+// What the later thirds ask, as LEVELS.md states it.
+constexpr int MiddleLeastDetour = 3;
+constexpr int LastLeastDetour = 4, LastMedianDetour = 5;
 // Enough for the whole space of any level before the first trap.
 constexpr std::size_t EarlyPositions = 400000;
 
@@ -122,27 +125,44 @@ TEST(ShippedLevels, DifficultyRisesByThinkingNotByLength)
         EXPECT_GT(positions[third], positions[third - 1]) << "third " << third + 1;
         EXPECT_LT(players[third], players[third - 1]) << "third " << third + 1;
     }
-    EXPECT_GE(detour[2], 5);
+    EXPECT_GE(detour[2], LastMedianDetour);
     const auto& checks = Shipped().Checks;
     const std::size_t middle = checks.size() / 3, last = checks.size() * 2 / 3;
     for (std::size_t n = middle; n < last; ++n)
-        EXPECT_TRUE(checks[n].Detour >= 3 || checks[n].Players->Percent() < 50)
+        EXPECT_TRUE(checks[n].Detour >= MiddleLeastDetour || checks[n].Players->Percent() < 50)
             << "level " << n + 1 << ": detour " << checks[n].Detour << ", players " << checks[n].Players->Percent();
     for (std::size_t n = last; n < checks.size(); ++n) {
-        EXPECT_GE(checks[n].Detour, 4) << "level " << n + 1;
+        EXPECT_GE(checks[n].Detour, LastLeastDetour) << "level " << n + 1;
         EXPECT_LT(checks[n].Players->Percent(), 100) << "level " << n + 1 << " is solved by every simulated player";
     }
+}
+
+// LEVELS.md, its lines run together: a sentence reads the same wherever it breaks.
+std::string LevelsMdProse()
+{
+    std::ifstream in(DataDir + "/LEVELS.md");
+    std::stringstream text;
+    text << in.rdbuf();
+    return std::regex_replace(text.str(), std::regex(R"(\s+)"), " ");
+}
+
+// The numbers a sentence of LEVELS.md states; empty when it is not there.
+std::vector<int> NumbersIn(const std::string& sentence)
+{
+    std::smatch match;
+    const std::string prose = LevelsMdProse();
+    std::vector<int> numbers;
+    if (std::regex_search(prose, match, std::regex(sentence)))
+        for (std::size_t n = 1; n < match.size(); ++n)
+            numbers.push_back(std::stoi(match[n]));
+    return numbers;
 }
 
 // The level LEVELS.md names as the first that can be lost.
 int FirstTrapInLevelsMd()
 {
-    std::ifstream in(DataDir + "/LEVELS.md");
-    std::stringstream text;
-    text << in.rdbuf();
-    std::smatch match;
-    const std::string markdown = text.str();
-    return std::regex_search(markdown, match, std::regex(R"(Level (\d+) is the first trap)")) ? std::stoi(match[1]) : 0;
+    const auto numbers = NumbersIn(R"(Level (\d+) is the first trap)");
+    return numbers.empty() ? 0 : numbers[0];
 }
 
 TEST(ShippedLevels, EachColourIsTaughtAloneWhereNothingCanGoWrongAndTheFirstTrapIsALevelOfItsOwn)
@@ -187,9 +207,13 @@ TEST(ShippedLevels, EachColourIsTaughtAloneWhereNothingCanGoWrongAndTheFirstTrap
             ringed = ringed || OffersARing(set.Levels[static_cast<std::size_t>(n)].Board, twoWay);
         EXPECT_TRUE(ringed) << "colour " << twoWay << " shows its two rings only after the first trap";
     }
-    const auto trapped = std::count_if(set.Checks.begin(), set.Checks.end(),
-                                       [](const LevelCheck& c) { return c.Starts.Dead > 0; });
-    EXPECT_GE(trapped, 10);
+    // Traps stay part of the game after the first: each later third has some.
+    const auto& checks = set.Checks;
+    for (std::size_t third = 1; third < 3; ++third)
+        EXPECT_TRUE(std::any_of(checks.begin() + static_cast<std::ptrdiff_t>(checks.size() * third / 3),
+                                checks.begin() + static_cast<std::ptrdiff_t>(checks.size() * (third + 1) / 3),
+                                [](const LevelCheck& c) { return c.Starts.Dead > 0; }))
+            << "third " << third + 1 << " has no dead start move";
 }
 
 TEST(ShippedLevels, NoPuzzleOrPictureTwiceAndEachThirdDrawnInAreasOfOneColour)
@@ -198,6 +222,30 @@ TEST(ShippedLevels, NoPuzzleOrPictureTwiceAndEachThirdDrawnInAreasOfOneColour)
     for (const std::string& problem : set.Problems)
         ADD_FAILURE() << problem;
     EXPECT_EQ(set.Thirds.size(), 3u);
+}
+
+TEST(ShippedLevels, LevelsMdStatesTheBudgetAndTheTiersTheSetKeeps)
+{
+    EXPECT_EQ(NumbersIn(R"(thinks (\d+) seconds a move spends 2 × par × \((\d+) \+ (\d+)\) points)"),
+              (std::vector<int> {ShippedSecondsPerMove, PointsPerMove, ShippedSecondsPerMove * PointsPerTick}));
+    EXPECT_EQ(NumbersIn(R"(With (\d+) points to an attempt that allows a par of (\d+))"),
+              (std::vector<int> {PointsPerAttempt, ShippedParLimit}));
+
+    const auto& recipes = Shipped().Recipes;
+    const auto teaching = [](const LevelRecipe& r) { return r.OnlyMover != 0; };
+    const auto first = std::find_if(recipes.begin(), recipes.end(), teaching) - recipes.begin();
+    const auto last = recipes.rend() - std::find_if(recipes.rbegin(), recipes.rend(), teaching);
+    EXPECT_EQ(NumbersIn(R"(Levels (\d+)-(\d+): one colour at a time)"),
+              (std::vector<int> {static_cast<int>(first) + 1, static_cast<int>(last)}));
+
+    const int count = static_cast<int>(recipes.size());
+    EXPECT_EQ(
+        NumbersIn(R"(Levels (\d+)-(\d+): pictures in many colours\. Each level needs a detour of at least (\d+))"),
+        (std::vector<int> {count / 3 + 1, count * 2 / 3, MiddleLeastDetour}));
+    EXPECT_EQ(
+        NumbersIn(
+            R"(Levels (\d+)-(\d+): narrow, deep pictures.*? a detour of at least (\d+) moves, their median is at least (\d+))"),
+        (std::vector<int> {count * 2 / 3 + 1, count, LastLeastDetour, LastMedianDetour}));
 }
 
 TEST(ShippedLevels, StonesThatNeverMoveAreAtMostALittleFraming)
