@@ -222,6 +222,10 @@ TEST(ShippedLevels, NoPuzzleOrPictureTwiceAndEachThirdDrawnInAreasOfOneColour)
     for (const std::string& problem : set.Problems)
         ADD_FAILURE() << problem;
     EXPECT_EQ(set.Thirds.size(), 3u);
+    // Each part of a picture drawn at random takes one or two colours.
+    for (const LevelRecipe& recipe : Shipped().Recipes)
+        for (const auto& [part, codes] : recipe.Mix)
+            EXPECT_LE(codes.size(), 2u) << recipe.Title << ", part " << part;
 }
 
 TEST(ShippedLevels, LevelsMdStatesTheBudgetAndTheTiersTheSetKeeps)
