@@ -59,7 +59,7 @@ void Analyse(const TLevelRecord& level, SearchWatch& watch, const std::function<
     report.Solution = solution.Moves;
     if (report.Optimal)
         report.LowerBound = report.Par();
-    report.Detour = report.Par() - solver.PlainBound(level.Board);
+    report.Detour = report.Par() - solver.Bound(level.Board);
     publish(report);
 
     const StartMoves starts = CountDeadStarts(solver, level.Board, solution.Moves, budget);

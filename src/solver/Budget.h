@@ -12,3 +12,8 @@ inline constexpr int PlayerMoveBudget = PointsPerAttempt / (PointsPerMove + Seco
 
 // Twice the par still fits into one attempt: par 30 at most.
 inline constexpr int MaxParMoves = PlayerMoveBudget / 2;
+
+// The shipped levels ask less: a player who thinks five seconds a move and
+// takes twice the par still finishes within one attempt, at par 20 at most.
+inline constexpr int ShippedSecondsPerMove = 5;
+inline constexpr int ShippedParLimit = PointsPerAttempt / (PointsPerMove + ShippedSecondsPerMove * PointsPerTick) / 2;

@@ -1,6 +1,8 @@
 #include "Generator.h"
 
+#include "Player.h"
 #include "Random.h"
+#include "Reachable.h"
 #include "Symbols.h"
 
 #include <algorithm>
@@ -14,6 +16,8 @@ namespace {
 // What the generator may spend on each walk.
 constexpr double WalkSeconds = 5;
 constexpr double WalkDeadEndSeconds = 1;
+// The most positions a teaching level's whole space may hold.
+constexpr std::size_t TeachingPositions = 400000;
 
 // Whether the start moves meet the recipe's rule on dead ones; nullopt
 // when the moves left unsettled could go either way.
@@ -23,6 +27,7 @@ std::optional<bool> MeetsDeadRule(const DeadRule& rule, const StartMoves& starts
     case DeadRule::Kind::Any:
         return true;
     case DeadRule::Kind::None:
+    case DeadRule::Kind::Never: // the start moves first; the rest when they pass
         if (starts.Dead > 0)
             return false;
         return starts.Unknown > 0 ? std::nullopt : std::optional(true);
@@ -34,11 +39,20 @@ std::optional<bool> MeetsDeadRule(const DeadRule& rule, const StartMoves& starts
     return false;
 }
 
-// Whether every stone that can move at the start has the colour `code`.
-bool OnlyColourMoves(const LevelSolver& solver, const TCells& start, int code)
+// Whether every stone that can move at the start has the colour `code`,
+// and pressing that colour alone reaches the target in `par` moves.
+bool TeachesColour(const LevelSolver& solver, const TCells& start, const TCells& target, int code, int par)
 {
     const auto moves = solver.MovesFrom(start);
-    return std::all_of(moves.begin(), moves.end(), [&](const Move& move) { return start[move.Cell] == code; });
+    if (!std::all_of(moves.begin(), moves.end(), [&](const Move& move) { return start[move.Cell] == code; }))
+        return false;
+    return ParPressingOnly(solver, start, target, code, TeachingPositions) == par;
+}
+
+bool NoDeadEndReachable(const LevelSolver& solver, const TCells& start, const TCells& target)
+{
+    const ReachableSpace space = ExploreReachable(solver, start, target, TeachingPositions);
+    return space.Complete && space.DeadEnds == 0;
 }
 
 } // namespace
@@ -138,7 +152,8 @@ std::string TallyText(const WalkTally& t)
         {t.Unproved, "with a par not proved within the budget"},
         {t.OutsideWindow, "proved outside the par window"},
         {t.DetourFailed, "failed the detour"},
-        {t.MoverFailed, "failed the one moving colour"},
+        {t.MoverFailed, "failed the colour taught"},
+        {t.PlayersFailed, "failed the share of simulated players"},
         {t.DeadRuleFailed, "failed the rule on dead start moves"},
         {t.Unsettled, "dropped because start moves the rule on dead ends needs settled were left unsettled"},
     };
@@ -178,8 +193,8 @@ GenerateResult GenerateFrom(const TCells& target, const LevelRecipe& recipe, con
             ++tally.TooShort;
             continue;
         }
-        const int plain = solver.PlainBound(start);
-        if (plain > recipe.ParHigh - recipe.DetourLow || solver.Bound(start) > recipe.ParHigh) {
+        const int bound = solver.Bound(start);
+        if (bound > recipe.ParHigh - recipe.DetourLow) {
             ++tally.TooFar;
             continue;
         }
@@ -201,12 +216,12 @@ GenerateResult GenerateFrom(const TCells& target, const LevelRecipe& recipe, con
             continue;
         }
         GeneratedLevel level;
-        level.Detour = par - plain;
+        level.Detour = par - bound;
         if (level.Detour < recipe.DetourLow || level.Detour > recipe.DetourHigh) {
             ++tally.DetourFailed;
             continue;
         }
-        if (recipe.OnlyMover != 0 && !OnlyColourMoves(solver, start, recipe.OnlyMover)) {
+        if (recipe.OnlyMover != 0 && !TeachesColour(solver, start, target, recipe.OnlyMover, par)) {
             ++tally.MoverFailed;
             continue;
         }
@@ -220,11 +235,18 @@ GenerateResult GenerateFrom(const TCells& target, const LevelRecipe& recipe, con
             ++tally.Unsettled;
             continue;
         }
-        if (!*meets) {
+        if (!*meets || (recipe.Dead.Rule == DeadRule::Kind::Never && !NoDeadEndReachable(solver, start, target))) {
             ++tally.DeadRuleFailed;
             continue;
         }
         level.Record = {target, start};
+        if (recipe.PlayersLow > 0 || recipe.PlayersHigh < 100) {
+            const int share = SimulatePlayers(solver, level.Record, MeasuredPlayers, recipe.Seed).Percent();
+            if (share < recipe.PlayersLow || share > recipe.PlayersHigh) {
+                ++tally.PlayersFailed;
+                continue;
+            }
+        }
         level.Solution = solution;
         level.Attempt = attempt;
         result.Level = level;

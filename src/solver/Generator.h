@@ -3,8 +3,10 @@
 // start is solvable by construction; then the solver decides whether the
 // walk is taken: its par proved and in the recipe's window, its detour too,
 // as many dead start moves as the recipe says (every start move settled
-// unless any number will do), and only the recipe's colour movable at the
-// start if it names one. The walk itself is the solution the solver starts
+// unless any number will do; with "never", no dead end anywhere), the
+// colour it teaches, if it names one, the only one movable at the start
+// and enough alone for par, and the share of simulated players in its
+// window. The walk itself is the solution the solver starts
 // from: it only has to look for a shorter one.
 #pragma once
 
@@ -22,7 +24,7 @@ struct GeneratedLevel {
     TLevelRecord Record {};
     SolveResult Solution;
     StartMoves Starts; // start moves dead and alive; with "dead any" some may be left unsettled
-    int Detour = 0;    // par less the plain bound at the start
+    int Detour = 0;    // par less the solver's bound at the start
     int Attempt = 0;   // which walk was taken, from 1
 };
 
@@ -35,7 +37,8 @@ struct WalkTally {
     int Unproved = 0;      // the par was not proved within the budget
     int OutsideWindow = 0; // proved outside the window
     int DetourFailed = 0;
-    int MoverFailed = 0; // another colour than the recipe's could move at the start
+    int MoverFailed = 0;   // another colour could move at the start, or the taught one alone took longer than par
+    int PlayersFailed = 0; // the share of simulated players outside the recipe's window
     int DeadRuleFailed = 0;
     int Unsettled = 0; // the rule on dead start moves needed moves settled that were left unknown
 };

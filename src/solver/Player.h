@@ -8,6 +8,9 @@
 #include "Budget.h"
 #include "Solver.h"
 
+// How many players the level tool and the generator let try each level.
+inline constexpr int MeasuredPlayers = 200;
+
 struct PlayerTrials {
     int Runs = 0;
     int Solved = 0;

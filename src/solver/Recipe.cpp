@@ -118,6 +118,8 @@ private:
                 ParseDead(level, rest);
             else if (keyword == "detour")
                 ParseDetour(level, rest);
+            else if (keyword == "players")
+                ParsePlayers(level, rest);
             else if (keyword == "only")
                 Require(ParseNumber(rest, level.OnlyMover, 1, ColourCount),
                         "only names the one colour that may move at the start, 1 to " + std::to_string(ColourCount));
@@ -202,18 +204,31 @@ private:
             level.DetourHigh = MaxParMoves;
     }
 
-    // dead 0, dead 3+, dead any
+    // players 0-90: a share in percent
+    void ParsePlayers(LevelRecipe& level, const std::string& rest)
+    {
+        const auto dash = rest.find('-');
+        Require(dash != std::string::npos && ParseNumber(rest.substr(0, dash), level.PlayersLow, 0, 100)
+                    && ParseNumber(rest.substr(dash + 1), level.PlayersHigh, level.PlayersLow, 100),
+                "players reads like 0-90, a share in percent");
+    }
+
+    // dead 0, dead 3+, dead never, dead any
     void ParseDead(LevelRecipe& level, const std::string& rest)
     {
         if (rest == "any")
             return;
+        if (rest == "never") {
+            level.Dead.Rule = DeadRule::Kind::Never;
+            return;
+        }
         if (rest == "0") {
             level.Dead.Rule = DeadRule::Kind::None;
             return;
         }
         Require(rest.size() > 1 && rest.back() == '+'
                     && ParseNumber(rest.substr(0, rest.size() - 1), level.Dead.Count, 1, 500),
-                "dead reads like 0, 3+ or any");
+                "dead reads like 0, 3+, never or any");
         level.Dead.Rule = DeadRule::Kind::AtLeast;
     }
 

@@ -13,11 +13,17 @@
 //   par 8-10                    optional: the par window (default 1-30)
 //   bias 50                     optional: % of steps that must raise the
 //                                 heuristic when such a step exists
-//   dead 0 | dead 3+            optional: start moves into dead ends
+//   dead 0 | dead 3+            optional: start moves into dead ends;
+//   dead never                    never: no position the player can reach
+//                                 is a dead end, not only after one move
 //   detour 3 | 2-5 | 3+         optional: moves of the par beyond the
 //                                 solver's lower bound at the start
-//   only 6                      optional: the one colour whose stones may
-//                                 move at the start (a level that teaches it)
+//   only 6                      optional: the colour a level teaches: the
+//                                 only one whose stones may move at the
+//                                 start, and pressing it alone reaches the
+//                                 target in par moves
+//   players 0-90                optional: the share in % of simulated
+//                                 players (Player.h) that solve the level
 //   tries 200                   optional: walks tried before giving up
 //   walk 17                     optional: the first walk to try (default 1);
 //                                 pinning the walk that gen took makes a
@@ -39,7 +45,8 @@
 struct DeadRule {
     enum class Kind {
         Any,
-        None,
+        None,  // no start move leads into a dead end
+        Never, // no reachable position is a dead end
         AtLeast
     } Rule = Kind::Any;
     int Count = 0;
@@ -57,6 +64,7 @@ struct LevelRecipe {
     int DetourLow = 0;
     int DetourHigh = MaxParMoves;
     int OnlyMover = 0; // 0: any colour
+    int PlayersLow = 0, PlayersHigh = 100;
     int Bias = 0;
     DeadRule Dead;
     int Tries = 200;

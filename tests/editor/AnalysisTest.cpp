@@ -59,7 +59,9 @@ TEST(Analysis, ReportsTheLevelToolsVerdictParAndMeasuresStepByStep)
     TLevelRecord broken = level;
     broken.Board[broken.Board[1] == 0 ? 1 : 2] ^= 1; // one stone changed or one empty cell filled
     EXPECT_EQ(AnalyseLevel(broken, other).Result, Verdict::DifferentStones);
-    EXPECT_EQ(AnalyseLevel({level.Target, level.Target}, other).Result, Verdict::AlreadySolved);
+    // Two stones that could swap, already in place.
+    const TLevelRecord solved = MakeLevel({{10, 1}, {11, 2}}, {{10, 1}, {11, 2}});
+    EXPECT_EQ(AnalyseLevel(solved, other).Result, Verdict::AlreadySolved);
     EXPECT_EQ(AnalyseLevel(TLevelRecord {}, other).Result, Verdict::Empty);
     // A stone of code 3 moves only up: from the top row it never gets down.
     EXPECT_EQ(AnalyseLevel(MakeLevel({{10, 3}, {1, 4}}, {{10, 4}, {1, 3}}), other).Result, Verdict::Unsolvable);
@@ -118,7 +120,7 @@ TEST(Analysis, TheWatchTellsOfProgressAtMostOnceAnInterval)
 
 TEST(Analysis, AScrambleHoldsTheTargetsStonesWithAProvedParInTheWishedRange)
 {
-    const TCells target = ShippedLevel(10).Target;
+    const TCells target = ShippedLevel(20).Target; // a triangle of the two-way stones
     const ScrambleResult made = ScrambleTarget(target, {6, 9}, 1);
     ASSERT_TRUE(made.Start) << made.Error;
     const TLevelRecord level {target, *made.Start};

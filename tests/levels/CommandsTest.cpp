@@ -2,6 +2,7 @@
 #include "CommandLine.h"
 #include "Levels.h"
 #include "Moves.h"
+#include "Symmetry.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -77,6 +78,21 @@ TEST(Commands, CheckReportsEachLevelAndFailsOnUnsolvableOrSolvedOnes)
     EXPECT_FALSE(Contains(failed.Out, "level 4:")) << "a block above 12 is no fault: " << failed.Out;
     EXPECT_TRUE(Contains(failed.Out, "DIFF")) << failed.Out;
     EXPECT_TRUE(Contains(failed.Out, "3 problems")) << failed.Out;
+}
+
+TEST(Commands, CheckFindsALevelAgainMirroredAndPrintsHowTheTargetsRead)
+{
+    TempDir dir;
+    const auto file = dir.Write("set.dat",
+                                LevelFileOf({OneMoveLevel(), RingLevel(), Turned(OneMoveLevel(), {true, 0})}));
+    const Outcome outcome = RunTool({"check", file.string()});
+    EXPECT_EQ(outcome.Status, 1);
+    EXPECT_TRUE(Contains(outcome.Out, "Frozen  Same  Alike")) << outcome.Out;
+    EXPECT_TRUE(Contains(outcome.Out, "  0.50      0")) << "3 6 6: one pair of two alike" << outcome.Out;
+    EXPECT_TRUE(Contains(outcome.Out, "level 3: the same puzzle as level 1, turned or mirrored\n")) << outcome.Out;
+    EXPECT_TRUE(Contains(outcome.Out, "levels 2-2: same-colour neighbour share 0.00 (2 adjacent pairs, too few"))
+        << outcome.Out;
+    EXPECT_TRUE(Contains(outcome.Out, "; 1 problem\n")) << outcome.Out;
 }
 
 TEST(Commands, CheckReportsAFileOfTheWrongSizeOrWithTooManyRecords)

@@ -120,7 +120,7 @@ TEST(Generator, KeepsToTheDetourAndTheOneMovingColourItIsAskedFor)
     ASSERT_TRUE(made.Level) << made.Error;
     const LevelSolver solver(made.Level->Record);
     EXPECT_EQ(made.Level->Detour,
-              static_cast<int>(made.Level->Solution.Moves.size()) - solver.PlainBound(made.Level->Record.Board));
+              static_cast<int>(made.Level->Solution.Moves.size()) - solver.Bound(made.Level->Record.Board));
     EXPECT_GE(made.Level->Detour, 1);
 
     LevelRecipe teaching = RecipeOf(Frame);

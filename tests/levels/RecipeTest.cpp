@@ -27,10 +27,11 @@ TEST(Recipe, ReadsEveryKeywordAndSkipsCommentsAndBlankLines)
     const RecipeParse parse = Parse("# a set\n\n"
                                     + Level("pattern\n" + Rows
                                             + "mix a=1,7 b=12\ndepth 9\nseed 42\npar 3-5\n"
-                                              "bias 40\ndead 2+\ntries 17\ndetour 2-4\nonly 7\n")
-                                    + Level("pattern\n" + Rows + "mix a=2 b=3\ndepth 1\nseed 0\ndead 0\ndetour 3+\n"));
+                                              "bias 40\ndead 2+\ntries 17\ndetour 2-4\nonly 7\nplayers 5-90\n")
+                                    + Level("pattern\n" + Rows + "mix a=2 b=3\ndepth 1\nseed 0\ndead 0\ndetour 3+\n")
+                                    + Level("pattern\n" + Rows + "mix a=2 b=3\ndepth 1\nseed 0\ndead never\n"));
     ASSERT_FALSE(parse.Error) << *parse.Error;
-    ASSERT_EQ(parse.Levels.size(), 2u);
+    ASSERT_EQ(parse.Levels.size(), 3u);
     const LevelRecipe& first = parse.Levels[0];
     EXPECT_EQ(first.Title, "Test");
     EXPECT_EQ(first.Line, 3);
@@ -48,6 +49,8 @@ TEST(Recipe, ReadsEveryKeywordAndSkipsCommentsAndBlankLines)
     EXPECT_EQ(first.DetourLow, 2);
     EXPECT_EQ(first.DetourHigh, 4);
     EXPECT_EQ(first.OnlyMover, 7);
+    EXPECT_EQ(first.PlayersLow, 5);
+    EXPECT_EQ(first.PlayersHigh, 90);
     const LevelRecipe& second = parse.Levels[1];
     EXPECT_EQ(second.ParLow, 1);
     EXPECT_EQ(second.ParHigh, 30); // twice the par fits into one attempt
@@ -55,6 +58,9 @@ TEST(Recipe, ReadsEveryKeywordAndSkipsCommentsAndBlankLines)
     EXPECT_EQ(second.DetourHigh, 30);
     EXPECT_EQ(second.OnlyMover, 0);
     EXPECT_EQ(second.Dead.Rule, DeadRule::Kind::None);
+    EXPECT_EQ(second.PlayersLow, 0);
+    EXPECT_EQ(second.PlayersHigh, 100);
+    EXPECT_EQ(parse.Levels[2].Dead.Rule, DeadRule::Kind::Never);
 }
 
 TEST(Recipe, NamesTheLineAndTheFaultOfABadRecipe)
@@ -82,7 +88,9 @@ TEST(Recipe, NamesTheLineAndTheFaultOfABadRecipe)
         {Level("pattern\n" + Rows + mix + "detour 4-2\n"), "detour reads like 3, 2-5 or 3+"},
         {Level("pattern\n" + Rows + mix + "detour 2-3+\n"), "detour reads like 3, 2-5 or 3+"},
         {Level("pattern\n" + Rows + mix + "only 13\n"), "only names the one colour"},
-        {Level("pattern\n" + Rows + mix + "dead some\n"), "dead reads like 0, 3+ or any"},
+        {Level("pattern\n" + Rows + mix + "dead some\n"), "dead reads like 0, 3+, never or any"},
+        {Level("pattern\n" + Rows + mix + "players 90-5\n"), "players reads like 0-90"},
+        {Level("pattern\n" + Rows + mix + "players 101\n"), "players reads like 0-90"},
         {Level("pattern\n" + Rows + mix + "speed 3\n"), "unknown keyword \"speed\""},
         {Level("pattern\n" + Rows + mix + "depth 3\ndepth 4\n"), "\"depth\" given twice"},
         {Level("pattern\n" + Rows + mix + "depth 3\n"), "needs pattern, depth and seed"},

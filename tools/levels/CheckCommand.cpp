@@ -3,6 +3,7 @@
 #include "LevelCheck.h"
 #include "LevelInput.h"
 #include "Options.h"
+#include "SetCheck.h"
 #include "StoneRules.h"
 
 #include <cstdio>
@@ -47,13 +48,19 @@ std::string PlayersText(const LevelCheck& check)
     return check.Players ? std::to_string(check.Players->Percent()) + " %" : "";
 }
 
+std::string ShareColumn(const NeighbourPairs& pairs)
+{
+    return pairs.Pairs == 0 ? "-" : ShareText(pairs.Share());
+}
+
 void PrintRow(std::ostream& out, int number, const LevelCheck& check)
 {
     char row[240];
-    std::snprintf(row, sizeof row, "%3d  %-52s %-5s %4d  %-6s  %-14s %6d %9zu %5d  %-14s %6d  %s\n", number,
+    std::snprintf(row, sizeof row, "%3d  %-52s %-5s %4d  %-6s  %-14s %6d %9zu %5d  %-14s %6d  %-5s %5d  %s\n", number,
                   StonesText(check).c_str(), check.SameCodes ? "same" : "DIFF", check.CodesAbove12,
                   check.Solved ? "YES" : "no", ParText(check).c_str(), check.Detour, check.Solution.Nodes,
-                  check.Starts.Moves, DeadText(check).c_str(), check.FrozenStones, PlayersText(check).c_str());
+                  check.Starts.Moves, DeadText(check).c_str(), check.FrozenStones,
+                  ShareColumn(check.Neighbours).c_str(), check.LookAlikePairs, PlayersText(check).c_str());
     out << row;
 }
 
@@ -91,7 +98,7 @@ int RunCheck(const Args& args, std::ostream& out, std::ostream& err)
 
     if (count > 0)
         out << "\nLvl  Stones per colour (code x count)                     Codes  >12  Solved  Par            Detour "
-               "Positions Start  Dead           Frozen  Players\n";
+               "Positions Start  Dead           Frozen  Same  Alike  Players\n";
     int optimal = 0, bounded = 0;
     for (int n = 0; n < count; ++n) {
         PrintRow(out, n + 1, checks[n]);
@@ -103,8 +110,16 @@ int RunCheck(const Args& args, std::ostream& out, std::ostream& err)
             out << "level " << n + 1 << ": " << problem << "\n";
             ++problems;
         }
-    out << "\n"
-        << count << " levels: " << optimal << " with optimal par, " << bounded << " with a bound only; " << problems
+    const SetCheck set = CheckSet(input->Levels, checks);
+    for (const std::string& problem : set.Problems)
+        out << problem << "\n";
+    problems += static_cast<int>(set.Problems.size());
+    out << "\n";
+    for (const ThirdShare& third : set.Thirds)
+        out << "levels " << third.First << "-" << third.Last << ": same-colour neighbour share "
+            << ShareColumn(third.Pairs) << " (" << third.Pairs.Pairs << " adjacent pairs"
+            << (third.Pairs.Pairs < MinPairsToJudgeShare ? ", too few to judge" : "") << ")\n";
+    out << count << " levels: " << optimal << " with optimal par, " << bounded << " with a bound only; " << problems
         << (problems == 1 ? " problem" : " problems") << "\n";
     return problems == 0 ? 0 : 1;
 }

@@ -130,18 +130,22 @@ std::string CurveSummary(const std::vector<LevelMeasures>& levels)
             continue; // fewer than three levels
         std::vector<int> par, detour, players;
         std::vector<std::size_t> positions;
-        int noDetour = 0, trapped = 0;
+        int trapped = 0, everyPlayer = 0;
+        NeighbourPairs neighbours;
         for (std::size_t i = from; i < to; ++i) {
             par.push_back(levels[i].Par);
             detour.push_back(levels[i].Detour);
             players.push_back(levels[i].PlayersPercent);
             positions.push_back(levels[i].Positions);
             trapped += levels[i].DeadShare > 0;
-            noDetour += levels[i].Detour == 0;
+            everyPlayer += levels[i].PlayersPercent == 100;
+            neighbours += levels[i].Neighbours;
         }
-        out << "levels " << from + 1 << "-" << to << ": median par " << Median(par) << ", detour " << Median(detour)
-            << " (" << noDetour << " without), positions " << Median(positions) << ", " << trapped
-            << " with dead start moves, players " << Median(players) << " %\n";
+        out << "levels " << from + 1 << "-" << to << ": median par " << Median(par) << " (most "
+            << *std::max_element(par.begin(), par.end()) << "), detour " << Median(detour) << " (least "
+            << *std::min_element(detour.begin(), detour.end()) << "), positions " << Median(positions) << ", "
+            << trapped << " with dead start moves, players " << Median(players) << " % (" << everyPlayer
+            << " solved by every one), same-colour neighbours " << ShareText(neighbours.Share()) << "\n";
     }
     return out.str();
 }

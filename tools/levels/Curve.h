@@ -2,6 +2,8 @@
 // as a plot (SVG), and summed up by thirds of the set.
 #pragma once
 
+#include "PictureMeasures.h"
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -12,6 +14,7 @@ struct LevelMeasures {
     std::size_t Positions = 0; // searched by the proof of par
     double DeadShare = 0;      // of the start moves
     int PlayersPercent = 0;    // simulated players who solve it
+    NeighbourPairs Neighbours; // of its target
 };
 
 std::string CurveSvg(const std::vector<LevelMeasures>& levels);

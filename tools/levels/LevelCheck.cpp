@@ -31,6 +31,11 @@ bool SameEmpty(const TLevelRecord& level)
 
 } // namespace
 
+bool IsPuzzle(const LevelCheck& check)
+{
+    return check.SameCodes && check.SameEmptyCells && !check.Solved;
+}
+
 SolveBudget CheckBudget()
 {
     SolveBudget budget;
@@ -48,6 +53,9 @@ LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget, int 
             ++check.StonesPerCode[static_cast<std::size_t>(code)];
         check.CodesAbove12 += (level.Board[cell] > ColourCount) + (level.Target[cell] > ColourCount);
     }
+    check.Neighbours = CountNeighbourPairs(level.Target);
+    const std::vector<LookAlikePair> lookAlikes = LookAlikeNeighbours(level.Target);
+    check.LookAlikePairs = static_cast<int>(lookAlikes.size());
     check.SameCodes = SameCodeCounts(level);
     check.SameEmptyCells = SameEmpty(level);
     check.Solved = IsSolved(level);
@@ -64,6 +72,8 @@ LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget, int 
         check.Problems.push_back("unsolvable: board and target have different empty cells");
         return check;
     }
+    for (const LookAlikePair& pair : lookAlikes)
+        check.Problems.push_back(LookAlikeText(pair));
 
     const LevelSolver solver(level);
     check.Solution = solver.Solve(level.Board, budget);
@@ -87,9 +97,13 @@ LevelCheck CheckLevel(const TLevelRecord& level, const SolveBudget& budget, int 
         check.Problems.push_back("over budget: needs "
                                  + std::string(check.Solution.Status == SolveStatus::Bound ? "up to " : "")
                                  + std::to_string(moves) + " moves, more than " + std::to_string(MaxParMoves));
+    if (moves > ShippedParLimit)
+        check.Problems.push_back("over the player's budget: par "
+                                 + std::string(check.Solution.Status == SolveStatus::Bound ? "up to " : "")
+                                 + std::to_string(moves) + ", more than " + std::to_string(ShippedParLimit));
     if (check.Solution.Status == SolveStatus::Bound)
         check.Problems.push_back("par not proved: " + AnswerText(check.Solution));
-    check.Detour = moves - solver.PlainBound(level.Board);
+    check.Detour = moves - solver.Bound(level.Board);
     check.FrozenStones = solver.FrozenStones();
     check.Starts = CountDeadStarts(solver, level.Board, check.Solution.Moves, budget);
     if (check.Starts.Unknown > 0)

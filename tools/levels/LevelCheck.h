@@ -4,6 +4,7 @@
 
 #include "DeadEnds.h"
 #include "LevelRecord.h"
+#include "PictureMeasures.h"
 #include "Player.h"
 #include "Solver.h"
 #include "StoneRules.h"
@@ -24,11 +25,19 @@ struct LevelCheck {
     bool SolutionReplays = false; // the solution was played through the move rule to the target
     StartMoves Starts;
     // Measures of difficulty beside par.
-    int Detour = 0;                      // par less the plain bound at the start: moves the bound does not foresee
+    int Detour = 0;                      // par less the solver's bound at the start: moves the bound does not foresee
     int FrozenStones = 0;                // stones that can never move
     std::optional<PlayerTrials> Players; // when asked for
-    std::vector<std::string> Problems;   // each one makes `check` fail
+    // How the target reads on the screen.
+    NeighbourPairs Neighbours;
+    int LookAlikePairs = 0;
+    std::vector<std::string> Problems; // each one makes `check` fail
 };
+
+// A level whose board and target hold the same stones on the same cells
+// and differ. Only puzzles are judged as pictures and against the other
+// levels: anything else is reported as it is and must be made anew.
+bool IsPuzzle(const LevelCheck& check);
 
 // What `check` and `report` may spend on each level: the proof of par,
 // and the settling of each start move.
