@@ -13,6 +13,11 @@ std::string Grouped(std::size_t number)
     return digits;
 }
 
+std::string Counted(std::size_t number, const std::string& one, const std::string& many)
+{
+    return Grouped(number) + " " + (number == 1 ? one : many);
+}
+
 namespace {
 
 // Why the search stopped before it knew, and after how long.
@@ -62,11 +67,13 @@ std::vector<std::string> MeasureLines(const AnalysisReport& report)
     std::vector<std::string> lines;
     if (report.Result != Verdict::Solvable)
         return lines;
-    if (report.Par() > MaxParMoves)
+    // Only a par known to be that long; a solution found so far may be longer.
+    if ((report.Optimal ? report.Par() : report.LowerBound) > MaxParMoves)
         lines.push_back("Mehr als " + std::to_string(MaxParMoves) + " Züge: dafür reicht ein Versuch nicht.");
     lines.push_back("Durchsuchte Stellungen: " + Grouped(report.Positions));
     if (report.Detour)
-        lines.push_back("Umweg über die untere Schranke: " + std::to_string(*report.Detour) + " Züge");
+        lines.push_back("Umweg: " + Counted(static_cast<std::size_t>(*report.Detour), "Zug", "Züge")
+                        + " mehr, als wenn jeder Zug die Steine näher an ihr Ziel brächte");
     if (report.Starts) {
         std::string dead = "Tote Startzüge: " + std::to_string(report.Starts->Dead) + " von "
             + std::to_string(report.Starts->Moves);

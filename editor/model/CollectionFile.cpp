@@ -72,7 +72,8 @@ std::optional<std::string> ForeignCodes(const std::vector<TLevelRecord>& levels)
                 }
     if (cells == 0)
         return std::nullopt;
-    return std::to_string(cells) + " Felder tragen Codes über 12 (zuerst in Level " + std::to_string(first)
+    return (cells == 1 ? std::string("1 Feld trägt einen Code") : std::to_string(cells) + " Felder tragen Codes")
+        + " über 12 (zuerst in Level " + std::to_string(first)
         + "). Das Spiel zeigt sie als unsichtbare Blöcke; der Editor zeigt sie als Block und behält ihre Codes.";
 }
 
@@ -120,8 +121,8 @@ std::optional<LoadedCollection> LoadCollection(const std::string& path, std::str
     if (loaded.Levels.size() > MaxLevels)
         loaded.Problems.push_back("Die Datei enthält " + std::to_string(loaded.Levels.size())
                                   + " Level, das Spiel liest nur die ersten " + std::to_string(MaxLevels)
-                                  + ". Zum Speichern müssen " + std::to_string(loaded.Levels.size() - MaxLevels)
-                                  + " gelöscht werden.");
+                                  + ". Zum Speichern " + (loaded.Levels.size() - MaxLevels == 1 ? "muss " : "müssen ")
+                                  + std::to_string(loaded.Levels.size() - MaxLevels) + " gelöscht werden.");
     if (const auto foreign = ForeignCodes(loaded.Levels))
         loaded.Problems.push_back(*foreign);
     std::vector<std::uint8_t> bytes = CollectionBytes(contents->Records);

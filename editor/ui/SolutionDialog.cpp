@@ -47,7 +47,8 @@ void SolutionDialog::ShowStep(int step)
                              .arg(moves));
     } else {
         Board->Mark({});
-        Caption->setText(QStringLiteral("Nach %1 Zügen gleicht das Spielfeld dem Ziel.").arg(moves));
+        Caption->setText((moves == 1 ? QStringLiteral("Nach %1 Zug") : QStringLiteral("Nach %1 Zügen")).arg(moves)
+                         + QStringLiteral(" gleicht das Spielfeld dem Ziel."));
     }
     Back->setEnabled(Step > 0);
     Forward->setEnabled(Step < moves);

@@ -4,6 +4,7 @@
 #include "Analysis.h"
 #include "AnalysisRunner.h"
 #include "AnalysisWords.h"
+#include "Budget.h"
 #include "CollectionMaker.h"
 #include "LevelEdits.h"
 #include "LevelFile.h"
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <memory>
@@ -176,4 +178,27 @@ TEST(Analysis, AnUndecidedSearchSaysWhyItStoppedAndNeverCallsTheLevelUnsolvable)
     }
     report.Result = Verdict::Unsolvable;
     EXPECT_EQ(VerdictLine(report).rfind("Unlösbar (bewiesen)", 0), 0u);
+}
+
+// One move is "1 Zug"; the warning of a par beyond one attempt comes only
+// when the par itself is that long, not a solution found on the way.
+TEST(Analysis, MeasuresSayOneMoveAndWarnOnlyOfAParKnownToBeTooLong)
+{
+    AnalysisReport report;
+    report.Result = Verdict::Solvable;
+    report.Solution.resize(MaxParMoves + 1);
+    report.LowerBound = MaxParMoves - 2;
+    report.Detour = 1;
+    const auto says = [&](const std::string& words) {
+        const auto lines = MeasureLines(report);
+        return std::any_of(lines.begin(), lines.end(),
+                           [&](const std::string& line) { return line.find(words) != std::string::npos; });
+    };
+    EXPECT_FALSE(says("Mehr als"));
+    EXPECT_TRUE(says("Umweg: 1 Zug mehr"));
+    report.Optimal = true;
+    report.Detour = 3;
+    EXPECT_TRUE(says("Mehr als 30 Züge"));
+    EXPECT_TRUE(says("Umweg: 3 Züge mehr"));
+    EXPECT_EQ(Counted(1234, "Stellung", "Stellungen"), "1\u202F234 Stellungen");
 }
