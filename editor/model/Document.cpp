@@ -35,6 +35,8 @@ void Document::Remember()
     if (InStroke && StrokeRemembered)
         return;
     Past.push_back(Now);
+    if (Past.size() > MostUndoSteps)
+        Past.pop_front(); // the oldest edit can no longer be undone
     Future.clear();
     StrokeRemembered = InStroke;
 }

@@ -5,13 +5,19 @@
 
 #include "LevelRecord.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
 
 class Document {
 public:
+    // The edits kept to undo: each holds the whole collection (up to 16 KB),
+    // so an afternoon's work does not grow without end.
+    static constexpr std::size_t MostUndoSteps = 200;
+
     // A new collection of one empty level.
     Document();
 
@@ -63,7 +69,8 @@ private:
     void Changed();
 
     State Now;
-    std::vector<State> Past, Future;
+    std::deque<State> Past;
+    std::vector<State> Future;
     std::uint64_t SavedRevision = 0;
     std::uint64_t NextRevision = 1;
     bool InStroke = false;

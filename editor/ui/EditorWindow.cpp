@@ -46,6 +46,17 @@ QString FileFilter()
     return QStringLiteral("Level-Dateien (*.dat);;Alle Dateien (*)");
 }
 
+// The desktop's own keys for `standard` (none at all for some of them
+// without a desktop theme), then the ones the README promises everywhere.
+QList<QKeySequence> KeysFor(QKeySequence::StandardKey standard, const QStringList& always)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+    for (const QString& key : always)
+        if (!keys.contains(QKeySequence(key)))
+            keys.append(QKeySequence(key));
+    return keys;
+}
+
 } // namespace
 
 EditorWindow::EditorWindow()
@@ -83,7 +94,8 @@ void EditorWindow::BuildMenus()
     file->addAction(QStringLiteral("&Neu"), QKeySequence::New, this, &EditorWindow::NewCollection);
     file->addAction(QStringLiteral("Ö&ffnen …"), QKeySequence::Open, this, &EditorWindow::Open);
     file->addAction(QStringLiteral("&Speichern"), QKeySequence::Save, this, &EditorWindow::Save);
-    file->addAction(QStringLiteral("Speichern &unter …"), QKeySequence::SaveAs, this, &EditorWindow::SaveAs);
+    file->addAction(QStringLiteral("Speichern &unter …"), this, &EditorWindow::SaveAs)
+        ->setShortcuts(KeysFor(QKeySequence::SaveAs, {QStringLiteral("Ctrl+Shift+S")}));
     file->addSeparator();
     file->addAction(QStringLiteral("Sammlung &erzeugen …"), this, &EditorWindow::MakeCollection);
     file->addSeparator();
@@ -94,10 +106,11 @@ void EditorWindow::BuildMenus()
         Doc.Undo();
         Refresh();
     });
-    RedoAction = edit->addAction(QStringLiteral("&Wiederholen"), QKeySequence::Redo, this, [this] {
+    RedoAction = edit->addAction(QStringLiteral("&Wiederholen"), this, [this] {
         Doc.Redo();
         Refresh();
     });
+    RedoAction->setShortcuts(KeysFor(QKeySequence::Redo, {QStringLiteral("Ctrl+Y"), QStringLiteral("Ctrl+Shift+Z")}));
 
     QMenu* level = menuBar()->addMenu(QStringLiteral("&Level"));
     const auto edit1 = [this](bool (Document::*change)()) {

@@ -39,15 +39,23 @@ StonePalette::StonePalette(const BoardPictures& pictures, QWidget* parent)
         const auto index = static_cast<int>(Buttons->buttons().size());
         grid->addWidget(button, index / PaletteColumns, index % PaletteColumns);
         Buttons->addButton(button, code);
-        const QChar key = QChar::fromLatin1(SymbolOf(static_cast<std::uint8_t>(code)));
-        auto* shortcut = new QShortcut(QKeySequence(QString(key)), window());
-        connect(shortcut, &QShortcut::activated, button, [button] { button->setChecked(true); });
+        // A..C with or without Shift: the letter as it stands on the stone.
+        const QString key(QChar::fromLatin1(SymbolOf(static_cast<std::uint8_t>(code))));
+        QList<QKeySequence> keys {QKeySequence(key)};
+        if (key.front().isLetter())
+            keys.append(QKeySequence(QStringLiteral("Shift+") + key));
+        for (const QKeySequence& sequence : keys) {
+            auto* shortcut = new QShortcut(sequence, window());
+            connect(shortcut, &QShortcut::activated, button, [button] { button->setChecked(true); });
+        }
     };
     for (int code = 1; code <= ColourCount; ++code) {
         // "Stein 7: braunrot, schräg nach links oben oder nach rechts unten"
         const QString name = QStringLiteral("Stein %1: %2").arg(code).arg(QString::fromStdString(CellWords(code)));
         add(code, QIcon(QPixmap::fromImage(WithoutTransparentColour(pictures.Stone(code)))), {}, name,
-            QStringLiteral("%1 (Taste %2)").arg(name).arg(QChar::fromLatin1(SymbolOf(static_cast<std::uint8_t>(code)))));
+            QStringLiteral("%1 (Taste %2)")
+                .arg(name)
+                .arg(QChar::fromLatin1(SymbolOf(static_cast<std::uint8_t>(code)))));
     }
     add(EmptyCode, {}, QStringLiteral("leer"), QStringLiteral("Leeres Feld"), QStringLiteral("Leeres Feld (Taste .)"));
     add(BlockCode, {}, QStringLiteral("Block"), QStringLiteral("Block: ein unsichtbares besetztes Feld"),

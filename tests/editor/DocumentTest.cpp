@@ -92,3 +92,22 @@ TEST(Document, UndoesAndRedoesEveryEditAndKnowsWhenItIsBackAtTheSavedState)
     EXPECT_TRUE(doc.Undo());
     EXPECT_TRUE(doc.Modified());
 }
+
+// The history keeps the latest edits; the oldest ones fall out of it.
+TEST(Document, KeepsOnlyTheLatestEditsToUndo)
+{
+    Document doc;
+    const int extra = 50;
+    std::vector<TLevelRecord> after;
+    for (int n = 0; n < static_cast<int>(Document::MostUndoSteps) + extra; ++n) {
+        ASSERT_TRUE(doc.PaintTarget(1 + n % 2, static_cast<std::uint8_t>(1 + n % 12)));
+        after.push_back(*doc.CurrentLevel());
+    }
+    std::size_t undone = 0;
+    while (doc.Undo())
+        ++undone;
+    EXPECT_EQ(undone, Document::MostUndoSteps);
+    EXPECT_EQ(*doc.CurrentLevel(), after[extra - 1]);
+    EXPECT_TRUE(doc.Redo());
+    EXPECT_EQ(*doc.CurrentLevel(), after[extra]);
+}

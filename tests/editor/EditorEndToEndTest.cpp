@@ -122,6 +122,13 @@ TEST(EditorOnScreen, OpensPaintsAStoneWaitsForParAndSaves)
     EXPECT_EQ(Slurp(path), CollectionBytes({painted}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path), {}), 1); // no temporary left
 
+    // Undone and redone with the README's keys, on this desktop's key theme:
+    // back at the state saved.
+    screen.ControlKey("z");
+    ASSERT_TRUE(screen.FindWindow(QStringLiteral("Velorin-Editor – levels.dat*"), 5));
+    screen.ControlKey("y");
+    ASSERT_TRUE(screen.FindWindow(QStringLiteral("Velorin-Editor – levels.dat"), 5));
+
     // Another program writes the file; a further stone is painted. "Nein"
     // leaves the other program's file and the painting unsaved, "Ja" saves.
     const std::vector<std::uint8_t> theirs = CollectionBytes({Level(), Level()});
