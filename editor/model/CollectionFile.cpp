@@ -17,6 +17,18 @@ std::string ErrnoText(int error)
     return IoErrorText(IoErrorFromErrno(error));
 }
 
+// Why a file could not be read. A folder or a pipe is no level file: the
+// game's word for it ("access denied") would send the author looking at
+// the file's permissions.
+std::string ReadErrorText(int error)
+{
+    if (error == EISDIR)
+        return "das ist ein Ordner, keine Datei";
+    if (error == EINVAL) // the reader takes regular files only
+        return "das ist keine gewöhnliche Datei, sondern etwa eine benannte Pipe oder ein Gerät";
+    return ErrnoText(error);
+}
+
 // The file under a name (links followed) as a write would leave its mark
 // on it: every write moves its times, a replacement brings another inode.
 struct OldFile {
@@ -85,7 +97,7 @@ std::optional<LoadedCollection> LoadCollection(const std::string& path, std::str
     const auto contents = ReadLevelContents(path.c_str(), MaxRecordsRead, failure);
     if (!contents || contents->ReadError != 0) {
         error = "Die Datei „" + path
-            + "“ kann nicht gelesen werden: " + ErrnoText(contents ? contents->ReadError : failure) + ".";
+            + "“ kann nicht gelesen werden: " + ReadErrorText(contents ? contents->ReadError : failure) + ".";
         return std::nullopt;
     }
     if (contents->RecordsInFile() > MaxRecordsRead) {

@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <set>
+#include <sys/stat.h>
 
 namespace {
 
@@ -122,8 +123,12 @@ TEST(CollectionFile, DamagedFilesOpenWholeWithAGermanWordForEachFault)
 
     EXPECT_FALSE(LoadCollection(dir.File("missing.dat").string(), error));
     EXPECT_NE(error.find("kann nicht gelesen werden: Datei nicht gefunden"), std::string::npos) << error;
-    EXPECT_FALSE(LoadCollection(dir.Path.string(), error)); // a directory
-    EXPECT_NE(error.find("kann nicht gelesen werden"), std::string::npos) << error;
+    EXPECT_FALSE(LoadCollection(dir.Path.string(), error));
+    EXPECT_NE(error.find("kann nicht gelesen werden: das ist ein Ordner"), std::string::npos) << error;
+    const auto pipe = dir.File("pipe.dat"); // opened without waiting for a writer
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_FALSE(LoadCollection(pipe.string(), error));
+    EXPECT_NE(error.find("keine gewöhnliche Datei"), std::string::npos) << error;
     EXPECT_FALSE(LoadCollection(dir.Write("huge.dat", NumberedLevelFile(1001)).string(), error));
     EXPECT_NE(error.find("keine Level-Datei"), std::string::npos) << error;
 
