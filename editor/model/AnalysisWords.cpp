@@ -72,8 +72,9 @@ std::vector<std::string> MeasureLines(const AnalysisReport& report)
         lines.push_back("Mehr als " + std::to_string(MaxParMoves) + " Züge: dafür reicht ein Versuch nicht.");
     lines.push_back("Durchsuchte Stellungen: " + Grouped(report.Positions));
     if (report.Detour)
-        lines.push_back("Umweg: " + Counted(static_cast<std::size_t>(*report.Detour), "Zug", "Züge")
-                        + " mehr, als wenn jeder Zug die Steine näher an ihr Ziel brächte");
+        lines.push_back(
+            "Umweg: " + Counted(static_cast<std::size_t>(*report.Detour), "Zug", "Züge")
+            + (*report.Detour == 1 ? ", der nicht näher ans Ziel führt" : ", die nicht näher ans Ziel führen"));
     if (report.Starts) {
         std::string dead = "Tote Startzüge: " + std::to_string(report.Starts->Dead) + " von "
             + std::to_string(report.Starts->Moves);

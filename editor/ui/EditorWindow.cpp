@@ -8,6 +8,7 @@
 #include "GameTrial.h"
 #include "LevelList.h"
 #include "Pictures.h"
+#include "SaveWarning.h"
 #include "Scramble.h"
 #include "SolutionDialog.h"
 #include "StonePalette.h"
@@ -37,6 +38,8 @@ namespace {
 
 constexpr std::size_t KnownLimit = 5000; // analyses kept before the store starts afresh
 constexpr int DefaultParLow = 8, DefaultParHigh = 14;
+constexpr int CloseMargin = 4;
+constexpr int VerdictLinesShown = 3; // "Unentschieden: …" wraps to three
 constexpr int MeasureLinesShown = 5;
 constexpr int DefaultCollectionSize = 10;
 constexpr int ProgressWidth = 380; // the progress box, wide enough for its title
@@ -147,6 +150,8 @@ QWidget* EditorWindow::BuildCentre()
 {
     auto* centre = new QWidget(this);
     auto* columns = new QHBoxLayout(centre);
+    // Close margins: the window fits a screen of 1024 x 768 with a panel.
+    columns->setContentsMargins(CloseMargin, CloseMargin, CloseMargin, 0);
     List = new LevelList(Pictures, centre);
     connect(List, &LevelList::LevelChosen, this, [this](int index) {
         Doc.Choose(index);
@@ -156,6 +161,7 @@ QWidget* EditorWindow::BuildCentre()
     columns->addWidget(List);
 
     auto* work = new QVBoxLayout;
+    work->setSpacing(CloseMargin);
     columns->addLayout(work);
     Palette = new StonePalette(Pictures, centre);
     work->addWidget(Palette, 0, Qt::AlignLeft);
@@ -205,7 +211,15 @@ QWidget* EditorWindow::BuildCentre()
     VerdictText = new QLabel(analysis);
     VerdictText->setStyleSheet(QStringLiteral("font-weight: bold"));
     MeasuresText = new QLabel(analysis);
-    // Room for every measure from the start, so that the window keeps its size as they come in.
+    // Long verdicts wrap: the boards alone set the window's width.
+    for (QLabel* text : {VerdictText, MeasuresText}) {
+        text->setWordWrap(true);
+        text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        text->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+    // Room for every measure and the longest verdict from the start, so that
+    // the window keeps its size as they come in.
+    VerdictText->setMinimumHeight(VerdictLinesShown * VerdictText->fontMetrics().lineSpacing());
     MeasuresText->setMinimumHeight(MeasureLinesShown * MeasuresText->fontMetrics().lineSpacing());
     SolutionButton = new QPushButton(QStringLiteral("Lösung zeigen"), analysis);
     connect(SolutionButton, &QPushButton::clicked, this, &EditorWindow::ShowSolution);
@@ -506,7 +520,7 @@ bool EditorWindow::SaveAs()
 
 bool EditorWindow::SaveTo(const QString& path)
 {
-    if (!MayOverwrite(path))
+    if (!MaySaveAsItIs() || !MayOverwrite(path))
         return false;
     const std::string name = path.toStdString();
     const CollectionSave save = SaveCollection(name, Doc.Levels());
@@ -522,6 +536,16 @@ bool EditorWindow::SaveTo(const QString& path)
     else
         Complain(QString::fromStdString(save.Message)); // saved, but not surely on the disk yet
     return true;
+}
+
+bool EditorWindow::MaySaveAsItIs()
+{
+    const auto warning = SaveWarning(Doc.Levels(), [this](const TLevelRecord& level) { return KnownReport(level); });
+    // "Ja" is the default: the author may well mean to save a level half done.
+    return !warning
+        || QMessageBox::question(this, QStringLiteral("Level nicht spielbar"), QString::fromStdString(*warning),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        == QMessageBox::Yes;
 }
 
 bool EditorWindow::MayOverwrite(const QString& path)

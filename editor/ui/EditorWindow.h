@@ -74,6 +74,8 @@ private:
     bool Save();
     bool SaveAs();
     bool SaveTo(const QString& path);
+    // Asks before saving levels a player could not play through as they are.
+    bool MaySaveAsItIs();
     // Asks before a file another program changed is overwritten; false for "Nein".
     bool MayOverwrite(const QString& path);
     QString FilePath() const { return QString::fromStdString(Disk.Path()); }

@@ -14,8 +14,9 @@
 
 namespace {
 
-// Stones in two rows of seven with the two non-stones.
-constexpr int PaletteColumns = 7;
+// The twelve stones and the two non-stones in one row, as wide as the two
+// boards below: the window keeps its height for the boards.
+constexpr int PaletteColumns = 14;
 
 } // namespace
 

@@ -1,10 +1,12 @@
-// The editor's keys as the README gives them, whatever the desktop's own
-// key theme: Ctrl+Y redoes, Ctrl+Shift+S saves under a new name, and the
-// palette's letters choose their stone with Shift as without.
+// The editor's window: its keys as the README gives them, whatever the
+// desktop's own key theme (Ctrl+Y redoes, Ctrl+Shift+S saves under a new
+// name, the palette's letters choose their stone with Shift as without),
+// and a layout that fits a small screen whatever its texts say.
 #include "EditorWindow.h"
 #include "StonePalette.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QtTest>
 
 namespace {
@@ -19,7 +21,7 @@ QAction* ActionNamed(QWidget& window, const QString& text)
 
 } // namespace
 
-class EditorKeysTest : public QObject {
+class EditorWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -55,7 +57,28 @@ private slots:
         QAction* saveAs = ActionNamed(window, QStringLiteral("Speichern &unter …"));
         QVERIFY(saveAs && saveAs->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Shift+S"))));
     }
+
+    // 1024 x 768 less a desktop panel of 30 pixels and a window frame of 30;
+    // a long verdict wraps instead of widening the window.
+    void fitsASmallScreenWhateverTheVerdictSays()
+    {
+        const QSize mostClient(1024 - 16, 768 - 30 - 30);
+        EditorWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QSize before = window.size();
+        QVERIFY2(before.width() <= mostClient.width() && before.height() <= mostClient.height(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(before.width()).arg(before.height())));
+        for (QLabel* label : window.findChildren<QLabel*>())
+            if (label->wordWrap())
+                label->setText(QStringLiteral("Unentschieden: die Suche hielt nach 60,0 s und 1 234 567 Stellungen "
+                                              "an, ihre Zeit war um; Par mindestens 23."));
+        QTest::qWait(50);
+        QCOMPARE(window.size(), before);
+        QVERIFY(window.minimumSizeHint().width() <= mostClient.width());
+        QVERIFY(window.minimumSizeHint().height() <= mostClient.height());
+    }
 };
 
-QTEST_MAIN(EditorKeysTest)
-#include "EditorKeysTest.moc"
+QTEST_MAIN(EditorWindowTest)
+#include "EditorWindowTest.moc"
