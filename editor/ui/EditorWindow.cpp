@@ -5,6 +5,7 @@
 #include "Budget.h"
 #include "CollectionFile.h"
 #include "CollectionMaker.h"
+#include "FileDialogs.h"
 #include "GameTrial.h"
 #include "LevelList.h"
 #include "Pictures.h"
@@ -16,7 +17,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -476,8 +476,8 @@ void EditorWindow::Open()
 {
     if (!MaySwitch())
         return;
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Sammlung öffnen"),
-                                                      QFileInfo(FilePath()).path(), FileFilter());
+    const QString path = AskPathToOpen(this, QStringLiteral("Sammlung öffnen"), QFileInfo(FilePath()).path(),
+                                       FileFilter());
     if (!path.isEmpty())
         OpenFile(path);
 }
@@ -513,8 +513,8 @@ bool EditorWindow::Save()
 
 bool EditorWindow::SaveAs()
 {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Sammlung speichern"),
-                                                Disk.Empty() ? QStringLiteral("velor.dat") : FilePath(), FileFilter());
+    const QString path = AskPathToSave(this, QStringLiteral("Sammlung speichern"),
+                                       Disk.Empty() ? QStringLiteral("velor.dat") : FilePath(), FileFilter());
     return !path.isEmpty() && SaveTo(path);
 }
 

@@ -3,10 +3,14 @@
 // name, the palette's letters choose their stone with Shift as without),
 // and a layout that fits a small screen whatever its texts say.
 #include "EditorWindow.h"
+#include "FileDialogs.h"
 #include "StonePalette.h"
 
 #include <QAction>
+#include <QFileSystemModel>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -77,6 +81,29 @@ private slots:
         QCOMPARE(window.size(), before);
         QVERIFY(window.minimumSizeHint().width() <= mostClient.width());
         QVERIFY(window.minimumSizeHint().height() <= mostClient.height());
+    }
+
+    // The file dialogs' sizes and dates in German, whatever the locale the
+    // test runs under (a C locale gives "1.50 KiB" and English months).
+    void fileListsGiveSizesAndDatesInGerman()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("velor.dat")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(1536, '\0'));
+        file.close();
+        QFileSystemModel files;
+        QSignalSpy loaded(&files, &QFileSystemModel::directoryLoaded);
+        const QModelIndex folder = files.setRootPath(dir.path());
+        QVERIFY(loaded.wait(5000));
+        GermanFileColumns german;
+        german.setSourceModel(&files);
+        const QModelIndex row = german.mapFromSource(files.index(file.fileName()));
+        QCOMPARE(german.index(row.row(), 1, german.mapFromSource(folder)).data().toString(),
+                 QStringLiteral("1,50 KiB"));
+        const QString date = german.index(row.row(), 3, german.mapFromSource(folder)).data().toString();
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d{2}\\.\\d{2}\\.\\d{2} \\d{2}:\\d{2}$")).match(date).hasMatch(),
+                 qPrintable(date));
     }
 };
 
