@@ -3,8 +3,11 @@
 #include "BoardGeometry.h"
 #include "BoardPictures.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -21,6 +24,7 @@ BoardView::BoardView(const BoardPictures& pictures, QWidget* parent) : QWidget(p
 {
     setFixedSize(ViewPixels, ViewPixels);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void BoardView::Show(const TCells& cells)
@@ -49,6 +53,49 @@ void BoardView::paintEvent(QPaintEvent*)
     painter.setBrush(Qt::NoBrush);
     for (const int cell : Marked)
         painter.drawRect(BoardCellRect(cell).adjusted(1, 1, -2, -2));
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::white, 2, Qt::DashLine));
+        painter.drawRect(BoardCellRect(KeyCell).adjusted(3, 3, -4, -4));
+    }
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event)
+{
+    const int row = (KeyCell - 1) / BoardSide, column = (KeyCell - 1) % BoardSide;
+    const auto moveTo = [this](int newRow, int newColumn) {
+        KeyCell = std::clamp(newRow, 0, BoardSide - 1) * BoardSide + std::clamp(newColumn, 0, BoardSide - 1) + 1;
+        update();
+    };
+    switch (event->key()) {
+    case Qt::Key_Left:
+        return moveTo(row, column - 1);
+    case Qt::Key_Right:
+        return moveTo(row, column + 1);
+    case Qt::Key_Up:
+        return moveTo(row - 1, column);
+    case Qt::Key_Down:
+        return moveTo(row + 1, column);
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit CellPressed(KeyCell); // a click of one cell: pressed and let go
+        emit Released();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void BoardView::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 int BoardView::CellUnder(QPoint at) const
@@ -62,8 +109,10 @@ void BoardView::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     LastCell = CellUnder(event->position().toPoint());
-    if (LastCell != 0)
+    if (LastCell != 0) {
+        KeyCell = LastCell; // the keyboard goes on from where the mouse was
         emit CellPressed(LastCell);
+    }
 }
 
 void BoardView::mouseMoveEvent(QMouseEvent* event)

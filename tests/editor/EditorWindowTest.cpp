@@ -3,6 +3,7 @@
 // name, the palette's letters choose their stone with Shift as without),
 // and a layout that fits a small screen whatever its texts say.
 #include "EditorWindow.h"
+#include "BoardView.h"
 #include "FileDialogs.h"
 #include "StonePalette.h"
 
@@ -81,6 +82,39 @@ private slots:
         QCOMPARE(window.size(), before);
         QVERIFY(window.minimumSizeHint().width() <= mostClient.width());
         QVERIFY(window.minimumSizeHint().height() <= mostClient.height());
+    }
+
+    // The boards from the keyboard: the arrows move the frame, Space and
+    // Enter press the cell under it as a click does.
+    void boardsAreEditedFromTheKeyboard()
+    {
+        EditorWindow window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        BoardView* target = nullptr;
+        BoardView* start = nullptr;
+        for (BoardView* view : window.findChildren<BoardView*>())
+            (view->accessibleName() == QStringLiteral("Ziel") ? target : start) = view;
+        QVERIFY(target && start);
+        QSignalSpy pressed(target, &BoardView::CellPressed);
+        target->setFocus();
+        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Up, Qt::Key_Down})
+            QTest::keyClick(target, key);
+        QTest::keyClick(target, Qt::Key_Space);
+        QCOMPARE(pressed.count(), 1);
+        QCOMPARE(pressed.takeFirst().at(0).toInt(), BoardView::CentreCell + 2 + 9);
+        QVERIFY(window.isWindowModified()); // the palette's stone was painted there
+
+        for (int n = 0; n < 12; ++n) // the frame stops at the board's edge
+            QTest::keyClick(target, Qt::Key_Left);
+        QTest::keyClick(target, Qt::Key_Return);
+        QCOMPARE(pressed.takeFirst().at(0).toInt(), BoardView::CentreCell + 9 - 4);
+
+        QSignalSpy picked(start, &BoardView::CellPressed);
+        start->setFocus();
+        QTest::keyClick(start, Qt::Key_Enter);
+        QCOMPARE(picked.count(), 1);
     }
 
     // The file dialogs' sizes and dates in German, whatever the locale the
