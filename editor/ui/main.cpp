@@ -4,11 +4,14 @@
 #include "EditorWindow.h"
 #include "KeyboardReturn.h"
 #include "Pictures.h"
+#include "Platform.h"
 #include "Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLocale>
+
+#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -16,7 +19,12 @@ int main(int argc, char** argv)
     if (const auto answered = AnswerCommandLine(EditorCommandLine, argc, argv))
         return *answered;
 
-    QApplication app(argc, argv);
+    // Without a window system the toolkit would abort; the author is told why.
+    if (!WindowSystemReachable(argc, argv, "velorin-editor"))
+        return 1;
+    std::vector<char*> arguments = ArgumentsPreferringX11(argc, argv);
+    int count = static_cast<int>(arguments.size()) - 1;
+    QApplication app(count, arguments.data());
     QApplication::setApplicationName(QStringLiteral("Velorin-Editor"));
     QApplication::setDesktopFileName(QStringLiteral("velorin-editor"));
     // German also where Qt asks the locale: numbers, file types in the file dialogs.

@@ -44,9 +44,9 @@ bool WaylandMayAnswer()
     return runtime && ::stat((std::string(runtime) + "/wayland-0").c_str(), &socket) == 0 && S_ISSOCK(socket.st_mode);
 }
 
-void SayNoWindowSystem(const char* why)
+void SayNoWindowSystem(const char* program, const char* why)
 {
-    std::fprintf(stderr, "velorin: Velorin braucht eine grafische Oberfläche: %s\n", why);
+    std::fprintf(stderr, "%s: Velorin braucht eine grafische Oberfläche: %s\n", program, why);
 }
 
 // The connection that found the X server answering. An X server whose
@@ -65,7 +65,7 @@ void DropProbe()
 // Runs once the application object has its window system.
 Q_COREAPP_STARTUP_FUNCTION(DropProbe)
 
-bool WindowSystemReachable(int argc, char* argv[])
+bool WindowSystemReachable(int argc, char* argv[], const char* program)
 {
     if (PlatformNamed(argc, argv))
         return true;
@@ -74,7 +74,7 @@ bool WindowSystemReachable(int argc, char* argv[])
         return true;
     const char* display = Variable("DISPLAY");
     if (!display) {
-        SayNoWindowSystem("weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.");
+        SayNoWindowSystem(program, "weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.");
         return false;
     }
     // One connection more costs the server a moment, no more.
@@ -84,7 +84,7 @@ bool WindowSystemReachable(int argc, char* argv[])
         return true;
     DropProbe();
     const std::string why = std::string("unter DISPLAY=„") + display + "“ ist kein X-Server erreichbar.";
-    SayNoWindowSystem(why.c_str());
+    SayNoWindowSystem(program, why.c_str());
     return false;
 }
 

@@ -9,8 +9,9 @@
 
 // Whether the toolkit will find a window system for the game's windows;
 // where it cannot, says why on stderr, as the toolkit would only abort.
-// A platform the user names is the toolkit's to try.
-bool WindowSystemReachable(int argc, char* argv[]);
+// A platform the user names is the toolkit's to try. `program` begins the
+// message, as a command's name begins its messages.
+bool WindowSystemReachable(int argc, char* argv[], const char* program = "velorin");
 
 // The program's arguments for the application object, with the platform
 // choice added unless the user made one; ends with a null pointer, and

@@ -82,6 +82,11 @@ every_command_answers_help_and_version_without_a_display() {
     status=0
     out=$(env -i PATH=/usr/bin:/bin "$prefix/$programs_dir/velorin" -h 2>&1) || status=$?
     [ "$status" = 1 ] && [[ $out == *"braucht eine grafische Oberfläche"* ]] || fail "velorin -h: $status $out"
+    # The editor too says so, instead of the toolkit's abort.
+    status=0
+    out=$(env -i PATH=/usr/bin:/bin "$prefix/$commands_dir/velorin-editor" 2>&1) || status=$?
+    [ "$status" = 1 ] && [[ $out == "velorin-editor: Velorin braucht eine grafische Oberfläche"* ]] \
+        || fail "velorin-editor without a display: $status $out"
 }
 
 # Each manual page formats without a warning, in its language.
