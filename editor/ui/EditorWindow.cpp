@@ -328,9 +328,15 @@ void EditorWindow::ShowAnalysis(const AnalysisReport& report, bool live)
     for (const std::string& line : MeasureLines(report))
         lines << QString::fromStdString(line);
     MeasuresText->setText(lines.join(QLatin1Char('\n')));
-    const bool canShow = report.Result == Verdict::Solvable && report.Optimal;
+    // Any solution known can be shown; its length when it may not be the shortest.
+    const bool canShow = report.Result == Verdict::Solvable;
     SolutionButton->setEnabled(canShow);
     SolutionAction->setEnabled(canShow);
+    SolutionButton->setText(
+        canShow && !report.Optimal
+            ? QStringLiteral("Lösung zeigen (%1)")
+                  .arg(QString::fromStdString(Counted(static_cast<std::size_t>(report.Par()), "Zug", "Züge")))
+            : QStringLiteral("Lösung zeigen"));
     if (live)
         Progress->setText(report.Finished ? QString()
                                           : QStringLiteral("Analyse läuft: %1 Stellungen durchsucht")
@@ -394,14 +400,16 @@ void EditorWindow::ShowSolution()
 {
     const TLevelRecord* level = Doc.CurrentLevel();
     const AnalysisReport* known = level ? KnownReport(*level) : nullptr;
-    if (known == nullptr || !known->Optimal)
+    if (known == nullptr && level && Runner.Level() == *level)
+        known = &Live; // the analysis still runs: the best solution it has so far
+    if (known == nullptr || known->Result != Verdict::Solvable)
         return;
     if (Solution) { // already open: a second press only brings it forward
         Solution->raise();
         Solution->activateWindow();
         return;
     }
-    Solution = new SolutionDialog(Pictures, *level, known->Solution, this);
+    Solution = new SolutionDialog(Pictures, *level, known->Solution, known->Optimal, this);
     Solution->setAttribute(Qt::WA_DeleteOnClose);
     Solution->open();
 }

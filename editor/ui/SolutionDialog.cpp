@@ -9,12 +9,15 @@
 #include <QVBoxLayout>
 
 SolutionDialog::SolutionDialog(const BoardPictures& pictures, const TLevelRecord& level, std::vector<Move> solution,
-                               QWidget* parent)
+                               bool optimal, QWidget* parent)
     : QDialog(parent), Level(level), Solution(std::move(solution)), Board(new BoardView(pictures, this)),
       Caption(new QLabel(this)), Back(new QPushButton(QStringLiteral("◀ Zurück"), this)),
       Forward(new QPushButton(QStringLiteral("Weiter ▶"), this))
 {
-    setWindowTitle(QStringLiteral("Lösung – Par %1").arg(Solution.size()));
+    setWindowTitle(optimal ? QStringLiteral("Lösung – Par %1").arg(Solution.size())
+                           : (Solution.size() == 1 ? QStringLiteral("Lösung – %1 Zug, Par nicht bewiesen")
+                                                   : QStringLiteral("Lösung – %1 Züge, Par nicht bewiesen"))
+                                 .arg(Solution.size()));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Caption);
     layout->addWidget(Board);

@@ -1,5 +1,6 @@
-// "Lösung zeigen": an optimal solution stepped through on the start board,
-// the stone to press and its partner marked before each move.
+// "Lösung zeigen": the best solution known stepped through on the start
+// board, the stone to press and its partner marked before each move. When
+// the par is not proved, a shorter one may exist; the title says so.
 #pragma once
 
 #include "LevelRecord.h"
@@ -17,7 +18,7 @@ class QPushButton;
 class SolutionDialog : public QDialog {
     Q_OBJECT
 public:
-    SolutionDialog(const BoardPictures& pictures, const TLevelRecord& level, std::vector<Move> solution,
+    SolutionDialog(const BoardPictures& pictures, const TLevelRecord& level, std::vector<Move> solution, bool optimal,
                    QWidget* parent);
 
 private:

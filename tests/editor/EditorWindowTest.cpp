@@ -3,13 +3,17 @@
 // name, the palette's letters choose their stone with Shift as without),
 // and a layout that fits a small screen whatever its texts say.
 #include "EditorWindow.h"
+#include "BoardPictures.h"
 #include "BoardView.h"
 #include "FileDialogs.h"
+#include "Levels.h"
+#include "SolutionDialog.h"
 #include "StonePalette.h"
 
 #include <QAction>
 #include <QFileSystemModel>
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -115,6 +119,28 @@ private slots:
         start->setFocus();
         QTest::keyClick(start, Qt::Key_Enter);
         QCOMPARE(picked.count(), 1);
+    }
+
+    // A solution not proved the shortest is shown as well, and says so; its
+    // last step counts one move as one.
+    void aSolutionNotProvedShortestSaysSoAndCountsItsMoves()
+    {
+        const BoardPictures pictures;
+        const TLevelRecord level = MakeLevel({{41, 5}, {42, 6}}, {{41, 6}, {42, 5}}); // a right-mover pressed once
+        SolutionDialog bounded(pictures, level, {{41, 42}}, false, nullptr);
+        QCOMPARE(bounded.windowTitle(), QStringLiteral("Lösung – 1 Zug, Par nicht bewiesen"));
+        QPushButton* forward = nullptr;
+        for (QPushButton* button : bounded.findChildren<QPushButton*>())
+            if (button->text().startsWith(QStringLiteral("Weiter")))
+                forward = button;
+        QVERIFY(forward);
+        forward->click();
+        bool saysOneMove = false;
+        for (QLabel* label : bounded.findChildren<QLabel*>())
+            saysOneMove = saysOneMove || label->text() == QStringLiteral("Nach 1 Zug gleicht das Spielfeld dem Ziel.");
+        QVERIFY(saysOneMove);
+        SolutionDialog proved(pictures, level, {{41, 42}}, true, nullptr);
+        QCOMPARE(proved.windowTitle(), QStringLiteral("Lösung – Par 1"));
     }
 
     // The file dialogs' sizes and dates in German, whatever the locale the
