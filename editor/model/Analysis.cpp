@@ -5,28 +5,30 @@
 
 namespace {
 
-constexpr double EditorSeconds = 60;
 // The proof searches from the start and back from the target at once: the
 // editor's analysis is the one search the machine runs.
 constexpr int EditorThreads = 2;
 
 } // namespace
 
-SolveBudget EditorBudget(SearchWatch* watch)
+SolveBudget EditorBudget(SearchWatch* watch, double seconds)
 {
     SolveBudget budget;
-    budget.Seconds = EditorSeconds;
+    budget.Seconds = seconds;
     budget.Threads = EditorThreads;
     budget.Watch = watch;
     return budget;
 }
 
-void Analyse(const TLevelRecord& level, SearchWatch& watch, const std::function<void(const AnalysisReport&)>& publish)
+void Analyse(const TLevelRecord& level, SearchWatch& watch, const std::function<void(const AnalysisReport&)>& publish,
+             const AnalysisPlan& plan)
 {
     AnalysisReport report;
+    report.Budget = plan.Seconds;
     const auto finish = [&](Verdict verdict) {
         report.Result = verdict;
-        report.Finished = !watch.Stopped();
+        report.Stopped = watch.Stopped();
+        report.Finished = !report.Stopped;
         publish(report);
     };
     if (!HoldsSameStones(level))
@@ -37,17 +39,15 @@ void Analyse(const TLevelRecord& level, SearchWatch& watch, const std::function<
     }
 
     const LevelSolver solver(level);
-    const SolveBudget budget = EditorBudget(&watch);
-    const SolveResult solution = solver.Solve(level.Board, budget);
+    const SolveBudget budget = EditorBudget(&watch, plan.Seconds);
+    const SolveResult solution = solver.Solve(level.Board, budget, plan.Known);
     report.Positions = solution.Nodes;
     report.LowerBound = solution.LowerBound;
     report.Seconds = solution.Seconds;
     report.Cause = solution.Cause;
-    if (watch.Stopped())
-        return finish(Verdict::Unknown);
     switch (solution.Status) {
-    case SolveStatus::Unsolvable:
-        return finish(Verdict::Unsolvable);
+    case SolveStatus::Unsolvable: // only when every position was seen, which a stop prevents
+        return finish(watch.Stopped() ? Verdict::Unknown : Verdict::Unsolvable);
     case SolveStatus::Unknown:
         return finish(Verdict::Unknown);
     case SolveStatus::Optimal:
@@ -56,10 +56,12 @@ void Analyse(const TLevelRecord& level, SearchWatch& watch, const std::function<
     }
     report.Result = Verdict::Solvable;
     report.Optimal = solution.Status == SolveStatus::Optimal;
-    report.Solution = solution.Moves;
+    report.Solution = solution.Moves; // kept when stopped too: the best found so far
     if (report.Optimal)
         report.LowerBound = report.Par();
     report.Detour = report.Par() - solver.Bound(level.Board);
+    if (watch.Stopped())
+        return finish(Verdict::Solvable);
     publish(report);
 
     const StartMoves starts = CountDeadStarts(solver, level.Board, solution.Moves, budget);
@@ -74,9 +76,10 @@ void Analyse(const TLevelRecord& level, SearchWatch& watch, const std::function<
     finish(Verdict::Solvable);
 }
 
-AnalysisReport AnalyseLevel(const TLevelRecord& level, SearchWatch& watch)
+AnalysisReport AnalyseLevel(const TLevelRecord& level, SearchWatch& watch, const AnalysisPlan& plan)
 {
     AnalysisReport last;
-    Analyse(level, watch, [&](const AnalysisReport& report) { last = report; });
+    Analyse(
+        level, watch, [&](const AnalysisReport& report) { last = report; }, plan);
     return last;
 }

@@ -36,13 +36,23 @@ struct AnalysisReport {
     std::optional<StartMoves> Starts;
     std::optional<int> PlayersPercent; // simulated players who solve it
     bool Finished = false;
+    bool Stopped = false; // a stop request ended it: what it found is kept, it may go on later
+    double Budget = 0;    // seconds the proof of par may take
 
     int Par() const { return static_cast<int>(Solution.size()); }
 };
 
 // The budget of the editor's solver: larger than the level tool's, since
 // the editor has time while the author looks, and the next edit stops it.
-SolveBudget EditorBudget(SearchWatch* watch);
+inline constexpr double EditorSeconds = 60;
+SolveBudget EditorBudget(SearchWatch* watch, double seconds = EditorSeconds);
+
+// What one analysis may spend on the proof of par, and the best solution
+// known before it: "Länger suchen" goes on from what the last one found.
+struct AnalysisPlan {
+    double Seconds = EditorSeconds;
+    std::vector<Move> Known;
+};
 
 // How many simulated players try a level, and their dice.
 inline constexpr int EditorPlayers = 100;
@@ -51,7 +61,8 @@ inline constexpr std::uint64_t EditorPlayerSeed = 1;
 // Works out the report for `level`, calling `publish` after each step
 // with what is known so far. A stop request on `watch` ends it early; the
 // report is then not Finished.
-void Analyse(const TLevelRecord& level, SearchWatch& watch, const std::function<void(const AnalysisReport&)>& publish);
+void Analyse(const TLevelRecord& level, SearchWatch& watch, const std::function<void(const AnalysisReport&)>& publish,
+             const AnalysisPlan& plan = {});
 
 // Without the steps: the finished report (for tests and the benchmark).
-AnalysisReport AnalyseLevel(const TLevelRecord& level, SearchWatch& watch);
+AnalysisReport AnalyseLevel(const TLevelRecord& level, SearchWatch& watch, const AnalysisPlan& plan = {});

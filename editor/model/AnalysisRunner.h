@@ -18,7 +18,7 @@ public:
     explicit AnalysisRunner(Reporter report) : Report(std::move(report)) { }
 
     // Stops what runs and starts on `level`.
-    void Start(const TLevelRecord& level);
+    void Start(const TLevelRecord& level, const AnalysisPlan& plan = {});
     void Stop();
 
     // The level being (or last) analysed; nullopt before the first Start.

@@ -20,16 +20,23 @@ std::string Counted(std::size_t number, const std::string& one, const std::strin
 
 namespace {
 
+// Seconds with one decimal, German: "60,0".
+std::string Seconds(double seconds)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", seconds);
+    std::string german = text;
+    std::replace(german.begin(), german.end(), '.', ',');
+    return german;
+}
+
 // Why the search stopped before it knew, and after how long.
 std::string StopWords(const AnalysisReport& report)
 {
     if (report.Cause == StopCause::Depth)
         return "die Lösungen lägen tiefer, als die Suche zählen kann";
-    char seconds[32];
-    std::snprintf(seconds, sizeof seconds, "%.1f", report.Seconds);
-    std::string text = seconds;
-    std::replace(text.begin(), text.end(), '.', ',');
-    text = "die Suche hielt nach " + text + " s und " + Grouped(report.Positions) + " Stellungen an, ";
+    std::string text = "die Suche hielt nach " + Seconds(report.Seconds) + " s und " + Grouped(report.Positions)
+        + " Stellungen an, ";
     return text + (report.Cause == StopCause::Memory ? "ihr Speicher war voll" : "ihre Zeit war um");
 }
 
@@ -40,7 +47,7 @@ std::string VerdictLine(const AnalysisReport& report)
     switch (report.Result) {
     case Verdict::Running:
         return "Suche läuft: Par mindestens " + std::to_string(report.LowerBound) + ", " + Grouped(report.Positions)
-            + " Stellungen …";
+            + " Stellungen, " + Seconds(report.Seconds) + " von " + Seconds(report.Budget) + " s …";
     case Verdict::Empty:
         return "Kein Stein kann ziehen: nichts zu lösen.";
     case Verdict::AlreadySolved:
@@ -55,6 +62,9 @@ std::string VerdictLine(const AnalysisReport& report)
         return "Lösbar, Par zwischen " + std::to_string(report.LowerBound) + " und " + std::to_string(report.Par())
             + " (nicht bewiesen).";
     case Verdict::Unknown:
+        if (report.Stopped)
+            return "Angehalten nach " + Seconds(report.Seconds) + " s: Par mindestens "
+                + std::to_string(report.LowerBound) + ". „Länger suchen“ sucht weiter.";
         if (!report.Finished)
             return "Abgebrochen.";
         return "Unentschieden: " + StopWords(report) + "; Par mindestens " + std::to_string(report.LowerBound) + ".";

@@ -223,9 +223,18 @@ QWidget* EditorWindow::BuildCentre()
     MeasuresText->setMinimumHeight(MeasureLinesShown * MeasuresText->fontMetrics().lineSpacing());
     SolutionButton = new QPushButton(QStringLiteral("Lösung zeigen"), analysis);
     connect(SolutionButton, &QPushButton::clicked, this, &EditorWindow::ShowSolution);
+    StopButton = new QPushButton(QStringLiteral("Stopp"), analysis);
+    connect(StopButton, &QPushButton::clicked, this, &EditorWindow::StopAnalysis);
+    LongerButton = new QPushButton(QStringLiteral("Länger suchen"), analysis);
+    connect(LongerButton, &QPushButton::clicked, this, &EditorWindow::SearchLonger);
     analysisColumn->addWidget(VerdictText);
     analysisColumn->addWidget(MeasuresText);
-    analysisColumn->addWidget(SolutionButton, 0, Qt::AlignLeft);
+    auto* analysisButtons = new QHBoxLayout;
+    analysisButtons->addWidget(SolutionButton);
+    analysisButtons->addStretch();
+    analysisButtons->addWidget(StopButton);
+    analysisButtons->addWidget(LongerButton);
+    analysisColumn->addLayout(analysisButtons);
     boards->addWidget(analysis, 2, 1);
     work->addStretch();
     return centre;
@@ -282,8 +291,16 @@ void EditorWindow::TakeReport(const TLevelRecord& level, const AnalysisReport& r
         if (Known.size() >= KnownLimit)
             Known.clear();
         Known[KeyOf(level)] = report;
+        Halted.erase(KeyOf(level));
         RefreshList();
         FollowAnalysis(); // shows it, or goes on with the next level
+    } else if (report.Stopped) {
+        // Kept while the collection is open: the next search goes on from it.
+        if (Halted.size() >= KnownLimit)
+            Halted.clear();
+        Halted[KeyOf(level)] = report;
+        if (Doc.CurrentLevel() && *Doc.CurrentLevel() == level && AuthorStopped.contains(KeyOf(level)))
+            FollowAnalysis();
     } else if (Runner.Level() == level) {
         Live = report;
         if (Doc.CurrentLevel() && *Doc.CurrentLevel() == level)
@@ -299,13 +316,19 @@ void EditorWindow::FollowAnalysis()
         VerdictText->setText(QStringLiteral("Die Sammlung ist leer: „Level → Neuer Level“ legt einen an."));
         return;
     }
-    if (const AnalysisReport* known = KnownReport(*level)) {
+    // Stopped by the author, a level waits for "Länger suchen"; stopped
+    // because the author went elsewhere, it goes on from what it found.
+    const auto waiting = [this](const TLevelRecord& other) { return AuthorStopped.contains(KeyOf(other)); };
+    const AnalysisReport* known = KnownReport(*level);
+    if (known == nullptr && waiting(*level))
+        known = &Halted.at(KeyOf(*level));
+    if (known != nullptr) {
         ShowAnalysis(*known, false);
         // The chosen level is done: the others of the collection, one by one.
         if (!Runner.Busy()) {
             for (const TLevelRecord& other : Doc.Levels())
-                if (!KnownReport(other)) {
-                    Runner.Start(other);
+                if (!KnownReport(other) && !waiting(other)) {
+                    Runner.Start(other, ResumePlan(other));
                     break;
                 }
         }
@@ -314,11 +337,22 @@ void EditorWindow::FollowAnalysis()
                                      : QString());
         return;
     }
-    if (Runner.Level() != *level) {
-        Runner.Start(*level);
+    if (Runner.Level() != *level || !Runner.Busy()) {
+        const AnalysisPlan plan = ResumePlan(*level);
+        Runner.Start(*level, plan);
         Live = {};
+        Live.Budget = plan.Seconds;
     }
     ShowAnalysis(Live, true);
+}
+
+AnalysisPlan EditorWindow::ResumePlan(const TLevelRecord& level) const
+{
+    AnalysisPlan plan;
+    const auto halted = Halted.find(KeyOf(level));
+    if (halted != Halted.end() && halted->second.Result == Verdict::Solvable)
+        plan.Known = halted->second.Solution;
+    return plan;
 }
 
 void EditorWindow::ShowAnalysis(const AnalysisReport& report, bool live)
@@ -328,6 +362,13 @@ void EditorWindow::ShowAnalysis(const AnalysisReport& report, bool live)
     for (const std::string& line : MeasureLines(report))
         lines << QString::fromStdString(line);
     MeasuresText->setText(lines.join(QLatin1Char('\n')));
+    const TLevelRecord* level = Doc.CurrentLevel();
+    const bool runningHere = level && Runner.Busy() && Runner.Level() == *level;
+    StopButton->setEnabled(runningHere);
+    // More time helps where the par is not proved, or nothing is known.
+    LongerButton->setEnabled(
+        !runningHere && level
+        && (report.Result == Verdict::Unknown || (report.Result == Verdict::Solvable && !report.Optimal)));
     // Any solution known can be shown; its length when it may not be the shortest.
     const bool canShow = report.Result == Verdict::Solvable;
     SolutionButton->setEnabled(canShow);
@@ -338,9 +379,11 @@ void EditorWindow::ShowAnalysis(const AnalysisReport& report, bool live)
                   .arg(QString::fromStdString(Counted(static_cast<std::size_t>(report.Par()), "Zug", "Züge")))
             : QStringLiteral("Lösung zeigen"));
     if (live)
-        Progress->setText(report.Finished ? QString()
-                                          : QStringLiteral("Analyse läuft: %1 Stellungen durchsucht")
-                                                .arg(QString::fromStdString(Grouped(report.Positions))));
+        Progress->setText(report.Finished || report.Stopped
+                              ? QString()
+                              : QStringLiteral("Analyse läuft: %1 Stellungen durchsucht, höchstens %2 s")
+                                    .arg(QString::fromStdString(Grouped(report.Positions)))
+                                    .arg(report.Budget, 0, 'f', 0));
 }
 
 void EditorWindow::PaintAt(int cell)
@@ -400,6 +443,9 @@ void EditorWindow::ShowSolution()
 {
     const TLevelRecord* level = Doc.CurrentLevel();
     const AnalysisReport* known = level ? KnownReport(*level) : nullptr;
+    if (const auto halted = level ? Halted.find(KeyOf(*level)) : Halted.end();
+        known == nullptr && halted != Halted.end())
+        known = &halted->second; // stopped: the best solution it found
     if (known == nullptr && level && Runner.Level() == *level)
         known = &Live; // the analysis still runs: the best solution it has so far
     if (known == nullptr || known->Result != Verdict::Solvable)
@@ -412,6 +458,39 @@ void EditorWindow::ShowSolution()
     Solution = new SolutionDialog(Pictures, *level, known->Solution, known->Optimal, this);
     Solution->setAttribute(Qt::WA_DeleteOnClose);
     Solution->open();
+}
+
+void EditorWindow::StopAnalysis()
+{
+    const TLevelRecord* level = Doc.CurrentLevel();
+    if (level && Runner.Busy() && Runner.Level() == *level) {
+        AuthorStopped.insert(KeyOf(*level));
+        Runner.Stop(); // its last report comes as a stopped one
+    }
+}
+
+void EditorWindow::SearchLonger()
+{
+    const TLevelRecord* level = Doc.CurrentLevel();
+    if (level == nullptr)
+        return;
+    const LevelKey key = KeyOf(*level);
+    AnalysisPlan plan;
+    for (const auto* reports : {&Known, &Halted})
+        if (const auto found = reports->find(key); found != reports->end()) {
+            const AnalysisReport& last = found->second;
+            if (last.Result == Verdict::Solvable)
+                plan.Known = last.Solution;
+            plan.Seconds = std::max(plan.Seconds, 2 * last.Budget);
+        }
+    Known.erase(key);
+    Halted.erase(key);
+    AuthorStopped.erase(key);
+    Runner.Start(*level, plan);
+    Live = {};
+    Live.Budget = plan.Seconds;
+    ShowAnalysis(Live, true);
+    RefreshList();
 }
 
 void EditorWindow::TestLevel()

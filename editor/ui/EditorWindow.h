@@ -16,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <set>
 
 class BoardView;
 class LevelList;
@@ -59,12 +60,19 @@ private:
     void TakeReport(const TLevelRecord& level, const AnalysisReport& report);
     void ShowAnalysis(const AnalysisReport& report, bool live);
     const AnalysisReport* KnownReport(const TLevelRecord& level) const;
+    // The next analysis of `level` starts from the solution its last one found.
+    AnalysisPlan ResumePlan(const TLevelRecord& level) const;
 
     void PaintAt(int cell);
     void PickInStart(int cell);
     void Scramble();
     void TakeScramble(const ScrambleResult& made, const TCells& target, bool stopped);
     void ShowSolution();
+    // "Stopp": the analysis of the chosen level ends and keeps what it found.
+    void StopAnalysis();
+    // "Länger suchen": the chosen level's analysis again, with twice the
+    // time and the best solution known.
+    void SearchLonger();
     void TestLevel();
     void MakeCollection();
     void TakeCollection(const MadeCollection& made, bool stopped);
@@ -85,13 +93,15 @@ private:
 
     BoardPictures Pictures;
     Document Doc;
-    KnownFile Disk;                           // empty while the collection has no file
-    std::map<LevelKey, AnalysisReport> Known; // finished analyses, by level
-    AnalysisReport Live;                      // how far the running analysis has got
-    int PickedCell = 0;                       // a start stone waiting for its swap partner
-    QPointer<SolutionDialog> Solution;        // the one solution shown, while it is open
-    AnalysisRunner Runner;                    // the live analysis
-    BackgroundWork Chores;                    // a scramble or a collection being made
+    KnownFile Disk;                            // empty while the collection has no file
+    std::map<LevelKey, AnalysisReport> Known;  // finished analyses, by level
+    std::map<LevelKey, AnalysisReport> Halted; // analyses stopped before their end, by level
+    std::set<LevelKey> AuthorStopped;          // of them, those the author stopped with "Stopp"
+    AnalysisReport Live;                       // how far the running analysis has got
+    int PickedCell = 0;                        // a start stone waiting for its swap partner
+    QPointer<SolutionDialog> Solution;         // the one solution shown, while it is open
+    AnalysisRunner Runner;                     // the live analysis
+    BackgroundWork Chores;                     // a scramble or a collection being made
 
     LevelList* List = nullptr;
     StonePalette* Palette = nullptr;
@@ -103,6 +113,8 @@ private:
     QLabel* VerdictText = nullptr;
     QLabel* MeasuresText = nullptr;
     QPushButton* SolutionButton = nullptr;
+    QPushButton* StopButton = nullptr;
+    QPushButton* LongerButton = nullptr;
     QLabel* Progress = nullptr;
 
     QAction* UndoAction = nullptr;

@@ -72,7 +72,37 @@ TEST(Analysis, ReportsTheLevelToolsVerdictParAndMeasuresStepByStep)
     stopped.Cancel();
     const AnalysisReport cut = AnalyseLevel(level, stopped);
     EXPECT_FALSE(cut.Finished);
-    EXPECT_NE(cut.Result, Verdict::Solvable);
+    EXPECT_TRUE(cut.Stopped);
+    EXPECT_NE(cut.Result, Verdict::Unsolvable); // a stopped search proves nothing impossible
+    if (cut.Result == Verdict::Solvable) {      // what it found is kept, and plays
+        const ReplayResult kept = Replay(level, cut.Solution);
+        EXPECT_TRUE(kept.Legal && kept.Solved);
+    }
+}
+
+// A longer search starts from the best solution known: it never answers
+// with a longer one, and proves the par when its budget allows.
+TEST(Analysis, ALongerSearchGoesOnFromTheSolutionKnown)
+{
+    const TLevelRecord level = ShippedLevel(77);
+    SearchWatch watch;
+    const AnalysisReport quick = AnalyseLevel(level, watch, {0.001, {}});
+    SearchWatch again;
+    AnalysisPlan longer {EditorSeconds, quick.Solution};
+    const AnalysisReport proved = AnalyseLevel(level, again, longer);
+    ASSERT_EQ(proved.Result, Verdict::Solvable);
+    EXPECT_TRUE(proved.Optimal);
+    EXPECT_EQ(proved.Par(), ProvedPar(level));
+    EXPECT_EQ(proved.Budget, EditorSeconds);
+    if (quick.Result == Verdict::Solvable) {
+        EXPECT_LE(proved.Par(), quick.Par());
+    }
+
+    // A known solution alone makes the level solvable even with no time to prove anything.
+    SearchWatch none;
+    const AnalysisReport bounded = AnalyseLevel(level, none, {0.0, proved.Solution});
+    ASSERT_EQ(bounded.Result, Verdict::Solvable);
+    EXPECT_LE(bounded.Par(), proved.Par());
 }
 
 TEST(Analysis, TheRunnerWorksOnTheLatestLevelAndStopsTheOneBefore)

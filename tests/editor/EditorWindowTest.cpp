@@ -6,6 +6,7 @@
 #include "BoardPictures.h"
 #include "BoardView.h"
 #include "FileDialogs.h"
+#include "LevelRecord.h"
 #include "Levels.h"
 #include "SolutionDialog.h"
 #include "StonePalette.h"
@@ -141,6 +142,57 @@ private slots:
         QVERIFY(saysOneMove);
         SolutionDialog proved(pictures, level, {{41, 42}}, true, nullptr);
         QCOMPARE(proved.windowTitle(), QStringLiteral("Lösung – Par 1"));
+    }
+
+    // A hard level's analysis is stopped, keeps what it found, and goes on
+    // with more time when asked.
+    void theAnalysisStopsAndSearchesLongerOnRequest()
+    {
+        QFile corpus(QStringLiteral(VELORIN_CORPUS_DIR "/walks-50.dat"));
+        QVERIFY(corpus.open(QIODevice::ReadOnly));
+        const QByteArray hardest = corpus.read(LevelRecordSize); // its par is not proved within a minute
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("hard.dat")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(hardest) == LevelRecordSize);
+        file.close();
+
+        EditorWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.OpenFile(file.fileName()));
+        QPushButton* stop = nullptr;
+        QPushButton* longer = nullptr;
+        for (QPushButton* button : window.findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("Stopp"))
+                stop = button;
+            if (button->text() == QStringLiteral("Länger suchen"))
+                longer = button;
+        }
+        QVERIFY(stop && longer);
+        const auto verdict = [&] {
+            QString text;
+            for (QLabel* label : window.findChildren<QLabel*>())
+                if (label->wordWrap() && label->font().bold())
+                    text = label->text();
+            return text;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(stop->isEnabled(), 5000);
+        QVERIFY(!longer->isEnabled());
+        QTest::qWait(300);
+        stop->click();
+        QTRY_VERIFY_WITH_TIMEOUT(longer->isEnabled(), 5000);
+        QVERIFY(!stop->isEnabled());
+        QVERIFY2(verdict().startsWith(QStringLiteral("Angehalten"))
+                     || verdict().contains(QStringLiteral("nicht bewiesen")),
+                 qPrintable(verdict()));
+
+        longer->click();
+        QVERIFY(stop->isEnabled());
+        QVERIFY(!longer->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(verdict().startsWith(QStringLiteral("Suche läuft")), 5000);
+        QVERIFY2(verdict().contains(QStringLiteral("von 120,0 s")), qPrintable(verdict())); // twice the time
+        stop->click();
+        QTRY_VERIFY_WITH_TIMEOUT(longer->isEnabled(), 5000);
     }
 
     // The file dialogs' sizes and dates in German, whatever the locale the
