@@ -191,7 +191,7 @@ QWidget* EditorWindow::BuildCentre()
     ParLow = new QSpinBox(mix);
     ParHigh = new QSpinBox(mix);
     for (QSpinBox* box : {ParLow, ParHigh})
-        box->setRange(1, MaxParMoves);
+        box->setRange(1, MostScramblePar);
     ParLow->setValue(DefaultParLow);
     ParHigh->setValue(DefaultParHigh);
     ParLow->setAccessibleName(QStringLiteral("Par von"));
@@ -418,23 +418,78 @@ void EditorWindow::Scramble()
     const ParRange wished {std::min(ParLow->value(), ParHigh->value()), std::max(ParLow->value(), ParHigh->value())};
     const TCells target = level->Target;
     const std::uint64_t seed = QRandomGenerator::global()->generate64();
-    Chores.Start([this, target, wished, seed](SearchWatch& watch) {
-        const ScrambleResult made = ScrambleTarget(target, wished, seed, &watch);
-        OnWindowThread([this, made, target, stopped = watch.Stopped()] { TakeScramble(made, target, stopped); });
+    auto* progress = new QProgressDialog(
+        QStringLiteral("Suche Starts mit Par %1 bis %2 …").arg(wished.Low).arg(wished.High),
+        QStringLiteral("Abbrechen"), 0, 0, this);
+    progress->setWindowTitle(QStringLiteral("Mischen"));
+    progress->setMinimumDuration(500); // a quick scramble shows no box
+    progress->setMinimumWidth(ProgressWidth);
+    connect(progress, &QProgressDialog::canceled, this, [this] { Chores.Stop(); });
+    Chores.Start([this, target, wished, seed, progress = QPointer(progress)](SearchWatch& watch) {
+        const ScrambleResult made = ScrambleTarget(
+            target, wished, seed, &watch, [this, progress](int walks, int found) {
+                OnWindowThread([progress, walks, found] {
+                    if (progress)
+                        progress->setLabelText(QStringLiteral("%1 versucht, %2 passend …")
+                                                   .arg(QString::fromStdString(
+                                                       Counted(static_cast<std::size_t>(walks), "Start", "Starts")))
+                                                   .arg(found));
+                });
+            });
+        OnWindowThread([this, made, target, progress, stopped = watch.Stopped()] {
+            delete progress.data();
+            TakeScramble(made, target, stopped);
+        });
     });
-    statusBar()->showMessage(
-        QStringLiteral("Mische: suche einen Start mit Par %1 bis %2 …").arg(wished.Low).arg(wished.High));
     Refresh();
 }
+
+namespace {
+
+// "Par 14, Umweg 3 (bewiesen)" or "höchstens 31 Züge, Par mindestens 26".
+QString CandidateWords(const ScrambleCandidate& candidate)
+{
+    if (candidate.Proved)
+        return QStringLiteral("Par %1, Umweg %2").arg(candidate.Par).arg(candidate.Detour);
+    return QStringLiteral("höchstens %1 Züge, Par mindestens %2").arg(candidate.Par).arg(candidate.LowerBound);
+}
+
+} // namespace
 
 void EditorWindow::TakeScramble(const ScrambleResult& made, const TCells& target, bool stopped)
 {
     const TLevelRecord* now = Doc.CurrentLevel();
-    if (made.Start && now && now->Target == target) {
-        Doc.SetStart(*made.Start);
-        statusBar()->showMessage(QStringLiteral("Gemischt: Par %1.").arg(made.Par), 5000);
-    } else if (!made.Start && !stopped) {
+    if (now == nullptr || now->Target != target) { // the author drew on meanwhile: the starts no longer fit
+        Refresh();
+        return;
+    }
+    std::optional<ScrambleCandidate> chosen;
+    if (made.Candidates.size() == 1) {
+        chosen = made.Candidates.front();
+    } else if (!made.Candidates.empty()) {
+        QStringList choices;
+        for (const ScrambleCandidate& candidate : made.Candidates)
+            choices << QStringLiteral("Start %1: %2").arg(choices.size() + 1).arg(CandidateWords(candidate));
+        bool ok = false;
+        const QString picked = QInputDialog::getItem(
+            this, QStringLiteral("Mischen"), QStringLiteral("Welcher Start? (der mit dem größten Umweg zuerst)"),
+            choices, 0, false, &ok);
+        if (ok)
+            chosen = made.Candidates[static_cast<std::size_t>(choices.indexOf(picked))];
+    } else if (made.Nearest && !stopped) {
+        const auto answer = QMessageBox::question(
+            this, QStringLiteral("Mischen"),
+            QString::fromStdString(made.Error)
+                + QStringLiteral("\n\nDiesen Start nehmen (%1)?").arg(CandidateWords(*made.Nearest)),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer == QMessageBox::Yes)
+            chosen = made.Nearest;
+    } else if (!stopped) {
         Complain(QString::fromStdString(made.Error));
+    }
+    if (chosen) {
+        Doc.SetStart(chosen->Start);
+        statusBar()->showMessage(QStringLiteral("Gemischt: %1.").arg(CandidateWords(*chosen)), 5000);
     }
     Refresh();
 }

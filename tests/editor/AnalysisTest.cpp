@@ -162,9 +162,39 @@ TEST(Analysis, AScrambleHoldsTheTargetsStonesWithAProvedParInTheWishedRange)
     EXPECT_LE(made.Par, 9);
     EXPECT_EQ(ScrambleTarget(target, {6, 9}, 1).Start, made.Start); // the seed decides
 
+    // Several starts to choose from, each proved within the range, the most
+    // detour first; the progress told after every walk.
+    int told = 0;
+    const ScrambleResult several = ScrambleTarget(ShippedLevel(70).Target, {15, 25}, 3, nullptr,
+                                                  [&](int walks, int) { told = walks; });
+    ASSERT_EQ(several.Candidates.size(), static_cast<std::size_t>(MostScrambleCandidates)) << several.Error;
+    EXPECT_EQ(told, several.Walks);
+    for (std::size_t n = 0; n < several.Candidates.size(); ++n) {
+        const ScrambleCandidate& c = several.Candidates[n];
+        EXPECT_TRUE(c.Proved);
+        EXPECT_EQ(ProvedPar({ShippedLevel(70).Target, c.Start}), c.Par);
+        EXPECT_TRUE(c.Par >= 15 && c.Par <= 25) << c.Par;
+        if (n > 0) {
+            EXPECT_GE(several.Candidates[n - 1].Detour, c.Detour);
+            EXPECT_NE(several.Candidates[n - 1].Start, c.Start);
+        }
+    }
+
+    // Out of reach: the nearest start, and why. Two right-movers can push
+    // one up-mover two cells left at most.
+    const ScrambleResult tooFar = ScrambleTarget(MakeLevel({{1, 3}, {2, 6}, {3, 6}}, {}).Target, {5, 8}, 1);
+    EXPECT_TRUE(tooFar.Candidates.empty());
+    ASSERT_TRUE(tooFar.Nearest);
+    EXPECT_EQ(tooFar.Nearest->Par, 2);
+    EXPECT_NE(tooFar.Error.find("lassen sich diese Steine nicht mischen"), std::string::npos) << tooFar.Error;
+    EXPECT_NE(tooFar.Error.find("Am nächsten kam ein Start mit Par " + std::to_string(tooFar.Nearest->Par)),
+              std::string::npos)
+        << tooFar.Error;
+
     const ScrambleResult frozen = ScrambleTarget(MakeLevel({{1, 3}}, {}).Target, {1, 5}, 1);
     EXPECT_FALSE(frozen.Start);
-    EXPECT_FALSE(frozen.Error.empty());
+    EXPECT_FALSE(frozen.Nearest);
+    EXPECT_NE(frozen.Error.find("lässt sich nicht mischen"), std::string::npos) << frozen.Error;
 }
 
 TEST(Analysis, AMadeCollectionRisesInParAndEveryParIsProved)
