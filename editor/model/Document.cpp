@@ -46,6 +46,19 @@ void Document::Changed()
     Now.Revision = NextRevision++;
 }
 
+bool Document::AppendLevels(const std::vector<TLevelRecord>& levels)
+{
+    const auto room = static_cast<std::size_t>(MaxLevels - Count());
+    if (levels.empty() || room == 0)
+        return false;
+    Remember();
+    Now.Current = Count();
+    Now.Levels.insert(Now.Levels.end(), levels.begin(),
+                      levels.begin() + static_cast<std::ptrdiff_t>(std::min(room, levels.size())));
+    Changed();
+    return true;
+}
+
 bool Document::AddLevel()
 {
     if (!CanAdd())

@@ -33,7 +33,10 @@ public:
     void Choose(int index); // not an edit: no undo step
 
     // The edits; each returns false, leaving no undo step, when it changes nothing.
-    bool AddLevel();       // an empty level after the current one
+    bool AddLevel(); // an empty level after the current one
+    // `levels` after the last, as many as fit within 99, as one edit; the
+    // first of them becomes the current level.
+    bool AppendLevels(const std::vector<TLevelRecord>& levels);
     bool DuplicateLevel(); // a copy of the current level after it
     bool DeleteLevel();
     bool MoveLevel(int by); // -1 earlier, +1 later

@@ -558,49 +558,86 @@ void EditorWindow::TestLevel()
 
 void EditorWindow::MakeCollection()
 {
-    if (Chores.Running() || !MaySwitch())
+    if (Chores.Running())
         return;
+    // The collection's own pictures, each once; without any, shapes drawn for it.
+    std::vector<TCells> pictures;
+    for (const TLevelRecord& level : Doc.Levels())
+        if (std::any_of(std::begin(level.Target.Item), std::end(level.Target.Item),
+                        [](std::uint8_t code) { return IsStone(code); })
+            && std::find(pictures.begin(), pictures.end(), level.Target) == pictures.end())
+            pictures.push_back(level.Target);
+    bool append = false;
+    if (Doc.Count() > 0 && Doc.CanAdd()) {
+        QMessageBox ask(QMessageBox::Question, QStringLiteral("Sammlung erzeugen"),
+                        pictures.empty()
+                            ? QStringLiteral("Die neuen Level anhängen oder eine neue Sammlung beginnen?")
+                            : QStringLiteral("Die neuen Level entstehen aus den %1 Bildern dieser Sammlung. "
+                                             "Anhängen oder eine neue Sammlung beginnen?")
+                                  .arg(pictures.size()),
+                        QMessageBox::Cancel, this);
+        QPushButton* add = ask.addButton(QStringLiteral("&Anhängen"), QMessageBox::AcceptRole);
+        QPushButton* fresh = ask.addButton(QStringLiteral("&Neue Sammlung"), QMessageBox::AcceptRole);
+        ask.setDefaultButton(add);
+        ask.exec();
+        if (ask.clickedButton() != add && ask.clickedButton() != fresh)
+            return;
+        append = ask.clickedButton() == add;
+    }
+    if (!append && !MaySwitch())
+        return;
+    const int room = append ? MaxLevels - Doc.Count() : MaxLevels;
     bool ok = false;
     const int count = QInputDialog::getInt(this, QStringLiteral("Sammlung erzeugen"),
-                                           QStringLiteral("Wie viele Level soll die neue Sammlung haben?\n"
-                                                          "Sie werden vom ersten zum letzten schwerer (Par %1 bis %2).")
+                                           QStringLiteral("Wie viele Level? Sie werden vom ersten zum letzten schwerer "
+                                                          "(Par %1 bis %2).")
                                                .arg(EasiestPar)
                                                .arg(HardestPar),
-                                           DefaultCollectionSize, 1, MaxLevels, 1, &ok);
+                                           std::min(DefaultCollectionSize, room), 1, room, 1, &ok);
     if (!ok)
         return;
     auto* progress = new QProgressDialog(QStringLiteral("Der Generator erzeugt die Level …"),
-                                         QStringLiteral("Abbrechen"), 0, count, this);
+                                         QStringLiteral("Anhalten"), 0, count, this);
     progress->setWindowTitle(QStringLiteral("Sammlung erzeugen"));
     progress->setMinimumDuration(0);
     progress->setMinimumWidth(ProgressWidth);
     progress->setValue(0);
     connect(progress, &QProgressDialog::canceled, this, [this] { Chores.Stop(); });
     const std::uint64_t seed = QRandomGenerator::global()->generate64();
-    Chores.Start([this, count, seed, progress = QPointer(progress)](SearchWatch& watch) {
-        const MadeCollection made = ::MakeCollection(count, seed, &watch, [this, progress](int done) {
+    Chores.Start([this, count, pictures, append, seed, progress = QPointer(progress)](SearchWatch& watch) {
+        const MadeCollection made = ::MakeCollection(count, pictures, seed, &watch, [this, progress](int done) {
             OnWindowThread([progress, done] {
                 if (progress)
                     progress->setValue(done);
             });
         });
-        OnWindowThread([this, made, progress, stopped = watch.Stopped()] {
+        OnWindowThread([this, made, append, progress] {
             delete progress.data();
-            TakeCollection(made, stopped);
+            TakeCollection(made, append);
         });
     });
 }
 
-void EditorWindow::TakeCollection(const MadeCollection& made, bool stopped)
+void EditorWindow::TakeCollection(const MadeCollection& made, bool append)
 {
-    if (!made.Error.empty()) {
-        if (!stopped)
-            Complain(QString::fromStdString(made.Error));
-    } else {
-        Doc.Reset(made.Levels, false);
-        Disk.Forget();
+    // Whatever was made is kept, also when it was stopped or a level failed.
+    if (!made.Levels.empty()) {
+        if (append) {
+            Doc.AppendLevels(made.Levels);
+        } else {
+            Doc.Reset(made.Levels, false);
+            Disk.Forget();
+        }
         PickedCell = 0;
     }
+    QString told =
+        QStringLiteral("%1 erzeugt").arg(QString::fromStdString(Counted(made.Levels.size(), "Level", "Level")));
+    if (made.OutsideWindow > 0)
+        told += QStringLiteral(", %1 davon mit dem nächstbesten Par außerhalb seines Bereichs").arg(made.OutsideWindow);
+    if (!made.Error.empty())
+        Complain(told + QStringLiteral(". ") + QString::fromStdString(made.Error));
+    else
+        statusBar()->showMessage(told + QStringLiteral("."), 8000);
     Refresh();
 }
 

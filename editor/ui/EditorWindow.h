@@ -75,7 +75,7 @@ private:
     void SearchLonger();
     void TestLevel();
     void MakeCollection();
-    void TakeCollection(const MadeCollection& made, bool stopped);
+    void TakeCollection(const MadeCollection& made, bool append);
 
     void NewCollection();
     void Open();

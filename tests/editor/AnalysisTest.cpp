@@ -197,19 +197,40 @@ TEST(Analysis, AScrambleHoldsTheTargetsStonesWithAProvedParInTheWishedRange)
     EXPECT_NE(frozen.Error.find("lässt sich nicht mischen"), std::string::npos) << frozen.Error;
 }
 
-TEST(Analysis, AMadeCollectionRisesInParAndEveryParIsProved)
+TEST(Analysis, AMadeCollectionGetsEveryLevelAskedForRisingInParEachProved)
 {
+    // Thirty from the drawn shapes, every time.
     std::vector<int> told;
-    const MadeCollection made = MakeCollection(4, 11, nullptr, [&](int done) { told.push_back(done); });
-    ASSERT_EQ(made.Levels.size(), 4u) << made.Error;
-    EXPECT_EQ(told, (std::vector {1, 2, 3, 4}));
+    const MadeCollection made = MakeCollection(30, {}, 11, nullptr, [&](int done) { told.push_back(done); });
+    ASSERT_EQ(made.Levels.size(), 30u) << made.Error;
+    EXPECT_TRUE(made.Error.empty());
+    EXPECT_EQ(told.size(), 30u);
+    EXPECT_EQ(told.back(), 30);
+    const std::vector<TCells> shapes = DrawnShapes(11);
     for (std::size_t n = 0; n < made.Levels.size(); ++n) {
         EXPECT_EQ(ProvedPar(made.Levels[n]), made.Pars[n]);
+        EXPECT_NE(std::find(shapes.begin(), shapes.end(), made.Levels[n].Target), shapes.end());
         if (n > 0) {
-            EXPECT_GT(made.Pars[n], made.Pars[n - 1] - 2); // windows rise; neighbours may overlap by one
+            EXPECT_GE(made.Pars[n], made.Pars[n - 1]);
         }
     }
     EXPECT_GE(made.Pars.back(), HardestPar - 1);
+
+    // From the collection's own pictures.
+    const std::vector<TCells> pictures {ShippedLevel(20).Target, ShippedLevel(70).Target};
+    const MadeCollection own = MakeCollection(3, pictures, 5, nullptr, {});
+    ASSERT_EQ(own.Levels.size(), 3u) << own.Error;
+    for (const TLevelRecord& level : own.Levels)
+        EXPECT_NE(std::find(pictures.begin(), pictures.end(), level.Target), pictures.end());
+
+    // Stopped, it keeps what it made.
+    SearchWatch watch;
+    const MadeCollection stopped = MakeCollection(10, {}, 3, &watch, [&](int done) {
+        if (done == 2)
+            watch.Cancel();
+    });
+    EXPECT_EQ(stopped.Levels.size(), 2u);
+    EXPECT_NE(stopped.Error.find("Angehalten nach 2 von 10"), std::string::npos) << stopped.Error;
 }
 
 // "Unlösbar" only where every position was searched; a search that ran out

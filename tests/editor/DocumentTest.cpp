@@ -111,3 +111,19 @@ TEST(Document, KeepsOnlyTheLatestEditsToUndo)
     EXPECT_TRUE(doc.Redo());
     EXPECT_EQ(*doc.CurrentLevel(), after[extra]);
 }
+
+// Levels made for the collection go after its last, as far as 99 allow, and
+// come back out with one undo.
+TEST(Document, AppendsMadeLevelsAsOneEditWithinNinetyNine)
+{
+    Document doc;
+    doc.Reset(Numbered(97), true);
+    EXPECT_TRUE(doc.AppendLevels(Numbered(5)));
+    EXPECT_EQ(doc.Count(), 99);
+    EXPECT_EQ(doc.Current(), 97);
+    EXPECT_EQ(*doc.CurrentLevel(), NumberedLevel(1));
+    EXPECT_FALSE(doc.AppendLevels(Numbered(1)));
+    EXPECT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.Count(), 97);
+    EXPECT_FALSE(doc.Modified());
+}
