@@ -9,28 +9,7 @@
 
 namespace {
 
-// The boards one press of a stone of `code` (of any code when 0) leads to.
-std::vector<TCells> Pressing(const TCells& board, int code)
-{
-    std::vector<TCells> next;
-    for (int cell = 1; cell <= CellCount; ++cell) {
-        if (code != 0 && board[cell] != code)
-            continue;
-        const MoveOffer offer = StoneMove(board, cell);
-        std::vector<int> partners;
-        if (offer.Kind == MoveKind::Swap)
-            partners.push_back(cell + offer.Offset);
-        if (offer.Kind == MoveKind::Ring)
-            partners = {offer.Ring1, offer.Ring2};
-        for (int p : partners) {
-            TCells b = board;
-            std::swap(b[cell], b[p]);
-            next.push_back(b);
-        }
-    }
-    return next;
-}
-
+// Every board reachable from `start`, pressing only `code` when it is not 0.
 std::set<Cells> ReachableBoards(const TCells& start, int code = 0)
 {
     std::set<Cells> seen {AsArray(start)};
@@ -38,7 +17,7 @@ std::set<Cells> ReachableBoards(const TCells& start, int code = 0)
     while (!queue.empty()) {
         const TCells board = queue.front();
         queue.pop_front();
-        for (const TCells& next : Pressing(board, code))
+        for (const TCells& next : Successors(board, code))
             if (seen.insert(AsArray(next)).second)
                 queue.push_back(next);
     }

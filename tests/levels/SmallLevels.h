@@ -22,11 +22,14 @@ inline Cells AsArray(const TCells& b)
     return std::to_array(b.Item);
 }
 
-// Every board one move away from `board`, straight from StoneMove.
-inline std::vector<TCells> Successors(const TCells& board)
+// Every board one move away from `board`, straight from StoneMove; with a
+// `code`, only the moves that press a stone of that code.
+inline std::vector<TCells> Successors(const TCells& board, int code = 0)
 {
     std::vector<TCells> next;
     for (int cell = 1; cell <= CellCount; ++cell) {
+        if (code != 0 && board[cell] != code)
+            continue;
         const MoveOffer offer = StoneMove(board, cell);
         std::vector<int> partners;
         if (offer.Kind == MoveKind::Swap)
