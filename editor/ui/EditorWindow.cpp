@@ -320,8 +320,14 @@ void EditorWindow::FollowAnalysis()
     // because the author went elsewhere, it goes on from what it found.
     const auto waiting = [this](const TLevelRecord& other) { return AuthorStopped.contains(KeyOf(other)); };
     const AnalysisReport* known = KnownReport(*level);
-    if (known == nullptr && waiting(*level))
-        known = &Halted.at(KeyOf(*level));
+    if (known == nullptr && waiting(*level)) {
+        const auto halted = Halted.find(KeyOf(*level));
+        if (halted == Halted.end()) { // stopped a moment ago: its last report is on its way
+            ShowAnalysis(Live, true);
+            return;
+        }
+        known = &halted->second;
+    }
     if (known != nullptr) {
         ShowAnalysis(*known, false);
         // The chosen level is done: the others of the collection, one by one.
