@@ -7,7 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numeric>
+#include <cstdlib>
+#include <optional>
 
 namespace {
 
