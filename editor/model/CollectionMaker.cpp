@@ -70,8 +70,8 @@ std::vector<TCells> DrawnShapes(std::uint64_t seed)
     return shapes;
 }
 
-MadeCollection MakeCollection(int count, const std::vector<TCells>& pictures, std::uint64_t seed, SearchWatch* watch,
-                              const std::function<void(int)>& progress)
+MadeCollection MakeCollection(int count, const std::vector<TCells>& pictures, ParRange pars, std::uint64_t seed,
+                              SearchWatch* watch, const std::function<void(int)>& progress)
 {
     MadeCollection made;
     count = std::clamp(count, 1, MaxLevels);
@@ -87,7 +87,7 @@ MadeCollection MakeCollection(int count, const std::vector<TCells>& pictures, st
     for (int n = 0; n < count; ++n) {
         if (StopRequested(watch))
             break;
-        const int par = Rising(EasiestPar, HardestPar, n, count);
+        const int par = Rising(pars.Low, pars.High, n, count);
         const ParRange window {std::max(1, par - 1), par + 1};
         // Each picture in turn, from the one that fits the level's place in the curve.
         const auto first = static_cast<std::size_t>(Rising(0, static_cast<int>(sources.size()) - 1, n, count));

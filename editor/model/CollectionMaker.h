@@ -7,6 +7,7 @@
 #pragma once
 
 #include "LevelRecord.h"
+#include "Scramble.h"
 #include "SearchWatch.h"
 
 #include <cstdint>
@@ -28,7 +29,8 @@ struct MadeCollection {
 // a diamond, letters and more, each part in a colour of its own.
 std::vector<TCells> DrawnShapes(std::uint64_t seed);
 
-// `count` levels (1..99) on `pictures` (the drawn shapes when empty);
+// `count` levels (1..99) on `pictures` (the drawn shapes when empty), the
+// par rising from `pars.Low` at the first to `pars.High` at the last;
 // `progress` is told how many are done.
-MadeCollection MakeCollection(int count, const std::vector<TCells>& pictures, std::uint64_t seed, SearchWatch* watch,
-                              const std::function<void(int)>& progress);
+MadeCollection MakeCollection(int count, const std::vector<TCells>& pictures, ParRange pars, std::uint64_t seed,
+                              SearchWatch* watch, const std::function<void(int)>& progress);

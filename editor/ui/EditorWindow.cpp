@@ -594,12 +594,20 @@ void EditorWindow::MakeCollection()
         return;
     const int room = append ? MaxLevels - Doc.Count() : MaxLevels;
     bool ok = false;
-    const int count = QInputDialog::getInt(this, QStringLiteral("Sammlung erzeugen"),
-                                           QStringLiteral("Wie viele Level? Sie werden vom ersten zum letzten schwerer "
-                                                          "(Par %1 bis %2).")
-                                               .arg(EasiestPar)
-                                               .arg(HardestPar),
-                                           std::min(DefaultCollectionSize, room), 1, room, 1, &ok);
+    const int count = QInputDialog::getInt(
+        this, QStringLiteral("Sammlung erzeugen"),
+        QStringLiteral("Wie viele Level? Sie werden vom ersten zum letzten schwerer."),
+        std::min(DefaultCollectionSize, room), 1, room, 1, &ok);
+    if (!ok)
+        return;
+    ParRange pars;
+    pars.Low = QInputDialog::getInt(this, QStringLiteral("Sammlung erzeugen"), QStringLiteral("Par des ersten Levels:"),
+                                    EasiestPar, 1, MostScramblePar, 1, &ok);
+    if (!ok)
+        return;
+    pars.High = QInputDialog::getInt(this, QStringLiteral("Sammlung erzeugen"),
+                                     QStringLiteral("Par des letzten Levels:"), std::max(HardestPar, pars.Low),
+                                     pars.Low, MostScramblePar, 1, &ok);
     if (!ok)
         return;
     auto* progress = new QProgressDialog(QStringLiteral("Der Generator erzeugt die Level …"),
@@ -610,8 +618,8 @@ void EditorWindow::MakeCollection()
     progress->setValue(0);
     connect(progress, &QProgressDialog::canceled, this, [this] { Chores.Stop(); });
     const std::uint64_t seed = QRandomGenerator::global()->generate64();
-    Chores.Start([this, count, pictures, append, seed, progress = QPointer(progress)](SearchWatch& watch) {
-        const MadeCollection made = ::MakeCollection(count, pictures, seed, &watch, [this, progress](int done) {
+    Chores.Start([this, count, pictures, pars, append, seed, progress = QPointer(progress)](SearchWatch& watch) {
+        const MadeCollection made = ::MakeCollection(count, pictures, pars, seed, &watch, [this, progress](int done) {
             OnWindowThread([progress, done] {
                 if (progress)
                     progress->setValue(done);

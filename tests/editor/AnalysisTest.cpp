@@ -201,7 +201,8 @@ TEST(Analysis, AMadeCollectionGetsEveryLevelAskedForRisingInParEachProved)
 {
     // Thirty from the drawn shapes, every time.
     std::vector<int> told;
-    const MadeCollection made = MakeCollection(30, {}, 11, nullptr, [&](int done) { told.push_back(done); });
+    const MadeCollection made = MakeCollection(30, {}, {EasiestPar, HardestPar}, 11, nullptr,
+                                               [&](int done) { told.push_back(done); });
     ASSERT_EQ(made.Levels.size(), 30u) << made.Error;
     EXPECT_TRUE(made.Error.empty());
     EXPECT_EQ(told.size(), 30u);
@@ -218,14 +219,17 @@ TEST(Analysis, AMadeCollectionGetsEveryLevelAskedForRisingInParEachProved)
 
     // From the collection's own pictures.
     const std::vector<TCells> pictures {ShippedLevel(20).Target, ShippedLevel(70).Target};
-    const MadeCollection own = MakeCollection(3, pictures, 5, nullptr, {});
+    const MadeCollection own = MakeCollection(3, pictures, {6, 12}, 5, nullptr, {});
     ASSERT_EQ(own.Levels.size(), 3u) << own.Error;
     for (const TLevelRecord& level : own.Levels)
         EXPECT_NE(std::find(pictures.begin(), pictures.end(), level.Target), pictures.end());
+    // The par range asked for: 6 at the first level, 12 at the last, each within one.
+    EXPECT_TRUE(own.Pars.front() >= 5 && own.Pars.front() <= 7) << own.Pars.front();
+    EXPECT_TRUE(own.Pars.back() >= 11 && own.Pars.back() <= 13) << own.Pars.back();
 
     // Stopped, it keeps what it made.
     SearchWatch watch;
-    const MadeCollection stopped = MakeCollection(10, {}, 3, &watch, [&](int done) {
+    const MadeCollection stopped = MakeCollection(10, {}, {EasiestPar, HardestPar}, 3, &watch, [&](int done) {
         if (done == 2)
             watch.Cancel();
     });
