@@ -79,7 +79,7 @@ std::vector<std::string> MeasureLines(const AnalysisReport& report)
         return lines;
     // Only a par known to be that long; a solution found so far may be longer.
     if ((report.Optimal ? report.Par() : report.LowerBound) > MaxParMoves)
-        lines.push_back("Mehr als " + std::to_string(MaxParMoves) + " Züge: dafür reicht ein Versuch nicht.");
+        lines.push_back("Mehr als " + std::to_string(MaxParMoves) + " Züge: " + BeyondOneAttempt + ".");
     lines.push_back("Durchsuchte Stellungen: " + Grouped(report.Positions));
     if (report.Detour)
         lines.push_back(

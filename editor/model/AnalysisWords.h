@@ -19,5 +19,9 @@ std::string ShortFacts(const AnalysisReport& report);
 // A number with a thin space between thousands: "1 234 567".
 std::string Grouped(std::size_t number);
 
+// Why a par beyond the budget is a fault, for the panel and the warning
+// before saving.
+inline const std::string BeyondOneAttempt = "dafür reicht ein Versuch nicht";
+
 // A number and its noun, one or many: "1 Zug", "3 Züge".
 std::string Counted(std::size_t number, const std::string& one, const std::string& many);

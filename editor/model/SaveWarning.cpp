@@ -1,5 +1,6 @@
 #include "SaveWarning.h"
 
+#include "AnalysisWords.h"
 #include "Budget.h"
 
 #include <array>
@@ -60,7 +61,7 @@ std::optional<std::string> SaveWarning(const std::vector<TLevelRecord>& levels, 
         "unlösbar",
         "nichts zu lösen: der Start gleicht dem Ziel, oder kein Stein kann ziehen",
         "Par nicht bewiesen",
-        "Par über " + std::to_string(MaxParMoves) + ": dafür reicht ein Versuch nicht",
+        "Par über " + std::to_string(MaxParMoves) + ": " + BeyondOneAttempt,
     };
     std::string text;
     for (int concern = 0; concern < Concerns; ++concern)

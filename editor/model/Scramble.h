@@ -14,10 +14,6 @@
 #include <string>
 #include <vector>
 
-// Steps of a backward walk per move of par wished, for the collection
-// maker: a walk undoes some of its own steps, so it goes further than the
-// par it aims at. The scramble finds its length as it goes.
-inline constexpr int StepsPerParMove = 2;
 // Share (%) of the steps that must lead away from the target when one can.
 inline constexpr int AwayBias = 60;
 // The widest par range the editor asks for: beyond one attempt, for authors
