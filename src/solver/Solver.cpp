@@ -17,6 +17,11 @@ constexpr double ExactShare = 0.75;
 // Weighted A*'s weight: its solutions are at most this much longer than the shortest.
 constexpr int FallbackWeightNum = 2, FallbackWeightDen = 1;
 
+// The quick search's weight: greedy enough to find long solutions of large
+// boards in milliseconds; the memory it may take is a share of a proof's.
+constexpr int QuickWeight = 3;
+constexpr std::size_t QuickMemoryShare = 4;
+
 SearchClock::time_point After(SearchClock::time_point from, double seconds)
 {
     return from
@@ -311,6 +316,40 @@ SolveResult LevelSolver::Solve(const TCells& from, const SolveBudget& budget, co
         result.Cause = StopCause::None;
     result.Seconds = SecondsSince(started);
     return result;
+}
+
+SolveResult LevelSolver::QuickSolution(const TCells& from, double seconds, const SearchWatch* watch) const
+{
+    const auto started = SearchClock::now();
+    const auto deadline = After(started, seconds);
+    SolveResult quick; // Unknown, until every group has its solution
+    if (!HoldsSameStones({Target, from}))
+        return quick;
+    std::vector<Move> moves;
+    for (const Part& part : Parts) {
+        const TCells start = Restricted(from, part.Group);
+        if (start == Restricted(Target, part.Group))
+            continue;
+        if (!part.Search->Searchable())
+            return quick;
+        SearchLimits greedy;
+        greedy.Deadline = deadline;
+        greedy.MemoryBytes = DefaultSearchMemory / QuickMemoryShare;
+        greedy.WeightNum = QuickWeight;
+        greedy.StopAtFirst = true;
+        greedy.StopWith = watch;
+        const SearchResult found = part.Search->Run(start, greedy);
+        quick.Nodes += found.Nodes;
+        quick.PeakBytes = std::max(quick.PeakBytes, found.PeakBytes);
+        quick.Seconds = SecondsSince(started);
+        if (found.Outcome != SearchOutcome::Found)
+            return quick;
+        moves.insert(moves.end(), found.Moves.begin(), found.Moves.end());
+    }
+    quick.Status = SolveStatus::Bound;
+    quick.Moves = std::move(moves);
+    quick.Seconds = SecondsSince(started);
+    return quick;
 }
 
 int LevelSolver::Bound(const TCells& board) const

@@ -82,6 +82,12 @@ public:
     // (it does not replay to the target) is ignored.
     SolveResult Solve(const TCells& from, const SolveBudget& budget = {}, const std::vector<Move>& known = {}) const;
 
+    // Some solution from `from`, found fast by a greedy search: no proof of
+    // anything, but a solution to show and to bound the par while the proof
+    // runs. Moves stay empty when none turned up within `seconds` (or a stop
+    // request on `watch` came first); Nodes counts the positions it stored.
+    SolveResult QuickSolution(const TCells& from, double seconds, const SearchWatch* watch = nullptr) const;
+
     // The search's lower bound of `board`: the groups' bounds added up;
     // Heuristic::Infinite when some group is dead.
     int Bound(const TCells& board) const;

@@ -173,6 +173,36 @@ TEST(Solver, WithoutTimeOrWhenStoppedItSaysUnknownNeverUnsolvable)
     EXPECT_EQ(kept.Moves, scrambled.Walk);
 }
 
+// The quick search's solution plays and is never shorter than the bound; it
+// claims nothing where there is no solution, or when asked to stop.
+TEST(Solver, AQuickSolutionPlaysToTheTargetOrIsNotThere)
+{
+    const ScrambledBoard scrambled = FullBoardWalk();
+    const LevelSolver solver(scrambled.Level);
+    const SolveResult quick = solver.QuickSolution(scrambled.Level.Board, 10);
+    ASSERT_EQ(quick.Status, SolveStatus::Bound);
+    EXPECT_GT(quick.Nodes, 0u);
+    EXPECT_GE(static_cast<int>(quick.Moves.size()), solver.Bound(scrambled.Level.Board));
+    const ReplayResult replay = Replay(scrambled.Level, quick.Moves);
+    EXPECT_TRUE(replay.Legal && replay.Solved);
+
+    std::mt19937 dice(9);
+    for (int n = 0; n < 10; ++n) { // small levels of several groups, each solved on its own
+        const TLevelRecord level = RandomSmallLevel(dice, 10, AllCodes, 8);
+        const SolveResult small = LevelSolver(level).QuickSolution(level.Board, 10);
+        ASSERT_EQ(small.Status, SolveStatus::Bound) << "level " << n;
+        EXPECT_TRUE(Replay(level, small.Moves).Solved) << "level " << n;
+    }
+
+    TLevelRecord stuck {}; // an up stone in the top row, a right stone before an empty cell
+    stuck.Board[1] = stuck.Target[2] = 3;
+    stuck.Board[2] = stuck.Target[1] = 6;
+    EXPECT_TRUE(LevelSolver(stuck).QuickSolution(stuck.Board, 10).Moves.empty());
+    SearchWatch watch;
+    watch.Cancel();
+    EXPECT_TRUE(solver.QuickSolution(scrambled.Level.Board, 10, &watch).Moves.empty());
+}
+
 TEST(Solver, AKnownSolutionIsProvedShortestOrBeatenAndAWrongOneIgnored)
 {
     std::mt19937 dice(5);
