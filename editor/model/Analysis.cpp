@@ -3,6 +3,8 @@
 #include "Player.h"
 #include "StoneRules.h"
 
+#include <algorithm>
+
 namespace {
 
 // The proof searches from the start and back from the target at once: the
@@ -39,11 +41,22 @@ void Analyse(const TLevelRecord& level, SearchWatch& watch, const std::function<
     }
 
     const LevelSolver solver(level);
-    const SolveBudget budget = EditorBudget(&watch, plan.Seconds);
-    const SolveResult solution = solver.Solve(level.Board, budget, plan.Known);
-    report.Positions = solution.Nodes;
+    SolveResult quick;
+    if (plan.Known.empty()) {
+        quick = solver.QuickSolution(level.Board, std::min(QuickSeconds, QuickShare * plan.Seconds), &watch);
+        if (!quick.Moves.empty()) {
+            AnalysisReport running = report;
+            running.Solution = quick.Moves;
+            running.Positions = quick.Nodes;
+            running.Seconds = quick.Seconds;
+            publish(running);
+        }
+    }
+    const SolveBudget budget = EditorBudget(&watch, plan.Seconds - quick.Seconds);
+    const SolveResult solution = solver.Solve(level.Board, budget, plan.Known.empty() ? quick.Moves : plan.Known);
+    report.Positions = quick.Nodes + solution.Nodes;
     report.LowerBound = solution.LowerBound;
-    report.Seconds = solution.Seconds;
+    report.Seconds = quick.Seconds + solution.Seconds;
     report.Cause = solution.Cause;
     switch (solution.Status) {
     case SolveStatus::Unsolvable: // only when every position was seen, which a stop prevents
@@ -57,9 +70,12 @@ void Analyse(const TLevelRecord& level, SearchWatch& watch, const std::function<
     report.Result = Verdict::Solvable;
     report.Optimal = solution.Status == SolveStatus::Optimal;
     report.Solution = solution.Moves; // kept when stopped too: the best found so far
-    if (report.Optimal)
+    // The detour is par less the bound: of a solution not proved shortest,
+    // its length would only be an upper limit of it.
+    if (report.Optimal) {
         report.LowerBound = report.Par();
-    report.Detour = report.Par() - solver.Bound(level.Board);
+        report.Detour = report.Par() - solver.Bound(level.Board);
+    }
     if (watch.Stopped())
         return finish(Verdict::Solvable);
     publish(report);

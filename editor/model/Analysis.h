@@ -26,8 +26,8 @@ enum class Verdict {
 
 struct AnalysisReport {
     Verdict Result = Verdict::Running;
-    bool Optimal = false; // Solution is a shortest one: its length is the par
-    std::vector<Move> Solution;
+    bool Optimal = false;       // Solution is a shortest one: its length is the par
+    std::vector<Move> Solution; // the best known; while Running too, once one is
     int LowerBound = 0;                // no solution is shorter; while running: proved so far
     std::size_t Positions = 0;         // searched for the par
     double Seconds = 0;                // the search for the par took
@@ -54,12 +54,19 @@ struct AnalysisPlan {
     std::vector<Move> Known;
 };
 
+// Before the proof, a quick greedy search looks for some solution: the
+// author can play it at once, and the proof only looks for shorter ones. It
+// takes at most this long, and at most this share of the budget.
+inline constexpr double QuickSeconds = 2;
+inline constexpr double QuickShare = 0.1;
+
 // How many simulated players try a level, and their dice.
 inline constexpr int EditorPlayers = 100;
 inline constexpr std::uint64_t EditorPlayerSeed = 1;
 
 // Works out the report for `level`, calling `publish` after each step
-// with what is known so far. A stop request on `watch` ends it early; the
+// with what is known so far (a Running report once a quick solution is
+// found, before the proof). A stop request on `watch` ends it early; the
 // report is then not Finished.
 void Analyse(const TLevelRecord& level, SearchWatch& watch, const std::function<void(const AnalysisReport&)>& publish,
              const AnalysisPlan& plan = {});

@@ -46,8 +46,12 @@ std::string VerdictLine(const AnalysisReport& report)
 {
     switch (report.Result) {
     case Verdict::Running:
-        return "Suche läuft: Par mindestens " + std::to_string(report.LowerBound) + ", " + Grouped(report.Positions)
-            + " Stellungen, " + Seconds(report.Seconds) + " von " + Seconds(report.Budget) + " s …";
+        return "Suche läuft: Par "
+            + (report.Solution.empty() ? "mindestens " + std::to_string(report.LowerBound)
+                                       : "zwischen " + std::to_string(report.LowerBound) + " und "
+                       + std::to_string(report.Par()))
+            + ", " + Grouped(report.Positions) + " Stellungen, " + Seconds(report.Seconds) + " von "
+            + Seconds(report.Budget) + " s …";
     case Verdict::Empty:
         return "Kein Stein kann ziehen: nichts zu lösen.";
     case Verdict::AlreadySolved:
@@ -67,7 +71,8 @@ std::string VerdictLine(const AnalysisReport& report)
                 + std::to_string(report.LowerBound) + ". „Länger suchen“ sucht weiter.";
         if (!report.Finished)
             return "Abgebrochen.";
-        return "Unentschieden: " + StopWords(report) + "; Par mindestens " + std::to_string(report.LowerBound) + ".";
+        return "Unentschieden: weder eine Lösung gefunden noch bewiesen, dass keine existiert; "
+            + StopWords(report) + ". Par mindestens " + std::to_string(report.LowerBound) + ".";
     }
     return {};
 }
@@ -92,7 +97,8 @@ std::vector<std::string> MeasureLines(const AnalysisReport& report)
             dead += ", " + std::to_string(report.Starts->Unknown) + " ungeklärt";
         lines.push_back(dead);
     } else {
-        lines.push_back("Tote Startzüge: werden gesucht …");
+        lines.push_back(report.Stopped ? "Tote Startzüge: nicht gesucht, die Analyse wurde angehalten"
+                                       : "Tote Startzüge: werden gesucht …");
     }
     if (report.PlayersPercent)
         lines.push_back("Simulierte Spieler, die es schaffen: " + std::to_string(*report.PlayersPercent) + " %");
@@ -113,7 +119,7 @@ std::string ShortFacts(const AnalysisReport& report)
     case Verdict::Unsolvable:
         return "unlösbar";
     case Verdict::Unknown:
-        return "Par unbekannt";
+        return "unentschieden";
     case Verdict::Solvable:
         break;
     }

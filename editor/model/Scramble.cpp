@@ -92,7 +92,7 @@ ScrambleResult ScrambleTarget(const TCells& target, ParRange wished, std::uint64
         if (StopRequested(watch))
             break;
         ScrambleCandidate made {back.Start, static_cast<int>(proof.Moves.size()), proof.LowerBound,
-                                proof.Status == SolveStatus::Optimal, 0};
+                                proof.Status == SolveStatus::Optimal, 0, proof.Moves};
         if (made.Par == 0)
             continue; // no solution kept: cannot happen for a walk, which is one
         if (made.Proved)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "LevelRecord.h"
+#include "Search.h"
 #include "SearchWatch.h"
 
 #include <cstdint>
@@ -32,7 +33,8 @@ struct ScrambleCandidate {
     int Par = 0;        // the proved par, or the length of the best solution known
     int LowerBound = 0; // equal to Par when proved
     bool Proved = false;
-    int Detour = 0; // par less the solver's bound at the start
+    int Detour = 0;             // par less the solver's bound at the start
+    std::vector<Move> Solution; // of length Par: the analysis starts from it
 };
 
 struct ScrambleResult {

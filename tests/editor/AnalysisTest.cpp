@@ -45,7 +45,11 @@ TEST(Analysis, ReportsTheLevelToolsVerdictParAndMeasuresStepByStep)
     SearchWatch watch;
     std::vector<AnalysisReport> steps;
     Analyse(level, watch, [&](const AnalysisReport& report) { steps.push_back(report); });
-    ASSERT_EQ(steps.size(), 3u); // the par, the dead start moves, the players
+    ASSERT_EQ(steps.size(), 4u); // a quick solution, the par, the dead start moves, the players
+    const AnalysisReport& quick = steps.front();
+    EXPECT_EQ(quick.Result, Verdict::Running); // to show while the proof runs
+    const ReplayResult quickReplay = Replay(level, quick.Solution);
+    EXPECT_TRUE(quickReplay.Legal && quickReplay.Solved);
     const AnalysisReport& report = steps.back();
     EXPECT_TRUE(report.Finished);
     EXPECT_EQ(report.Result, Verdict::Solvable);
@@ -55,7 +59,8 @@ TEST(Analysis, ReportsTheLevelToolsVerdictParAndMeasuresStepByStep)
     EXPECT_TRUE(replay.Legal && replay.Solved);
     EXPECT_GT(report.Positions, 0u);
     EXPECT_TRUE(report.Detour && report.Starts && report.PlayersPercent);
-    EXPECT_FALSE(steps.front().Starts); // the par shows before the rest is known
+    EXPECT_GE(quick.Par(), report.Par());
+    EXPECT_FALSE(steps[1].Starts); // the par shows before the rest is known
 
     SearchWatch other;
     TLevelRecord broken = level;
@@ -77,6 +82,7 @@ TEST(Analysis, ReportsTheLevelToolsVerdictParAndMeasuresStepByStep)
     if (cut.Result == Verdict::Solvable) {      // what it found is kept, and plays
         const ReplayResult kept = Replay(level, cut.Solution);
         EXPECT_TRUE(kept.Legal && kept.Solved);
+        EXPECT_EQ(cut.Detour.has_value(), cut.Optimal); // of an unproved par only an upper limit
     }
 }
 
@@ -174,6 +180,9 @@ TEST(Analysis, AScrambleHoldsTheTargetsStonesWithAProvedParInTheWishedRange)
         EXPECT_TRUE(c.Proved);
         EXPECT_EQ(ProvedPar({ShippedLevel(70).Target, c.Start}), c.Par);
         EXPECT_TRUE(c.Par >= 15 && c.Par <= 25) << c.Par;
+        // Its solution comes with it, for the analysis to start from.
+        EXPECT_EQ(static_cast<int>(c.Solution.size()), c.Par);
+        EXPECT_TRUE(Replay({ShippedLevel(70).Target, c.Start}, c.Solution).Solved);
         if (n > 0) {
             EXPECT_GE(several.Candidates[n - 1].Detour, c.Detour);
             EXPECT_NE(several.Candidates[n - 1].Start, c.Start);
@@ -250,11 +259,11 @@ TEST(Analysis, AnUndecidedSearchSaysWhyItStoppedAndNeverCallsTheLevelUnsolvable)
     report.Cause = StopCause::Time;
     const std::string time = VerdictLine(report);
     EXPECT_EQ(time,
-              "Unentschieden: die Suche hielt nach 60,0 s und 1\u202F234\u202F567 Stellungen an, ihre Zeit war um; "
-              "Par mindestens 23.");
+              "Unentschieden: weder eine Lösung gefunden noch bewiesen, dass keine existiert; die Suche hielt "
+              "nach 60,0 s und 1\u202F234\u202F567 Stellungen an, ihre Zeit war um. Par mindestens 23.");
     report.Cause = StopCause::Memory;
     EXPECT_NE(VerdictLine(report).find("ihr Speicher war voll"), std::string::npos) << VerdictLine(report);
-    EXPECT_EQ(ShortFacts(report), "Par unbekannt");
+    EXPECT_EQ(ShortFacts(report), "unentschieden");
     report.Finished = false;
     EXPECT_EQ(VerdictLine(report), "Abgebrochen.");
     for (const Verdict verdict : {Verdict::Unknown, Verdict::Solvable, Verdict::Running}) {
@@ -285,5 +294,8 @@ TEST(Analysis, MeasuresSayOneMoveAndWarnOnlyOfAParKnownToBeTooLong)
     report.Detour = 3;
     EXPECT_TRUE(says("Mehr als 30 Züge"));
     EXPECT_TRUE(says("Umweg: 3 Züge, die nicht näher ans Ziel führen"));
+    EXPECT_TRUE(says("Tote Startzüge: werden gesucht"));
+    report.Stopped = true; // a stopped analysis looks no further
+    EXPECT_TRUE(says("Tote Startzüge: nicht gesucht, die Analyse wurde angehalten"));
     EXPECT_EQ(Counted(1234, "Stellung", "Stellungen"), "1\u202F234 Stellungen");
 }

@@ -81,8 +81,9 @@ private slots:
                  qPrintable(QStringLiteral("%1 x %2").arg(before.width()).arg(before.height())));
         for (QLabel* label : window.findChildren<QLabel*>())
             if (label->wordWrap())
-                label->setText(QStringLiteral("Unentschieden: die Suche hielt nach 60,0 s und 1 234 567 Stellungen "
-                                              "an, ihre Zeit war um; Par mindestens 23."));
+                label->setText(QStringLiteral("Unentschieden: weder eine Lösung gefunden noch bewiesen, dass "
+                                              "keine existiert; die Suche hielt nach 60,0 s und 1 234 567 "
+                                              "Stellungen an, ihre Zeit war um. Par mindestens 23."));
         QTest::qWait(50);
         QCOMPARE(window.size(), before);
         QVERIFY(window.minimumSizeHint().width() <= mostClient.width());
