@@ -144,6 +144,13 @@ void EditorWindow::BuildMenus()
                                       &EditorWindow::ShowSolution);
     TestAction = level->addAction(QStringLiteral("&Testen"), QKeySequence(QStringLiteral("Ctrl+T")), this,
                                   &EditorWindow::TestLevel);
+    level->addSeparator();
+    // The analysis's buttons, from the keyboard too: Esc stops, as it stops
+    // loading elsewhere on the desktop.
+    StopAction = level->addAction(QStringLiteral("Suche an&halten"), QKeySequence(Qt::Key_Escape), this,
+                                  &EditorWindow::StopAnalysis);
+    LongerAction = level->addAction(QStringLiteral("Län&ger suchen"), QKeySequence(QStringLiteral("Ctrl+Shift+L")),
+                                    this, &EditorWindow::SearchLonger);
 }
 
 QWidget* EditorWindow::BuildCentre()
@@ -371,12 +378,15 @@ void EditorWindow::ShowAnalysis(const AnalysisReport& report, bool live)
     const TLevelRecord* level = Doc.CurrentLevel();
     const bool runningHere = level && Runner.Busy() && Runner.Level() == *level;
     StopButton->setEnabled(runningHere);
+    StopAction->setEnabled(runningHere);
     // More time helps where the par is not proved, or nothing is known.
-    LongerButton->setEnabled(
-        !runningHere && level
-        && (report.Result == Verdict::Unknown || (report.Result == Verdict::Solvable && !report.Optimal)));
-    // Any solution known can be shown; its length when it may not be the shortest.
-    const bool canShow = report.Result == Verdict::Solvable;
+    const bool canGoOn = !runningHere && level
+        && (report.Result == Verdict::Unknown || (report.Result == Verdict::Solvable && !report.Optimal));
+    LongerButton->setEnabled(canGoOn);
+    LongerAction->setEnabled(canGoOn);
+    // Any solution known can be shown, also while the proof runs; its
+    // length when it may not be the shortest.
+    const bool canShow = !report.Solution.empty();
     SolutionButton->setEnabled(canShow);
     SolutionAction->setEnabled(canShow);
     SolutionButton->setText(
@@ -495,6 +505,16 @@ void EditorWindow::TakeScramble(const ScrambleResult& made, const TCells& target
     }
     if (chosen) {
         Doc.SetStart(chosen->Start);
+        // The walk that made the start is a solution: the analysis goes on
+        // from it as from a stopped search, so a scrambled level is never
+        // left undecided.
+        AnalysisReport walked;
+        walked.Result = Verdict::Solvable;
+        walked.Solution = chosen->Solution;
+        walked.LowerBound = chosen->LowerBound;
+        walked.Stopped = true;
+        walked.Budget = EditorSeconds;
+        Halted[KeyOf(*Doc.CurrentLevel())] = walked;
         statusBar()->showMessage(QStringLiteral("Gemischt: %1.").arg(CandidateWords(*chosen)), 5000);
     }
     Refresh();
@@ -509,7 +529,7 @@ void EditorWindow::ShowSolution()
         known = &halted->second; // stopped: the best solution it found
     if (known == nullptr && level && Runner.Level() == *level)
         known = &Live; // the analysis still runs: the best solution it has so far
-    if (known == nullptr || known->Result != Verdict::Solvable)
+    if (known == nullptr || known->Solution.empty())
         return;
     if (Solution) { // already open: a second press only brings it forward
         Solution->raise();

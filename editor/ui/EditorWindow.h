@@ -120,6 +120,8 @@ private:
     QAction* UndoAction = nullptr;
     QAction* RedoAction = nullptr;
     QAction* SolutionAction = nullptr;
+    QAction* StopAction = nullptr;
+    QAction* LongerAction = nullptr;
     QAction* TestAction = nullptr;
     QAction* AddAction = nullptr;
     QAction* DuplicateAction = nullptr;

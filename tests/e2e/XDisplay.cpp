@@ -313,15 +313,18 @@ unsigned int XDisplay::KeycodeFor(unsigned long keysym) const
     return ScratchKeycode;
 }
 
-void XDisplay::Press(unsigned int keycode, unsigned long modifierKeysym) const
+void XDisplay::Press(unsigned int keycode, unsigned long modifierKeysym, unsigned long secondModifier) const
 {
-    const unsigned int modifier = modifierKeysym ? XKeysymToKeycode(Connection, modifierKeysym) : 0;
-    if (modifier)
+    std::vector<unsigned int> held;
+    for (const unsigned long keysym : {modifierKeysym, secondModifier})
+        if (keysym)
+            held.push_back(XKeysymToKeycode(Connection, keysym));
+    for (const unsigned int modifier : held)
         XTestFakeKeyEvent(Connection, modifier, True, CurrentTime);
     XTestFakeKeyEvent(Connection, keycode, True, CurrentTime);
     XTestFakeKeyEvent(Connection, keycode, False, CurrentTime);
-    if (modifier)
-        XTestFakeKeyEvent(Connection, modifier, False, CurrentTime);
+    for (auto modifier = held.rbegin(); modifier != held.rend(); ++modifier)
+        XTestFakeKeyEvent(Connection, *modifier, False, CurrentTime);
     Sync();
 }
 
@@ -333,6 +336,11 @@ void XDisplay::Key(const char* keyName, bool alt) const
 void XDisplay::ControlKey(const char* keyName) const
 {
     Press(KeycodeFor(XStringToKeysym(keyName)), XK_Control_L);
+}
+
+void XDisplay::ControlShiftKey(const char* keyName) const
+{
+    Press(KeycodeFor(XStringToKeysym(keyName)), XK_Control_L, XK_Shift_L);
 }
 
 void XDisplay::Type(const QString& text) const

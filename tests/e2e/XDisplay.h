@@ -65,8 +65,9 @@ public:
     void Click(QPoint at, int button = 1) const;
     // A key by its X key name ("Return", "Escape", "n"), with Alt held if asked.
     void Key(const char* keyName, bool alt = false) const;
-    // The same with Ctrl held: a program's keyboard shortcut.
+    // The same with Ctrl held: a program's keyboard shortcut; and with Ctrl and Shift.
     void ControlKey(const char* keyName) const;
+    void ControlShiftKey(const char* keyName) const;
     // Types text character by character, umlauts included.
     void Type(const QString& text) const;
 
@@ -86,8 +87,8 @@ private:
     void SendToRoot(unsigned long window, const char* message, long data0, long data1 = 0) const;
 
     unsigned int KeycodeFor(unsigned long keysym) const;
-    // Presses and releases a key, with a modifier held if one is given.
-    void Press(unsigned int keycode, unsigned long modifierKeysym) const;
+    // Presses and releases a key, with the modifiers given held (keysyms, 0 for none).
+    void Press(unsigned int keycode, unsigned long modifierKeysym, unsigned long secondModifier = 0) const;
     void Sync() const;
 
     std::unique_ptr<ChildProcess> Server;

@@ -1,10 +1,15 @@
 // The real editor in a real X window on a private X server: it opens a
 // level file, a stone is painted on the target with the mouse, the par of
 // the changed level is awaited, and "Speichern" writes what was painted;
-// once another program has changed the file, "Speichern" asks first.
+// once another program has changed the file, "Speichern" asks first. A
+// level whose proof of par takes seconds is stopped and searched on.
+#include "Analysis.h"
 #include "ChildProcess.h"
 #include "CollectionFile.h"
+#include "Generator.h"
 #include "Levels.h"
+#include "Random.h"
+#include "Scramble.h"
 #include "Solver.h"
 #include "TempDir.h"
 #include "XDisplay.h"
@@ -14,8 +19,10 @@
 #include <QImage>
 
 #include <algorithm>
+#include <chrono>
 #include <fstream>
 #include <optional>
+#include <thread>
 
 namespace {
 
@@ -153,4 +160,83 @@ TEST(EditorOnScreen, OpensPaintsAStoneWaitsForParAndSaves)
     ASSERT_TRUE(saveAndAnswer("j"));
     ASSERT_TRUE(screen.FindWindow(QStringLiteral("Velorin-Editor – levels.dat"), 5));
     EXPECT_EQ(Slurp(path), CollectionBytes({painted}));
+}
+
+namespace {
+
+// A 6 x 6 picture of five colours, walked back 45 steps: the quick search
+// solves it at once, the proof of its par 35 takes some seconds.
+TLevelRecord SlowToProve()
+{
+    constexpr int Side = 6, Colours = 5, Depth = 45, Seed = 6, Stream = 11;
+    Dice dice(Seed, Stream);
+    TCells target {};
+    for (int row = 0; row < Side; ++row)
+        for (int column = 0; column < Side; ++column)
+            target[1 + row * BoardSide + column] = static_cast<std::uint8_t>(1 + dice.Below(Colours));
+    const LevelSearch search(TLevelRecord {target, target});
+    return {target, WalkBackwards(search, target, Depth, AwayBias, dice).Start};
+}
+
+QString UnprovedTitle(std::size_t moves)
+{
+    return QStringLiteral("Lösung – %1 Züge, Par nicht bewiesen").arg(moves);
+}
+
+} // namespace
+
+// The analysis on demand, by its keys: the quick solution shows while the
+// proof runs, Esc stops the proof and keeps that solution, and
+// Ctrl+Shift+L goes on until the par is proved.
+TEST(EditorOnScreen, StopsTheProofKeepsItsSolutionAndSearchesOn)
+{
+    const TLevelRecord level = SlowToProve();
+    // What the editor will do, done here first: how long the proof takes on
+    // this machine is how long a stopped proof must stay stopped.
+    const LevelSolver solver(level);
+    const SolveResult quick = solver.QuickSolution(level.Board, QuickSeconds);
+    ASSERT_FALSE(quick.Moves.empty());
+    const auto began = std::chrono::steady_clock::now();
+    const SolveResult proved = solver.Solve(level.Board, EditorBudget(nullptr), quick.Moves);
+    const double proofSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    ASSERT_EQ(proved.Status, SolveStatus::Optimal);
+    ASSERT_LT(proved.Moves.size(), quick.Moves.size()); // else nothing would tell the proof's end
+
+    XDisplay screen(WindowManager::Openbox); // a desktop that gives the window the keyboard
+    TempDir dir;
+    const auto path = dir.Write("levels.dat", CollectionBytes({level}));
+    ChildProcess editor({VELORIN_EDITOR_BINARY, path.string()}, dir.Path.string(),
+                        {"DISPLAY=" + screen.Name(), "QT_QPA_PLATFORM=xcb"});
+    const auto window = screen.FindWindow(QStringLiteral("Velorin-Editor – levels.dat"), 15);
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(screen.WaitForFocus(*window));
+    const QString unproved = UnprovedTitle(quick.Moves.size());
+    const QString par = QStringLiteral("Lösung – Par %1").arg(proved.Moves.size());
+    // "Lösung zeigen": the title of the window it opens, closed again; empty
+    // while no solution is known.
+    const auto shownSolution = [&]() -> QString {
+        screen.ControlKey("l");
+        QString shown;
+        WaitFor(
+            [&] {
+                for (const QString& title : {unproved, par})
+                    if (screen.FindWindow(title, 0))
+                        shown = title;
+                return !shown.isEmpty();
+            },
+            0.5);
+        if (!shown.isEmpty()) {
+            screen.Key("Escape");
+            EXPECT_TRUE(screen.WindowGone(shown) && screen.WaitForFocus(*window));
+        }
+        return shown;
+    };
+    ASSERT_TRUE(WaitFor([&] { return shownSolution() == unproved; }, 15)) << "the quick one, while the proof runs";
+
+    screen.Key("Escape"); // Stopp
+    std::this_thread::sleep_for(std::chrono::duration<double>(2 * proofSeconds + 1));
+    ASSERT_EQ(shownSolution(), unproved) << "stopped: the proof went no further, the solution is kept";
+
+    screen.ControlShiftKey("l"); // Länger suchen
+    EXPECT_TRUE(WaitFor([&] { return shownSolution() == par; }, 10 * proofSeconds + 30));
 }
