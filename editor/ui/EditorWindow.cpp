@@ -524,11 +524,13 @@ void EditorWindow::ShowSolution()
 {
     const TLevelRecord* level = Doc.CurrentLevel();
     const AnalysisReport* known = level ? KnownReport(*level) : nullptr;
+    // The analysis still runs: the best solution it has so far, which is
+    // never worse than the one it went on from.
+    if (known == nullptr && level && Runner.Busy() && Runner.Level() == *level && !Live.Solution.empty())
+        known = &Live;
     if (const auto halted = level ? Halted.find(KeyOf(*level)) : Halted.end();
         known == nullptr && halted != Halted.end())
         known = &halted->second; // stopped: the best solution it found
-    if (known == nullptr && level && Runner.Level() == *level)
-        known = &Live; // the analysis still runs: the best solution it has so far
     if (known == nullptr || known->Solution.empty())
         return;
     if (Solution) { // already open: a second press only brings it forward
