@@ -40,7 +40,7 @@ import time
 
 # Start-ups of each program; the ratios are medians over the pairs of runs
 # next to each other, so that a drift of the machine during the bench
-# falls on both sides of a pair.
+# falls on both sides of a pair, each pair in the other order from the last.
 STARTUP_PAIRS = 31
 
 
@@ -124,9 +124,12 @@ def startup(build, source):
         results = {"game": [], "bare": []}
         watched_start(build, directory, environment, *bare)  # warm the caches once
         watched_start(build, directory, environment, *game)
-        for _ in range(STARTUP_PAIRS):
-            results["game"].append(watched_start(build, directory, environment, *game))
-            results["bare"].append(watched_start(build, directory, environment, *bare))
+        # Each pair in turn the other way round: a start right after the
+        # game's is slower (the server and the kernel are still clearing up
+        # after it), which would otherwise always fall on the same side.
+        for pair in range(STARTUP_PAIRS):
+            for mode, program in (("game", game), ("bare", bare))[::1 if pair % 2 == 0 else -1]:
+                results[mode].append(watched_start(build, directory, environment, *program))
     def median(mode, index):
         return statistics.median(run[index] for run in results[mode])
     pairs = list(zip(results["game"], results["bare"]))
