@@ -376,7 +376,10 @@ void EditorWindow::ShowAnalysis(const AnalysisReport& report, bool live)
         lines << QString::fromStdString(line);
     MeasuresText->setText(lines.join(QLatin1Char('\n')));
     const TLevelRecord* level = Doc.CurrentLevel();
-    const bool runningHere = level && Runner.Busy() && Runner.Level() == *level;
+    // A finished or stopped report ends the analysis, even while its thread
+    // is still giving back the search's memory.
+    const bool runningHere
+        = level && !report.Finished && !report.Stopped && Runner.Busy() && Runner.Level() == *level;
     StopButton->setEnabled(runningHere);
     StopAction->setEnabled(runningHere);
     // More time helps where the par is not proved, or nothing is known.
