@@ -18,6 +18,12 @@ bool CanUndo(const LevelSearch& search, const TCells& after, const Move& move)
 
 } // namespace
 
+void SettleDeadEndsReproducibly(SolveBudget& budget)
+{
+    budget.DeadEndMemoryBytes = ReproducibleDeadEndMemory;
+    budget.DeadEndSeconds = ReproducibleDeadEndGuardSeconds;
+}
+
 StartMoves CountDeadStarts(const LevelSolver& solver, const TCells& start, const std::vector<Move>& solution,
                            const SolveBudget& budget)
 {
@@ -51,7 +57,7 @@ StartMoves CountDeadStarts(const LevelSolver& solver, const TCells& start, const
         SearchLimits greedy;
         greedy.Deadline = SearchClock::now()
             + std::chrono::duration_cast<SearchClock::duration>(std::chrono::duration<double>(budget.DeadEndSeconds));
-        greedy.MemoryBytes = budget.MemoryBytes;
+        greedy.MemoryBytes = budget.DeadEndMemoryBytes;
         greedy.WeightNum = GreedyWeight;
         greedy.StopAtFirst = true;
         greedy.Watch = budget.Watch;

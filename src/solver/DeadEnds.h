@@ -17,7 +17,14 @@ struct StartMoves {
 
 // `solution`, if known, spares the search for its first move. Each search
 // from a position after a start move has the budget's DeadEndSeconds and
-// MemoryBytes; a stop request on its watch ends the count early, the rest
-// counted as unknown.
+// DeadEndMemoryBytes; a stop request on its watch ends the count early, the
+// rest counted as unknown.
+// The budget of start moves that must be settled alike on every machine, as
+// the generator and the level check need: memory bounds each search, and the
+// clock only guards against a machine that stalls.
+inline constexpr std::size_t ReproducibleDeadEndMemory = std::size_t {64} << 20;
+inline constexpr double ReproducibleDeadEndGuardSeconds = 60;
+void SettleDeadEndsReproducibly(SolveBudget& budget);
+
 StartMoves CountDeadStarts(const LevelSolver& solver, const TCells& start, const std::vector<Move>& solution,
                            const SolveBudget& budget);

@@ -15,7 +15,6 @@ namespace {
 
 // What the generator may spend on each walk.
 constexpr double WalkSeconds = 5;
-constexpr double WalkDeadEndSeconds = 1;
 // The most positions a teaching level's whole space may hold.
 constexpr std::size_t TeachingPositions = 400000;
 
@@ -93,7 +92,7 @@ SolveBudget GeneratorBudget(SearchWatch* watch)
 {
     SolveBudget budget;
     budget.Seconds = WalkSeconds;
-    budget.DeadEndSeconds = WalkDeadEndSeconds;
+    SettleDeadEndsReproducibly(budget); // the same recipe makes the same levels
     budget.Watch = watch;
     return budget;
 }

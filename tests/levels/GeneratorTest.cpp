@@ -90,8 +90,8 @@ TEST(Generator, TheTargetKeepsFixedStonesAndColoursEachClassFromItsMix)
 TEST(Generator, MakesTheSameSolvableLevelWithinItsParWindowEveryTime)
 {
     const LevelRecipe recipe = RecipeOf(Frame);
-    const GenerateResult first = Generate(recipe, {});
-    const GenerateResult again = Generate(recipe, {});
+    const GenerateResult first = Generate(recipe, GeneratorBudget());
+    const GenerateResult again = Generate(recipe, GeneratorBudget());
     ASSERT_TRUE(first.Level) << first.Error;
     ASSERT_TRUE(again.Level);
     EXPECT_EQ(first.Level->Record, again.Level->Record);
@@ -135,15 +135,15 @@ TEST(Generator, KeepsToTheDetourAndTheOneMovingColourItIsAskedFor)
         EXPECT_EQ(taught.Level->Record.Board[move.Cell], 6) << "cell " << move.Cell;
 }
 
-// Walk 10 of the frame has a start move after which no search of a
-// fraction of a second settles whether the target can still be reached.
+// Walk 10 of the frame has a start move after which no search within a
+// mebibyte settles whether the target can still be reached.
 TEST(Generator, DeadAnyTakesAWalkWithUnsettledStartMovesAndOtherRulesSayWhyTheyDropIt)
 {
     LevelRecipe recipe = RecipeOf(Frame);
     recipe.FirstWalk = 10;
     recipe.Tries = 1;
     SolveBudget quick = GeneratorBudget();
-    quick.DeadEndSeconds = 0.2;
+    quick.DeadEndMemoryBytes = std::size_t {1} << 20;
     const GenerateResult any = Generate(recipe, quick);
     ASSERT_TRUE(any.Level) << any.Error;
     EXPECT_EQ(any.Level->Attempt, 10);

@@ -25,7 +25,9 @@ void Usage(std::ostream& err)
         << " per walk);\na proof also stops at " << DefaultSearchMemory / (1u << 20)
         << " MiB of memory. An answer is \"proved par N\", \"solvable in at most\n"
            "N, par at least M\", \"no solution\" only when every reachable position was searched,\n"
-           "or \"unknown, par at least M\" with what stopped the search.\n";
+           "or \"unknown, par at least M\" with what stopped the search.\n"
+           "check and gen settle each start move within "
+        << ReproducibleDeadEndMemory / (1u << 20) << " MiB, so a busy machine gives the same answer.\n";
 }
 
 } // namespace
