@@ -184,10 +184,21 @@ void XDisplay::Sync() const
 
 std::optional<unsigned long> XDisplay::FindWindow(const QString& title, double seconds) const
 {
+    return FindWindowWhere([&](const QString& shown) { return shown == title; }, seconds);
+}
+
+std::optional<unsigned long> XDisplay::FindWindowStarting(const QString& start, double seconds) const
+{
+    return FindWindowWhere([&](const QString& shown) { return shown.startsWith(start); }, seconds);
+}
+
+std::optional<unsigned long> XDisplay::FindWindowWhere(const std::function<bool(const QString&)>& titleFits,
+                                                       double seconds) const
+{
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     do {
         for (const unsigned long window : ClientWindows())
-            if (TitleOf(Connection, window) == title && Viewable(Connection, window))
+            if (titleFits(TitleOf(Connection, window)) && Viewable(Connection, window))
                 return window;
         Sleep(0.05);
     } while (std::chrono::steady_clock::now() < deadline);

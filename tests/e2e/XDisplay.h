@@ -43,6 +43,8 @@ public:
 
     // The top-level window whose title is `title`, waiting up to `seconds`.
     std::optional<unsigned long> FindWindow(const QString& title, double seconds = 5) const;
+    // The same for a title that begins with `start`.
+    std::optional<unsigned long> FindWindowStarting(const QString& start, double seconds = 5) const;
     bool WindowGone(const QString& title, double seconds = 5) const;
     // Waits until `window` has the keyboard (a dialog takes it when it opens).
     bool WaitForFocus(unsigned long window, double seconds = 5) const;
@@ -84,6 +86,8 @@ private:
     // The top-level windows of the programs: the window manager's list of
     // its clients, or the root's children on a bare server.
     std::vector<unsigned long> ClientWindows() const;
+    std::optional<unsigned long> FindWindowWhere(const std::function<bool(const QString&)>& titleFits,
+                                                 double seconds) const;
     void SendToRoot(unsigned long window, const char* message, long data0, long data1 = 0) const;
 
     unsigned int KeycodeFor(unsigned long keysym) const;
