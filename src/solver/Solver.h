@@ -22,9 +22,9 @@
 #include <vector>
 
 struct SolveBudget {
-    double Seconds = 30;                           // for the proof of par, all groups together
-    std::size_t MemoryBytes = DefaultSearchMemory; // for any one search
-    double DeadEndSeconds = 1;                     // per start move that may lead into a dead end
+    double Seconds = 30;                                  // for the proof of par, all groups together
+    std::size_t MemoryBytes = DefaultSearchMemory;        // for any one search
+    double DeadEndSeconds = 1;                            // per start move that may lead into a dead end
     std::size_t DeadEndMemoryBytes = DefaultSearchMemory; // and its memory
     // 2: the proof of par searches from the start and back from the target
     // at once, on two threads, each with half the memory; the first to
