@@ -15,10 +15,6 @@ struct StartMoves {
     int Unknown = 0; // neither proved dead nor shown to be alive
 };
 
-// `solution`, if known, spares the search for its first move. Each search
-// from a position after a start move has the budget's DeadEndSeconds and
-// DeadEndMemoryBytes; a stop request on its watch ends the count early, the
-// rest counted as unknown.
 // The budget of start moves that must be settled alike on every machine, as
 // the generator and the level check need: memory bounds each search, and the
 // clock only guards against a machine that stalls.
@@ -26,5 +22,9 @@ inline constexpr std::size_t ReproducibleDeadEndMemory = std::size_t {64} << 20;
 inline constexpr double ReproducibleDeadEndGuardSeconds = 60;
 void SettleDeadEndsReproducibly(SolveBudget& budget);
 
+// `solution`, if known, spares the search for its first move. Each search
+// from a position after a start move has the budget's DeadEndSeconds and
+// DeadEndMemoryBytes; a stop request on its watch ends the count early, the
+// rest counted as unknown.
 StartMoves CountDeadStarts(const LevelSolver& solver, const TCells& start, const std::vector<Move>& solution,
                            const SolveBudget& budget);

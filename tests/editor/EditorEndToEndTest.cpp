@@ -115,12 +115,12 @@ TEST(EditorOnScreen, OpensPaintsAStoneWaitsForParAndSaves)
     // still runs (on a busy machine) it shows the quick solution, its par
     // not proved: that window is closed and the solution asked for again.
     const QString solution = QStringLiteral("Lösung – Par %1").arg(solved.Moves.size());
-    const QString unproved = QStringLiteral("Lösung – ");
+    const QString anySolution = QStringLiteral("Lösung – ");
     ASSERT_TRUE(WaitFor(
         [&] {
-            if (screen.FindWindowStarting(unproved, 0)) {
+            if (screen.FindWindowStarting(anySolution, 0)) {
                 screen.Key("Escape");
-                EXPECT_TRUE(WaitFor([&] { return !screen.FindWindowStarting(unproved, 0); }));
+                EXPECT_TRUE(WaitFor([&] { return !screen.FindWindowStarting(anySolution, 0); }));
             }
             screen.ControlKey("l");
             return screen.FindWindow(solution, 0.5).has_value();

@@ -275,7 +275,8 @@ TEST(ShippedLevels, TheRecipeRebuildsTheLevelFileByteForByte)
     const ShippedSet& set = Shipped();
     ASSERT_EQ(set.Recipes.size(), set.Levels.size());
     std::vector<GenerateResult> made(set.Levels.size());
-    ForEachInParallel(static_cast<int>(made.size()), [&](int n) { made[n] = Generate(set.Recipes[n], GeneratorBudget()); });
+    ForEachInParallel(static_cast<int>(made.size()),
+                      [&](int n) { made[n] = Generate(set.Recipes[n], GeneratorBudget()); });
     for (std::size_t n = 0; n < made.size(); ++n) {
         ASSERT_TRUE(made[n].Level) << "level " << n + 1 << ": " << made[n].Error;
         EXPECT_EQ(made[n].Level->Record, set.Levels[n]) << "level " << n + 1;
