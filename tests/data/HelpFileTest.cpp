@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTest>
 #include <QTextDocument>
-#include <QtTest>
 
 namespace {
 

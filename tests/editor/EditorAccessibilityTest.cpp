@@ -5,8 +5,8 @@
 
 #include <QAccessible>
 #include <QSpinBox>
+#include <QTest>
 #include <QToolButton>
-#include <QtTest>
 
 namespace {
 

@@ -21,8 +21,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBrowser>
-#include <QtTest>
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "wertung.h"
 
 #include <QAccessible>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 
@@ -49,8 +49,7 @@ private slots:
         QVERIFY(Heard(board, QAccessible::Description).contains(QStringLiteral("Pfeiltasten")));
 
         Key(Qt::Key_Right); // shows the cursor on the centre, cell 41
-        QCOMPARE(Heard(board, QAccessible::Description),
-                 QStringLiteral("Zeile 5, Spalte 5: olivgelb, nach rechts"));
+        QCOMPARE(Heard(board, QAccessible::Description), QStringLiteral("Zeile 5, Spalte 5: olivgelb, nach rechts"));
         Key(Qt::Key_Up);
         QCOMPARE(Heard(board, QAccessible::Description), QStringLiteral("Zeile 4, Spalte 5: leer"));
         Key(Qt::Key_Down);

@@ -6,7 +6,7 @@
 
 #include <QDirIterator>
 #include <QImageReader>
-#include <QtTest>
+#include <QTest>
 
 #include <functional>
 

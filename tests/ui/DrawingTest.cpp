@@ -4,7 +4,7 @@
 #include "Pixels.h"
 
 #include <QBuffer>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

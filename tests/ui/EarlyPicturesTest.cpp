@@ -7,7 +7,7 @@
 #include "Pixels.h"
 #include "StoneRules.h"
 
-#include <QtTest>
+#include <QTest>
 
 class EarlyPicturesTest : public QObject {
     Q_OBJECT

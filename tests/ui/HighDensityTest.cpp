@@ -20,7 +20,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSet>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
-#include <QtTest>
+#include <QTest>
 
 #include <cerrno>
 #include <cstring>

@@ -13,8 +13,8 @@
 #include "main.h"
 
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 namespace {
 

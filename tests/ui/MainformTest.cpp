@@ -18,8 +18,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 #include <sys/stat.h>
 

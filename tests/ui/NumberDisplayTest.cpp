@@ -2,7 +2,7 @@
 #include "NumberDisplay.h"
 #include "Pictures.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

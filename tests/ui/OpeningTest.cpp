@@ -18,7 +18,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -15,8 +15,8 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "velor.h"
 #include "wertung.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -14,7 +14,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QtTest>
+#include <QTest>
 
 #include <cerrno>
 #include <sys/stat.h>
